@@ -1,0 +1,6 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+struct Calculator;
+
+void ConstantKey(Calculator& calc);  // token "cnst"

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+#include "core/value_cell.h"
+#include "display/display_panel.h"
+
+// The whole working state of the calculator under its documented names. The procedures of each
+// subsystem are free functions that take the Calculator and change its state directly; a test
+// makes a fresh Calculator and drives it through DispatchKey / ClickKey.
+struct Calculator {
+    explicit Calculator(Platform services = {});
+
+    Platform platform;
+    DisplayPanel panel;
+
+    // Key and entry
+    std::string KeyToken;
+    std::string EntryText;
+    std::string MantissaText;
+    bool ExponentEntry = false;
+    std::string ExponentDigits;
+    bool ExponentNegative = false;
+    bool SignKeyed = false;
+    bool ValueInjected = false;
+    double InjectedValue = 0.0;
+    std::string InjectedFullText;
+    std::string ParkedResult;
+    bool ErrorLocked = false;
+
+    // Evaluation
+    ValueCell Accumulator;
+    std::vector<double> OperandStack;      // empty = ""
+    std::string LastOperator;
+    std::string PriorOperator;
+    std::string OuterOperator;
+    std::vector<std::string> OperatorRepeats;  // empty = ""
+    std::string ConstantOperator;
+    ValueCell ConstantOperand;
+    ValueCell ErrorReason;
+
+    // Display mirror
+    ValueCell DisplayValue;
+    ValueCell DisplaySource;
+
+    // Conversion and exchange
+    ValueCell SwapRegister;
+    bool RectPending = false;
+    bool PolarPending = false;
+    bool ConversionKeyed = false;
+    ValueCell ConversionR;
+    ValueCell ConversionX;
+
+    // Fractions, sexagesimal entry, random format, clock
+    bool FractionEntry = false;
+    std::string FractionText;
+    bool FractionShown = false;
+    ValueCell SexagesimalStage;
+    bool RandomFormat = false;
+    bool ClockShowing = false;
+
+    // Angle and display modes
+    bool DegreeMode = false;
+    bool RadianMode = false;
+    bool GradianMode = false;
+    ValueCell FixDecimals;
+    ValueCell SciDecimals;
+    ValueCell LastFixDecimals;
+    ValueCell LastSciDecimals;
+
+    // The mode page's controls as a model: which display option is selected, the precision
+    // list's selection (-1 = none) and whether the list and its label are enabled.
+    enum class DisplayOption { Normal, Fixed, Scientific };
+    DisplayOption SelectedDisplayOption = DisplayOption::Normal;
+    int PrecBoxSelection = -1;
+    bool PrecBoxEnabled = false;
+
+    // Memory
+    double MemoryValue = 0.0;
+    ValueCell MemorySwapTemp;
+
+    // Speech read-out switch (the window's preference, mirrored here for the key words).
+    bool ReadOutLoudOn = false;
+};
