@@ -7,6 +7,8 @@
 #include "core/platform.h"
 #include "core/value_cell.h"
 #include "display/display_panel.h"
+#include "memory/register_bank.h"
+#include "stats/data_set.h"
 
 // The whole working state of the calculator under its documented names. The procedures of each
 // subsystem are free functions that take the Calculator and change its state directly; a test
@@ -81,6 +83,14 @@ struct Calculator {
     // Memory
     double MemoryValue = 0.0;
     ValueCell MemorySwapTemp;
+
+    // Memory registers, data set: the register bank, the window hand-overs, the statistics set
+    RegisterBank MemoryRegisters{};
+    int MemoryFormMode = kModeIn;
+    int ChosenRegister = -1;
+    std::string ChosenDescription;
+    DataSetCell StatData;
+    std::string ChosenConstant;  // "" = no constant applied
 
     // Speech read-out switch (the window's preference, mirrored here for the key words).
     bool ReadOutLoudOn = false;

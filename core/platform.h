@@ -3,6 +3,10 @@
 
 #include <string>
 
+class RegisterChooser;
+class DataPicker;
+class ConstantPicker;
+
 // The platform services the engine is handed. The Qt shell implements them with real widgets
 // and libraries, numora-keys with scripted answers, tests with fakes. Every pointer in
 // Platform may be null: the engine then behaves as if the service had nothing to offer.
@@ -54,4 +58,7 @@ struct Platform {
     ClockSource* clock = nullptr;
     ClipboardAccess* clipboard = nullptr;
     MessageService* messages = nullptr;
+    RegisterChooser* registers = nullptr;    // memory/register_chooser.h
+    DataPicker* dataPicker = nullptr;        // stats/data_picker.h
+    ConstantPicker* constants = nullptr;     // constants/constant_picker.h
 };
