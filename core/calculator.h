@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/formula.h"
 #include "core/platform.h"
 #include "core/value_cell.h"
 #include "display/display_panel.h"
@@ -35,10 +36,14 @@ struct Calculator {
 
     // Evaluation
     ValueCell Accumulator;
-    std::vector<double> OperandStack;      // empty = ""
+    // The pending formula: operands keyed so far, each with the operator that follows it,
+    // reduced by priority (core/formula.h); empty when no formula is pending.
+    FormulaStack OperandStack;
+    // The formula as it stood before the last operator, and that operator's left operand, so that
+    // an operator keyed right after another can replace it.
+    FormulaStack FormulaBeforeOperator;
+    double LastOperand = 0.0;
     std::string LastOperator;
-    std::string PriorOperator;
-    std::string OuterOperator;
     std::vector<std::string> OperatorRepeats;  // empty = ""
     std::string ConstantOperator;
     ValueCell ConstantOperand;
@@ -63,6 +68,11 @@ struct Calculator {
     ValueCell SexagesimalStage;
     bool RandomFormat = false;
     bool ClockShowing = false;
+
+    // Scientific functions: the running sexagesimal value and the fraction converter's views.
+    double SexagesimalAccumulator = 0.0;
+    int FractionViewToggle = 0;       // 1 = reduced view shown last, 2 = improper view
+    ValueCell ImproperFractionText;
 
     // Angle and display modes
     bool DegreeMode = false;

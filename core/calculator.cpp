@@ -1,0 +1,4 @@
+// SPDX-License-Identifier: MIT
+#include "core/calculator.h"
+
+Calculator::Calculator(Platform services) : platform(services) {}

@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: MIT
+#include "core/dispatch.h"
+
+#include <array>
+#include <string>
+
+#include "constants/constant_keys.h"
+#include "core/calculator.h"
+#include "core/clipboard_clock.h"
+#include "core/error_state.h"
+#include "core/evaluator.h"
+#include "core/key_table.h"
+#include "core/number_entry.h"
+#include "display/display_routines.h"
+#include "display/number_text.h"
+#include "functions/function_keys.h"
+#include "memory/memory_keys.h"
+#include "speech/key_words.h"
+#include "stats/stat_keys.h"
+
+namespace {
+
+// The pi of every conversion and of the PI key: the double nearest 3.14159265358979.
+constexpr double kPi = 3.14159265358979;
+
+template <std::size_t N>
+bool IsOneOf(std::string_view token, const std::array<std::string_view, N>& list) {
+    for (auto t : list)
+        if (t == token) return true;
+    return false;
+}
+
+constexpr std::array<std::string_view, 5> kOperatorKeys{"+", "-", "*", "/", "="};
+constexpr std::array<std::string_view, 4> kPowerFunctions{"sqr", "sqrt", "cubt", "cube"};
+constexpr std::array<std::string_view, 6> kLogFunctions{"log", "alog", "ln", "aln", "rcp", "fact"};
+constexpr std::array<std::string_view, 12> kTrigFunctions{
+    "sin", "cos", "tan", "iSin", "iCos", "iTan", "sinh", "cosh", "tanh", "isinh", "icosh", "itanh"};
+constexpr std::array<std::string_view, 7> kStatisticsKeys{"sqr1", "sqr2", "dts", "dtn",
+                                                          "ave", "strd0", "strd1"};
+
+void ClearStage(Calculator& calc) { calc.SexagesimalStage = ValueCell(); }
+
+void EndEntryFlags(Calculator& calc) {
+    calc.ExponentEntry = false;
+    calc.SignKeyed = false;
+    ClearStage(calc);
+}
+
+// Closes an open fraction and ends exponent entry and the sign flag. False when the fraction
+// failed (zero denominator): the key ends at the error display.
+bool Prelude(Calculator& calc) {
+    CompleteFractionEntry(calc);
+    calc.ExponentEntry = false;
+    calc.SignKeyed = false;
+    if (calc.ErrorLocked) {
+        calc.KeyToken.clear();
+        return false;
+    }
+    return true;
+}
+
+// A function key closes the number being keyed, exponent included.
+bool FunctionPrelude(Calculator& calc) {
+    if (!Prelude(calc)) return false;
+    ClearStage(calc);
+    EndExponent(calc);
+    return true;
+}
+
+void Route(Calculator& calc, std::string_view token) {
+    if (token.size() == 1 && token[0] >= '0' && token[0] <= '9') {
+        calc.KeyToken = std::string(token);
+    } else if (IsOneOf(token, kOperatorKeys)) {
+        if (!FunctionPrelude(calc)) return;
+        calc.KeyToken = std::string(token);
+    } else if (token == "C") {
+        if (calc.FractionEntry) {
+            calc.FractionText.clear();
+            calc.FractionEntry = false;
+        }
+        EndEntryFlags(calc);
+        calc.KeyToken.clear();
+        ClearEntry(calc);
+        EndExponent(calc);
+    } else if (token == "dot") {
+        calc.KeyToken = calc.FractionEntry ? "" : "dot";
+    } else if (token == "exp") {
+        ClearStage(calc);
+        if ((!calc.EntryText.empty() || calc.SignKeyed) && !calc.FractionEntry) {
+            calc.ExponentEntry = true;
+            if (calc.ExponentDigits.empty()) calc.KeyToken = "00";
+        }
+    } else if (token == "pm") {
+        if (calc.ExponentEntry) {
+            calc.ExponentNegative = !calc.ExponentNegative;
+            calc.KeyToken.clear();
+            EnterExponentDigit(calc);
+        } else {
+            if (!calc.EntryText.empty()) calc.SignKeyed = true;
+            if (calc.FractionEntry) calc.KeyToken = "-";
+            else ChangeSign(calc);
+        }
+    } else if (token == "PI") {
+        if (!calc.ExponentEntry && !calc.FractionEntry) {
+            InjectValue(calc, kPi);
+            calc.EntryText.clear();
+        }
+    } else if (token == "x-y") {
+        ExchangeDisplay(calc);
+        EndEntryFlags(calc);
+        calc.FractionEntry = false;
+    } else if (token == "xy" || token == "root") {
+        if (!FunctionPrelude(calc)) return;
+        calc.KeyToken = token == "xy" ? "expt" : "invexpt";
+    } else if (IsOneOf(token, kPowerFunctions)) {
+        if (!FunctionPrelude(calc)) return;
+        UnaryFunction(calc, token);
+        EndEntryFlags(calc);
+    } else if (IsOneOf(token, kLogFunctions)) {
+        if (!FunctionPrelude(calc)) return;
+        UnaryFunction(calc, token);
+    } else if (IsOneOf(token, kTrigFunctions)) {
+        if (!FunctionPrelude(calc)) return;
+        TrigFunction(calc, token);
+    } else if (token == "frc") {
+        // A fraction cannot follow a keyed exponent.
+        if (calc.ExponentEntry || calc.EntryText.find('E') != std::string::npos) return;
+        calc.FractionEntry = true;
+        calc.KeyToken = "/";
+        FractionEntryStep(calc);
+        calc.KeyToken.clear();
+    } else if (token == "sexa") {
+        if (!Prelude(calc)) return;
+        SexagesimalEntryStep(calc);
+    } else if (token == "asex") {
+        CompleteFractionEntry(calc);
+        if (calc.ErrorLocked) return;
+        EndExponent(calc);
+        SexagesimalDisplay(calc);
+        EndEntryFlags(calc);
+        calc.KeyToken.clear();
+    } else if (token == "rand") {
+        calc.RandomFormat = true;
+        EndExponent(calc);
+        RandomKey(calc);
+        EndEntryFlags(calc);
+        calc.FractionEntry = false;
+    } else if (token == "mo" || token == "xtract") {
+        EndEntryFlags(calc);
+        calc.FractionEntry = false;
+        EndExponent(calc);
+        if (token == "mo") RecallMemory(calc);
+        else PasteKey(calc);
+    } else if (token == "ko") {
+        RecallRegister(calc);
+    } else if (token == "xk") {
+        ExchangeRegister(calc);
+    } else if (token == "cnst") {
+        ConstantKey(calc);
+    } else if (token == "ers") {
+        ClearStage(calc);
+        EraseKey(calc);
+    } else if (token == "data") {
+        if (!Prelude(calc)) return;
+        calc.KeyToken.clear();
+        ClearStage(calc);
+        AddDataValue(calc);
+    } else if (IsOneOf(token, kStatisticsKeys)) {
+        calc.FractionEntry = false;
+        StatisticsResult(calc, token);
+    }
+}
+
+}  // namespace
+
+void DispatchKey(Calculator& calc, std::string_view token) {
+    if (calc.ClockShowing) {
+        EndClock(calc);
+        return;
+    }
+    calc.KeyToken.clear();
+    if (!calc.ErrorLocked) Route(calc, token);
+    if (token == "AC") AllClear(calc);
+    if (!calc.FractionEntry) calc.FractionText.clear();
+    ProcessToken(calc);
+    calc.ClockShowing = false;
+}
+
+void ProcessToken(Calculator& calc) {
+    const std::string& entry = calc.EntryText;
+    std::size_t digits = entry.size();
+    if (entry.find('-') != std::string::npos) --digits;
+    if (entry.find('.') != std::string::npos) --digits;
+
+    const std::string& token = calc.KeyToken;
+    if (token.empty()) return;
+    if (calc.FractionEntry) {
+        FractionEntryStep(calc);
+        return;
+    }
+    if (calc.ExponentEntry) {
+        EnterExponentDigit(calc);
+        return;
+    }
+    if (token == "dot" || ReadsAsNumber(token)) {
+        if (digits < 15) AppendToEntry(calc);
+        return;
+    }
+    if (token == "Error") {
+        ShowError(calc);
+        return;
+    }
+    EvaluateOperator(calc);
+}
+
+void SetOperatorIndicator(Calculator& calc, std::string_view caption) {
+    if (ReadsAsNumber(calc.panel.DisplayBox)) calc.panel.OperatorIndicator = std::string(caption);
+}
+
+void ClickKey(Calculator& calc, const FaceKey& key) {
+    if (key.handler) {
+        key.handler(calc);
+    } else {
+        if (key.setsIndicator) SetOperatorIndicator(calc, key.indicator);
+        DispatchKey(calc, key.token);
+    }
+    switch (key.wordKind) {
+    case KeyWord::None:
+        break;
+    case KeyWord::Text:
+        SpeakKeyWord(calc, std::string(key.word));
+        break;
+    case KeyWord::Digit:
+        SpeakKeyWord(calc, std::string(key.token));
+        break;
+    case KeyWord::Sign:
+        if (calc.panel.DisplayBox.starts_with('-')) SpeakKeyWord(calc, std::string(key.word));
+        break;
+    case KeyWord::Result:
+        SpeakResult(calc);
+        break;
+    }
+}

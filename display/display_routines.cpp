@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+#include "display/display_routines.h"
+
+#include <cmath>
+
+#include "core/calculator.h"
+#include "core/error_state.h"
+#include "display/number_text.h"
+
+namespace {
+
+// Splits a text with an exponent part into the mantissa label and the three-character exponent.
+void ShowSplit(Calculator& calc, const std::string& t) {
+    const auto e = t.find_first_of("Ee");
+    std::string mantissa = t.substr(0, e);
+    if (mantissa.find('.') == std::string::npos) mantissa += '.';
+    const char sign = t.find('+') != std::string::npos ? ' ' : '-';
+    calc.panel.DisplayBox = mantissa;
+    calc.panel.ExpoBox = std::string(1, sign) + (t.size() >= 2 ? t.substr(t.size() - 2) : t);
+}
+
+}  // namespace
+
+std::string FormatByMode(const Calculator& calc, double value, bool forDisplay) {
+    if (calc.RandomFormat) return FormatPattern(value, "0.000");
+    if (!calc.FixDecimals.IsEmpty())
+        return FormatPattern(value, FixedPattern(static_cast<int>(calc.FixDecimals.Number())));
+    if (!calc.SciDecimals.IsEmpty())
+        return FormatPattern(value, ScientificPattern(static_cast<int>(calc.SciDecimals.Number())));
+    return forDisplay ? LimitSignificantDigits(PlainText(value)) : PlainText(value);
+}
+
+void InjectValue(Calculator& calc, double value) {
+    if (!std::isfinite(value)) {
+        calc.InjectedValue = 0.0;
+        calc.InjectedFullText.clear();
+        calc.ValueInjected = true;
+        calc.RandomFormat = false;
+        FailWith(calc, kInfinity);
+        return;
+    }
+    calc.InjectedValue = value;
+    calc.InjectedFullText = FormatPattern(value, HashPattern(100, true));
+    calc.KeyToken = FormatByMode(calc, value, false);
+    calc.ValueInjected = true;
+    calc.RandomFormat = false;
+    const int e = ExponentOf(PlainText(value));
+    if (e > 99) FailWith(calc, kInfinity);
+    else if (e < -99) calc.KeyToken = "0";
+}
+
+void DisplayValueOrText(Calculator& calc, const ValueCell& value, const ValueCell& text) {
+    calc.panel.DateBox.clear();
+    std::string t = !text.IsEmpty() ? text.AsText() : FormatByMode(calc, value.Number(), true);
+    t = FitDisplayText(t);
+    calc.panel.ExpoBox.clear();
+    calc.DisplayValue = !value.IsEmpty() ? ValueCell(ReadNumber(PlainText(value.Number())))
+                                         : ValueCell(ReadNumber(text.AsText()));
+    calc.DisplaySource = !text.IsEmpty() ? text : value;
+    if (t.find_first_of("Ee") != std::string::npos) {
+        ShowSplit(calc, t);
+    } else {
+        if (t.find('.') == std::string::npos) t += '.';
+        calc.panel.DisplayBox = t;
+    }
+}
+
+void ShowExponentText(Calculator& calc, const std::string& text, const ValueCell& value) {
+    calc.panel.ExpoBox.clear();
+    calc.DisplayValue = ValueCell(!value.IsEmpty() ? value.Number() : ReadNumber(text));
+    calc.DisplaySource = !text.empty() ? ValueCell(text) : value;
+    if (text.find_first_of("Ee") == std::string::npos) return;
+    ShowSplit(calc, text);
+    std::erase(calc.panel.DisplayBox, ' ');
+}

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/value_cell.h"
+
+struct Calculator;
+
+// The mode page's handlers. The page's widgets mirror the model fields of Calculator
+// (SelectedDisplayOption, PrecBoxSelection, PrecBoxEnabled) and call these.
+void DegButton_Click(Calculator& calc);
+void RadButton_Click(Calculator& calc);
+void GradButton_Click(Calculator& calc);
+void FxnButton_Click(Calculator& calc);
+void ScnButton_Click(Calculator& calc);
+void StdButton_Click(Calculator& calc);
+
+// The user picked precision `index` (0 to 14) in the list.
+void PrecBox_Click(Calculator& calc, int index);
+void PrecBox_Change(Calculator& calc);
+ValueCell ReadPrecisionChoice(const Calculator& calc);
+void RefreshDisplay(Calculator& calc);
+
+// The start-up pass through the same handlers: the angle button of the set flag (degrees when
+// none), the empty precision list, the display option of the current mode.
+void InitializeModeControls(Calculator& calc);
