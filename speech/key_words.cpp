@@ -1,7 +1,50 @@
 // SPDX-License-Identifier: MIT
-// Placeholder until the speech output lands.
 #include "speech/key_words.h"
 
-void SpeakKeyWord(Calculator&, const std::string&) {}
-void SpeakResult(Calculator&) {}
-std::string ResultReading(const std::string&, const std::string&) { return {}; }
+#include "core/calculator.h"
+#include "display/number_text.h"
+
+namespace {
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view by) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + by.size()))
+        text.replace(at, from.size(), by);
+}
+
+// Speaking needs the switch, a voice, and a number on the display: an error text or the
+// clock's time keeps the calculator silent.
+SpeechOutput* VoiceFor(const Calculator& calc) {
+    if (!calc.ReadOutLoudOn || calc.platform.speech == nullptr) return nullptr;
+    if (!ReadsAsNumber(calc.panel.DisplayBox)) return nullptr;
+    return calc.platform.speech;
+}
+
+}  // namespace
+
+void SpeakKeyWord(Calculator& calc, const std::string& word) {
+    if (SpeechOutput* voice = VoiceFor(calc)) voice->Speak(word);
+}
+
+void SpeakResult(Calculator& calc) {
+    SpeechOutput* voice = VoiceFor(calc);
+    if (voice == nullptr) return;
+    const std::string reading = ResultReading(calc.panel.DisplayBox, calc.panel.ExpoBox);
+    if (!reading.empty()) voice->Speak(reading);
+}
+
+std::string ResultReading(const std::string& displayBox, const std::string& expoBox) {
+    if (!ReadsAsNumber(displayBox)) return {};
+    const double exponent = ReadNumber(expoBox);
+    std::string text = PlainText(ReadNumber(displayBox));
+    if (exponent != 0) {
+        // The words are glued to the numbers as the reading has always been: "1.5times 10 to
+        // the power negative5".
+        text += "E" + PlainText(exponent);
+        ReplaceAll(text, "E-", "times 10 to the power negative");
+        ReplaceAll(text, "E+", "times 10 to the power");
+        ReplaceAll(text, "E", "times 10 to the power");
+    }
+    if (text.starts_with('-')) text.replace(0, 1, "negative ");
+    return "= " + text;
+}
