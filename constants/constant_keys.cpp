@@ -1,5 +1,20 @@
 // SPDX-License-Identifier: MIT
-// Placeholder until the constants subsystem lands.
 #include "constants/constant_keys.h"
 
-void ConstantKey(Calculator&) {}
+#include "constants/constant_picker.h"
+#include "core/calculator.h"
+#include "display/display_routines.h"
+#include "display/number_text.h"
+
+void ConstantKey(Calculator& calc) {
+    calc.ChosenConstant.clear();
+    if (calc.platform.constants) calc.platform.constants->ShowConstantWindow(calc);
+    if (calc.ChosenConstant.empty()) return;
+    // An open fraction entry is abandoned, not completed.
+    calc.ExponentEntry = false;
+    calc.SignKeyed = false;
+    calc.SexagesimalStage = ValueCell();
+    calc.FractionEntry = false;
+    InjectValue(calc, ReadNumber(calc.ChosenConstant));
+    calc.EntryText.clear();
+}

@@ -1,12 +1,108 @@
 // SPDX-License-Identifier: MIT
-// Placeholder until the memory subsystem lands.
 #include "memory/memory_keys.h"
 
-void StoreMemory(Calculator&) {}
-void RecallMemory(Calculator&) {}
-void StoreRegister(Calculator&) {}
-void RecallRegister(Calculator&) {}
-void ExchangeRegister(Calculator&) {}
-void AddToRegister(Calculator&) {}
-void SubtractFromRegister(Calculator&) {}
-void ClearRegisters(Calculator&) {}
+#include <cmath>
+
+#include "core/calculator.h"
+#include "core/clipboard_clock.h"
+#include "display/display_routines.h"
+#include "display/number_text.h"
+#include "functions/function_keys.h"
+#include "memory/register_chooser.h"
+
+namespace {
+
+// The display value as the register keys take it: at the 15 digits that were shown.
+double ShownValue(const Calculator& calc) { return ReadNumber(PlainText(calc.DisplayValue.Number())); }
+
+void EndEntryAfterStore(Calculator& calc) {
+    calc.ParkedResult = calc.EntryText.empty() ? PlainText(calc.DisplayValue.Number()) : calc.EntryText;
+    calc.EntryText.clear();
+}
+
+void AbandonOpenEntry(Calculator& calc) {
+    calc.ExponentEntry = false;
+    calc.SignKeyed = false;
+    calc.SexagesimalStage = ValueCell();
+    calc.FractionEntry = false;
+}
+
+// Opens the register window in `mode` and returns the confirmed index, or -1.
+int ChooseRegister(Calculator& calc, int mode) {
+    calc.MemoryFormMode = mode;
+    calc.ChosenRegister = -1;
+    calc.ChosenDescription.clear();
+    if (calc.platform.registers) calc.platform.registers->ShowRegisterWindow(calc);
+    return IsRegisterIndex(calc.ChosenRegister) ? calc.ChosenRegister : -1;
+}
+
+void ChangeRegisterByDisplay(Calculator& calc, int mode, double sign) {
+    const int i = ChooseRegister(calc, mode);
+    if (i < 0) return;
+    CompleteFractionEntry(calc);
+    MemoryRegister& reg = calc.MemoryRegisters[i];
+    reg.Value = reg.Value + sign * ShownValue(calc);
+    EndEntryAfterStore(calc);
+}
+
+}  // namespace
+
+void ShowMemoryIndicator(Calculator& calc) {
+    calc.panel.Mem_Indicator = calc.MemoryValue == 0.0 ? "" : "MEM";
+}
+
+void StoreMemory(Calculator& calc) {
+    if (calc.ClockShowing) EndClock(calc);
+    CompleteFractionEntry(calc);
+    // A failed fraction entry can leave a text on the display; the memory keeps its value then.
+    const ValueCell& shown = calc.DisplayValue;
+    if (shown.IsText() && !ReadsAsNumber(shown.Text())) return;
+    calc.MemoryValue = shown.Number();
+    // Like a computed value, the stored number ends the entry and is the next operand.
+    calc.ParkedResult = PlainText(shown.Number());
+    calc.EntryText.clear();
+    ShowMemoryIndicator(calc);
+}
+
+void RecallMemory(Calculator& calc) {
+    InjectValue(calc, calc.MemoryValue);
+    calc.EntryText.clear();
+}
+
+void StoreRegister(Calculator& calc) {
+    if (calc.ClockShowing) {
+        EndClock(calc);
+        return;
+    }
+    if (calc.ErrorLocked) return;
+    const int i = ChooseRegister(calc, kModeIn);
+    if (i < 0) return;
+    calc.MemoryRegisters[i].Value = calc.DisplayValue.Number();
+    calc.MemoryRegisters[i].Description = calc.ChosenDescription;
+}
+
+void RecallRegister(Calculator& calc) {
+    const int i = ChooseRegister(calc, kModeRecall);
+    if (i < 0) return;
+    AbandonOpenEntry(calc);
+    InjectValue(calc, calc.MemoryRegisters[i].Value);
+    calc.EntryText.clear();
+}
+
+void ExchangeRegister(Calculator& calc) {
+    const int i = ChooseRegister(calc, kModeSwap);
+    if (i < 0) return;
+    AbandonOpenEntry(calc);
+    MemoryRegister& reg = calc.MemoryRegisters[i];
+    calc.MemorySwapTemp = reg.Value;
+    reg.Value = ShownValue(calc);
+    InjectValue(calc, ReadNumber(calc.MemorySwapTemp.AsText()));
+    calc.EntryText.clear();
+    calc.MemorySwapTemp = ValueCell();
+}
+
+void AddToRegister(Calculator& calc) { ChangeRegisterByDisplay(calc, kModeAdd, 1.0); }
+
+void SubtractFromRegister(Calculator& calc) { ChangeRegisterByDisplay(calc, kModeMinus, -1.0); }
+
+void ClearRegisters(Calculator& calc) { ChooseRegister(calc, kModeDelete); }

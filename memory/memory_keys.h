@@ -12,3 +12,6 @@ void ExchangeRegister(Calculator& calc);      // token "xk"
 void AddToRegister(Calculator& calc);         // key_Mplus
 void SubtractFromRegister(Calculator& calc);  // key_Mminus
 void ClearRegisters(Calculator& calc);        // key_KAC
+
+// "MEM" while the simple memory holds a value other than 0.
+void ShowMemoryIndicator(Calculator& calc);

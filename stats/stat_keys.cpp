@@ -1,7 +1,24 @@
 // SPDX-License-Identifier: MIT
-// Placeholder until the statistics subsystem lands.
 #include "stats/stat_keys.h"
 
-void AddDataValue(Calculator&) {}
-void DeleteDataKey(Calculator&) {}
-void StatisticsResult(Calculator&, std::string_view) {}
+#include "core/calculator.h"
+#include "core/error_state.h"
+#include "display/number_text.h"
+#include "functions/function_keys.h"
+#include "stats/data_picker.h"
+
+void AddDataValue(Calculator& calc) {
+    CompleteFractionEntry(calc);
+    // The list window and the statistics count with 16-bit counters: refuse what they cannot walk.
+    if (calc.StatData.Count() >= kMaxDataValues) {
+        FailWith(calc, kOutOfRange);
+        return;
+    }
+    calc.StatData.AppendValue(calc.DisplayValue.Number());
+    calc.ParkedResult = calc.EntryText.empty() ? PlainText(calc.DisplayValue.Number()) : calc.EntryText;
+    calc.EntryText.clear();
+}
+
+void DeleteDataKey(Calculator& calc) {
+    if (calc.platform.dataPicker) calc.platform.dataPicker->ShowDataWindow(calc);
+}

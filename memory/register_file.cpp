@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+#include "memory/register_file.h"
+
+#include <new>
+#include <string>
+
+#include "memory/ansi_text.h"
+#include "memory/file_moves.h"
+#include "memory/little_endian.h"
+
+namespace {
+
+constexpr std::size_t kMaxDescriptionBytes = 0xFFFF;
+
+FileFault PastEnd(int index) {
+    return {kFaultPastEnd,
+            "Input past end of file in the record of " + RegisterLabel(index)};
+}
+
+}  // namespace
+
+RegisterFileContent DecodeRegisterFile(std::span<const unsigned char> bytes) {
+    RegisterFileContent content;
+    ByteReader reader(bytes);
+    for (int i = 0; i < kRegisterCount && !reader.AtEnd(); ++i) {
+        const auto value = reader.Double();
+        const auto length = reader.Unsigned(2);
+        if (!value || !length) {
+            content.fault = PastEnd(i);
+            break;
+        }
+        const auto text = reader.Bytes(*length);
+        if (!text) {
+            content.fault = PastEnd(i);
+            break;
+        }
+        content.registers[i].Value = *value;
+        content.registers[i].Description =
+            AnsiToUtf8(std::string(text->begin(), text->end()));
+    }
+    return content;
+}
+
+std::vector<unsigned char> EncodeRegisterFile(const RegisterBank& registers) {
+    std::vector<unsigned char> out;
+    for (const auto& reg : registers) {
+        std::string text = Utf8ToAnsi(reg.Description);
+        if (text.size() > kMaxDescriptionBytes) text.resize(kMaxDescriptionBytes);
+        PutDouble(out, reg.Value);
+        PutUnsigned(out, text.size(), 2);
+        out.insert(out.end(), text.begin(), text.end());
+    }
+    return out;
+}
+
+bool LoadRegisterFile(RegisterBank& registers, const std::filesystem::path& path,
+                      MessageService* messages) {
+    try {
+        registers = RegisterBank{};
+        const FileBytes file = ReadWholeFile(path);
+        if (file.fault) {
+            ShowFileWarning(messages, *file.fault);
+            return false;
+        }
+        RegisterFileContent content = DecodeRegisterFile(file.bytes);
+        registers = std::move(content.registers);
+        if (content.fault) {
+            SetAsideDamaged(path);
+            ShowFileWarning(messages, *content.fault);
+        }
+        return false;
+    } catch (const std::bad_alloc&) {
+        return true;
+    }
+}
+
+void SaveRegisterFile(const RegisterBank& registers, const std::filesystem::path& path,
+                      MessageService* messages) {
+    if (auto fault = ReplaceFile(path, EncodeRegisterFile(registers)))
+        ShowFileWarning(messages, *fault);
+}

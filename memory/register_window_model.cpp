@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+#include "memory/register_window_model.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/calculator.h"
+#include "core/platform.h"
+#include "display/number_text.h"
+
+namespace {
+
+const std::string kBlanks = "   ";
+const std::string kHundredDecimals = "0.0" + std::string(100, '#');
+const std::string kExponentDecimals = "0.0" + std::string(15, '#') + "E+00";
+
+struct ModeTexts {
+    const char* caption;
+    const char* prompt;
+    const char* ok;
+    bool editable;
+};
+
+constexpr std::array<ModeTexts, 6> kModes = {{
+    {"Memory IN", "Choose memory address to SAVE to.", "Save", true},
+    {"Memory RECALL", "Choose memory address to RECALL value.", "Recall", false},
+    {"Memory SWAP", "Choose memory address to SWAP value.", "Swap", true},
+    {"Memory ADD", "Choose memory address to ADD value to.", "Apply", true},
+    {"Memory MINUS", "Choose memory address to SUBTRACT value from.", "Apply", true},
+    {"Memory DELETE", "Choose memory address to DELETE value.", "Delete", false},
+}};
+
+std::string TrimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+std::string RegisterValueText(double value) {
+    if (PlainText(std::trunc(value)).size() >= 16) return kBlanks + FormatPattern(value, kExponentDecimals);
+    return PreviewValueText(value);
+}
+
+std::string PreviewValueText(double value) { return kBlanks + FormatPattern(value, kHundredDecimals); }
+
+std::vector<RegisterListItem> FillRegisterList(const RegisterBank& registers) {
+    std::vector<RegisterListItem> items;
+    items.reserve(registers.size());
+    for (int i = 0; i < kRegisterCount; ++i)
+        items.push_back({RegisterLabel(i), RegisterValueText(registers[i].Value), false});
+    return items;
+}
+
+RegisterWindowModel::RegisterWindowModel(Calculator& calc)
+    : calc_(calc), mode_(calc.MemoryFormMode >= kModeIn && calc.MemoryFormMode <= kModeDelete
+                             ? calc.MemoryFormMode
+                             : kModeIn) {
+    const ModeTexts& texts = kModes[mode_];
+    Caption = texts.caption;
+    Prompt = texts.prompt;
+    OKCaption = texts.ok;
+    DescriptionEditable = texts.editable;
+    FrameCaption = texts.editable ? "Specify Description" : "Description";
+    CheckBoxes = mode_ == kModeDelete;
+    Items = FillRegisterList(calc_.MemoryRegisters);
+}
+
+void RegisterWindowModel::ItemClick(int position) {
+    if (position < 1 || position > static_cast<int>(Items.size())) return;
+    OKEnabled = true;
+    PreviousItem = SelectedItem;
+    SelectedItem = position;
+    const int i = position - 1;
+    const double shown = calc_.DisplayValue.Number();
+    const double stored = calc_.MemoryRegisters[i].Value;
+    switch (mode_) {
+    case kModeIn:
+    case kModeSwap: PreviewRegister(i, shown); break;
+    case kModeAdd: PreviewRegister(i, stored + shown); break;
+    case kModeMinus: PreviewRegister(i, stored - shown); break;
+    case kModeDelete: OKEnabled = CountChecked() > 0; break;
+    default: break;
+    }
+    if (mode_ != kModeDelete) {
+        const std::string description = TrimBlanks(calc_.MemoryRegisters[i].Description);
+        DescBox = description.empty() ? "No specified description" : description;
+    }
+}
+
+void RegisterWindowModel::PreviewRegister(int index, double newValue) {
+    if (PreviousItem > 0 && PreviousItem != SelectedItem)
+        Items[PreviousItem - 1].Value = PreviewValueText(calc_.MemoryRegisters[PreviousItem - 1].Value);
+    Items[index].Value = PreviewValueText(newValue);
+}
+
+void RegisterWindowModel::ItemCheck(int position, bool checked) {
+    if (!CheckBoxes || position < 1 || position > static_cast<int>(Items.size())) return;
+    Items[position - 1].Checked = checked;
+    OKEnabled = CountChecked() > 0;
+}
+
+void RegisterWindowModel::ClearChecks() {
+    for (auto& item : Items) item.Checked = false;
+    OKEnabled = false;
+}
+
+void RegisterWindowModel::SelectAll() {
+    for (auto& item : Items) item.Checked = true;
+    OKEnabled = true;
+}
+
+int RegisterWindowModel::CountChecked() const {
+    int count = 0;
+    for (const auto& item : Items) count += item.Checked ? 1 : 0;
+    return count;
+}
+
+bool RegisterWindowModel::Ask(const std::string& question) const {
+    MessageService* messages = calc_.platform.messages;
+    return !messages || messages->AskYesNo("Warning", question, MessageIcon::Critical);
+}
+
+bool RegisterWindowModel::PressOK() {
+    if (!OKEnabled) return false;
+    if (mode_ == kModeDelete) {
+        if (!Ask("Are you sure you want to delete Selected Data?")) return false;
+        OKEnabled = false;
+        for (int i = 0; i < kRegisterCount; ++i)
+            if (Items[i].Checked) calc_.MemoryRegisters[i] = MemoryRegister{};
+        Items = FillRegisterList(calc_.MemoryRegisters);
+        return false;
+    }
+    const int i = SelectedItem - 1;
+    if (!IsRegisterIndex(i)) return false;
+    calc_.ChosenDescription.clear();
+    if (mode_ == kModeRecall) {
+        calc_.ChosenRegister = i;
+        return true;
+    }
+    if (calc_.MemoryRegisters[i].Value != 0.0 &&
+        !Ask("Do you wish to OVERWRITE " + RegisterLabel(i) + " ?")) {
+        calc_.ChosenRegister = -1;
+        return false;
+    }
+    calc_.ChosenDescription = TrimBlanks(DescBox);
+    calc_.ChosenRegister = i;
+    return true;
+}
+
+void RegisterWindowModel::PressExit() {
+    calc_.ChosenDescription.clear();
+    calc_.ChosenRegister = -1;
+}
+
+void RegisterWindowModel::PressCloseBox() { PressExit(); }

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+#include "stats/statistics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "core/calculator.h"
+#include "core/error_state.h"
+#include "display/display_routines.h"
+#include "display/number_text.h"
+#include "stats/stat_keys.h"
+
+namespace {
+
+double AsShown(double x) { return ReadNumber(PlainText(x)); }
+
+// The result of a statistics key, or nullopt for the error with no reason text.
+std::optional<double> KeyResult(std::string_view token, double n, double s1, double s2) {
+    // The shortcut formula can come out a hair below 0 for equal values; a variance is never
+    // negative.
+    const auto variance = [&](double divisor) { return std::max(0.0, (s2 - s1 * s1 / n) / divisor); };
+    if (token == "dtn") return n;
+    if (token == "dts") return s1;
+    if (token == "ave") return s1 / n;
+    if (token == "sqr1") return s1 * s1;
+    if (token == "sqr2") return s2;
+    if (token == "strd0") return std::sqrt(variance(n));
+    if (token == "strd1") {
+        if (n < 2) return std::nullopt;
+        return std::sqrt(variance(n - 1));
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+double FoldArray(const std::vector<double>& values, std::string_view op) {
+    if (op == "+") {
+        double sum = 0.0;
+        for (double x : values) sum += AsShown(x);
+        return sum;
+    }
+    if (op == "*") {
+        if (values.empty()) return 0.0;
+        double product = AsShown(values.front());
+        for (std::size_t i = 1; i < values.size(); ++i) product *= AsShown(values[i]);
+        return product;
+    }
+    if (op == "&") {
+        std::string joined;
+        for (double x : values) joined += PlainText(x);
+        return ReadNumber(joined);
+    }
+    return 0.0;
+}
+
+void ApplyToEach(std::vector<double>& values, std::string_view op) {
+    for (double& x : values) {
+        const double v = AsShown(x);
+        if (op == "*") x = v * v;
+        else if (op == "+") x = v + v;
+        else if (op == "&") x = ReadNumber(PlainText(v) + PlainText(v));
+    }
+}
+
+void StatisticsResult(Calculator& calc, std::string_view token) {
+    calc.ExponentEntry = false;
+    calc.ExponentDigits.clear();
+    if (!calc.StatData.HasElements()) {
+        FailWith(calc, kEmptyData);
+        calc.EntryText.clear();
+        return;
+    }
+    const auto& values = calc.StatData.values;
+    if (values.size() > kMaxDataValues) {
+        FailWith(calc, kEmptyData);
+        return;
+    }
+    const double n = static_cast<double>(values.size());
+    const double s1 = FoldArray(values, "+");
+    std::vector<double> squares = values;
+    ApplyToEach(squares, "*");
+    const double s2 = FoldArray(squares, "+");
+    if (!std::isfinite(s1) || !std::isfinite(s2)) {
+        FailWith(calc, kEmptyData);
+        return;
+    }
+    const std::optional<double> result = KeyResult(token, n, s1, s2);
+    if (!result) {
+        FailWith(calc, "");
+        calc.EntryText.clear();
+        return;
+    }
+    if (!std::isfinite(*result)) {
+        FailWith(calc, kEmptyData);
+        return;
+    }
+    InjectValue(calc, *result);
+    calc.EntryText.clear();
+}
