@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "functions/angle_units.h"
+
+#include <cmath>
+
+#include "core/calculator.h"
+
+namespace {
+
+// fmod is exact, so the reduction adds no error of its own; the result keeps the sign of the
+// argument, as the calculator's RealMod does.
+long double ToDegreesReduced(const Calculator& calc, double u) {
+    long double degrees = u;
+    if (calc.RadianMode) degrees = u * (180.0L / kCalculatorPi);
+    else if (calc.GradianMode) degrees = u * (180.0L / 200.0L);
+    return std::fmod(degrees, 360.0L);
+}
+
+}  // namespace
+
+double DegreesToAngleUnit(const Calculator& calc, double degrees) {
+    const long double reduced = std::fmod(static_cast<long double>(degrees), 360.0L);
+    if (calc.RadianMode) return static_cast<double>(reduced * kCalculatorPi / 180.0L);
+    if (calc.GradianMode) return static_cast<double>(reduced * 200.0L / 180.0L);
+    return static_cast<double>(reduced);
+}
+
+double AngleUnitToDegrees(const Calculator& calc, double u) {
+    return static_cast<double>(ToDegreesReduced(calc, u));
+}
+
+long double AngleUnitToRadians(const Calculator& calc, double u) {
+    return ToDegreesReduced(calc, u) * (kCalculatorPi / 180.0L);
+}
+
+double FullTurn(const Calculator& calc) {
+    if (calc.RadianMode) return 2.0 * kCalculatorPi;
+    if (calc.GradianMode) return 400.0;
+    return 360.0;
+}

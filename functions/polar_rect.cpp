@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+// P>R and R>P: the first input, the key, the second input, then "=" or an operator completes the
+// conversion; the first result is the operand, the second waits behind x-y.
+#include <cmath>
+
+#include "core/calculator.h"
+#include "display/display_routines.h"
+#include "display/number_text.h"
+#include "functions/angle_units.h"
+#include "functions/function_keys.h"
+
+namespace {
+
+// Without it a zero result could be written "-0".
+double WithoutNegativeZero(double v) { return v == 0.0 ? 0.0 : v; }
+
+// The angle of (x, y) in degrees in its own quadrant. The axes are exact: the calculator's pi
+// would otherwise make 90 degrees 90.0000000000001.
+double PolarAngleDegrees(double x, double y) {
+    if (y == 0.0) return x < 0.0 ? 180.0 : 0.0;
+    if (x == 0.0) return y > 0.0 ? 90.0 : -90.0;
+    return static_cast<double>(std::atan2(static_cast<long double>(y), static_cast<long double>(x)) *
+                               (180.0L / kCalculatorPi));
+}
+
+struct Conversion {
+    bool Calculator::*pending;
+    ValueCell Calculator::*firstInput;
+    void (*complete)(Calculator&);
+};
+
+void ConversionKey(Calculator& calc, const Conversion& conversion) {
+    if (calc.ErrorLocked) return;
+    CompleteFractionEntry(calc);
+    if (calc.ErrorLocked || calc.ConversionKeyed) return;
+    if (calc.*conversion.pending) {
+        // Pressed again after the second input: complete, show the first result, and take it
+        // as the first input of the next conversion.
+        conversion.complete(calc);
+        DisplayValueOrText(calc, ValueCell(), ValueCell(calc.EntryText));
+    } else {
+        calc.*conversion.firstInput =
+            calc.EntryText.empty() ? ValueCell(calc.DisplayValue.Number()) : ValueCell(ReadNumber(calc.EntryText));
+    }
+    // The entry has been taken: an exponent being keyed must not continue into the next input.
+    calc.ExponentEntry = false;
+    calc.SignKeyed = false;
+    calc.*conversion.pending = true;
+    calc.EntryText.clear();
+    calc.ConversionKeyed = true;
+}
+
+}  // namespace
+
+void PolarToRectKey(Calculator& calc) {
+    ConversionKey(calc, {&Calculator::RectPending, &Calculator::ConversionR, CompleteRect});
+}
+
+void RectToPolarKey(Calculator& calc) {
+    ConversionKey(calc, {&Calculator::PolarPending, &Calculator::ConversionX, CompletePolar});
+}
+
+void CompleteRect(Calculator& calc) {
+    if (!calc.RectPending) return;
+    const long double phi = AngleUnitToRadians(calc, calc.DisplayValue.Number());
+    const long double r = calc.ConversionR.Number();
+    // The second result only for a conversion that opens a calculation.
+    calc.SwapRegister = calc.Accumulator.IsEmpty() ? WithoutNegativeZero(static_cast<double>(r * std::sin(phi))) : 0.0;
+    calc.ConversionR = WithoutNegativeZero(static_cast<double>(r * std::cos(phi)));
+    calc.EntryText = PlainText(calc.ConversionR.Number());
+}
+
+void CompletePolar(Calculator& calc) {
+    if (!calc.PolarPending) return;
+    const double x = calc.ConversionX.Number();
+    const double y = calc.DisplayValue.Number();
+    calc.SwapRegister = calc.Accumulator.IsEmpty()
+                            ? WithoutNegativeZero(DegreesToAngleUnit(calc, PolarAngleDegrees(x, y)))
+                            : 0.0;
+    calc.ConversionX = std::hypot(x, y);
+    calc.EntryText = PlainText(calc.ConversionX.Number());
+}
