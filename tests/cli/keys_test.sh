@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# numora-keys end to end: the printed display line, --state, --each and the exit status.
+set -u
+keys=$1
+failed=0
+
+check() {  # expected-output args...
+    local expected=$1; shift
+    local got
+    got=$("$keys" "$@" 2>/dev/null)
+    if [ "$got" != "$(printf "$expected")" ]; then
+        printf 'FAIL: numora-keys %s\n  expected: %q\n  got:      %q\n' "$*" "$(printf "$expected")" "$got"
+        failed=1
+    fi
+}
+
+check '14.\t' 2 plus 3 multiply 4 equal
+check '*Divide by Zero*\t' 5 divide 0 equal
+check '1.\t 20' 1 exp 2 0
+check '3.\t\t\t\tDEGREE\tNORM\t+' --state 1 plus 2 equal
+check '1.\t\n1.\t\n2.\t\n3.\t' --each 1 plus 2 equal
+check '0.67\t\t\t\tDEGREE\tFIX\t÷' --state 2 divide 3 equal FxnButton:2
+check 'say: 1\nsay: +\nsay: 2\nsay: = 3\n3.\t' --speak 1 plus 2 equal
+
+"$keys" 2 foo 3 >/dev/null 2>&1
+[ $? -eq 2 ] || { echo "FAIL: an unknown key must exit 2"; failed=1; }
+"$keys" FxnButton:15 >/dev/null 2>&1
+[ $? -eq 2 ] || { echo "FAIL: a precision of 15 must exit 2"; failed=1; }
+msg=$("$keys" 1 Sin:3 2>&1 >/dev/null)
+case "$msg" in *Sin:3*) ;; *) echo "FAIL: the message must name the key: $msg"; failed=1;; esac
+
+exit $failed

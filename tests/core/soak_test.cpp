@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+// A million random key presses: nothing may crash, and the display must keep its form.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/calculator.h"
+#include "core/dispatch.h"
+#include "core/key_table.h"
+#include "display/mode_controls.h"
+#include "support/key_driver.h"
+
+namespace {
+
+int DigitCount(const std::string& s) {
+    int n = 0;
+    for (char c : s) n += c >= '0' && c <= '9';
+    return n;
+}
+
+bool HasNonFiniteText(const std::string& s) {
+    return s.find("nan") != std::string::npos || s.find("inf") != std::string::npos ||
+           s.find("NaN") != std::string::npos || s.find("Inf") != std::string::npos;
+}
+
+// Keys that open no window: windows would need a picker, which the soak does not script.
+std::vector<const FaceKey*> SoakKeys() {
+    std::vector<const FaceKey*> keys;
+    for (const FaceKey& k : FaceKeys()) {
+        const std::string_view n = k.name;
+        if (n == "key_Kin" || n == "key_Kout" || n == "key_XtoK" || n == "key_Mplus" ||
+            n == "key_Mminus" || n == "key_KAC" || n == "key_Del" || n == "key_Cnst" ||
+            n == "key_Time")
+            continue;
+        keys.push_back(&k);
+    }
+    return keys;
+}
+
+TEST(Soak, MillionRandomKeysKeepTheDisplaySound) {
+    const auto keys = SoakKeys();
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<std::size_t> pickKey(0, keys.size() + 8);
+    Calculator calc;
+    StartCalculator(calc);
+    std::string recent;  // the last keys, for the failure message
+    for (int i = 0; i < 1'000'000; ++i) {
+        const std::size_t k = pickKey(random);
+        recent = (recent.size() > 300 ? recent.substr(recent.size() - 300) : recent) + " " +
+                 (k < keys.size() ? std::string(keys[k]->name) : "mode" + std::to_string(k - keys.size()));
+        if (k < keys.size()) {
+            ClickKey(calc, *keys[k]);
+        } else {
+            switch (k - keys.size()) {
+            case 0: FxnButton_Click(calc); break;
+            case 1: ScnButton_Click(calc); break;
+            case 2: StdButton_Click(calc); break;
+            case 3: PrecBox_Click(calc, static_cast<int>(random() % 15)); break;
+            case 4: RadButton_Click(calc); break;
+            case 5: GradButton_Click(calc); break;
+            case 6: DegButton_Click(calc); break;
+            default: ClickKey(calc, *FindFaceKey("key_AC")); break;
+            }
+        }
+        const DisplayPanel& p = calc.panel;
+        ASSERT_LE(DigitCount(p.DisplayBox), 15) << p.DisplayBox << " after" << recent;
+        ASSERT_TRUE(p.ExpoBox.empty() || p.ExpoBox.size() == 3) << "[" << p.ExpoBox << "] after" << recent;
+        ASSERT_FALSE(HasNonFiniteText(p.DisplayBox + p.ExpoBox)) << p.DisplayBox << " after" << recent;
+    }
+}
+
+}  // namespace
