@@ -53,6 +53,7 @@ int MovePoint(std::string& m, bool left) {
 
 void EngShift(Calculator& calc, bool left) {
     if (calc.ErrorLocked) return;
+    calc.ConversionKeyed = false;
     CompleteFractionEntry(calc);
     if (calc.ErrorLocked) return;
 

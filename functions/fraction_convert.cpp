@@ -111,6 +111,7 @@ void ShowFractionView(Calculator& calc, const std::string& text) {
 
 void ConvertFraction(Calculator& calc) {
     if (calc.ErrorLocked) return;
+    calc.ConversionKeyed = false;
     const std::optional<std::string> text =
         calc.FractionEntry ? ReduceKeyedFraction(calc) : DisplayedNumberAsFraction(calc);
     if (text) ShowFractionView(calc, *text);

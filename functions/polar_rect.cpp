@@ -32,7 +32,11 @@ struct Conversion {
 void ConversionKey(Calculator& calc, const Conversion& conversion) {
     if (calc.ErrorLocked) return;
     CompleteFractionEntry(calc);
-    if (calc.ErrorLocked || calc.ConversionKeyed) return;
+    if (calc.ErrorLocked) return;
+    // A repeated press is ignored: nothing has been keyed or computed since the last one (the
+    // key took the entry and the parked result).
+    const bool keyedSince = !calc.EntryText.empty() || !calc.ParkedResult.empty();
+    if (calc.ConversionKeyed && !keyedSince) return;
     if (calc.*conversion.pending) {
         // Pressed again after the second input: complete, show the first result, and take it
         // as the first input of the next conversion.
@@ -47,6 +51,7 @@ void ConversionKey(Calculator& calc, const Conversion& conversion) {
     calc.SignKeyed = false;
     calc.*conversion.pending = true;
     calc.EntryText.clear();
+    calc.ParkedResult.clear();
     calc.ConversionKeyed = true;
 }
 
