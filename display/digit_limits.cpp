@@ -27,8 +27,9 @@ bool Contains(std::string_view text, char c) { return text.find(c) != std::strin
 std::string LimitSignificantDigits(std::string_view text) {
     const size_t e = ExponentStart(text);
     const std::string_view mantissa = text.substr(0, e);
-    const int decimals = std::max(0, kDisplayDigits - IntegerDigits(ReadNumber(mantissa)));
-    std::string out = FormatPattern(mantissa, HashPattern(decimals));
+    const double value = ReadNumber(mantissa);
+    const int decimals = std::max(0, kDisplayDigits - IntegerDigits(value));
+    std::string out = FormatPattern(value, HashPattern(decimals));
     out += text.substr(e);
     return out;
 }

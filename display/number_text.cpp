@@ -22,11 +22,10 @@ struct Decimal {
     char digits[kSignificant + 1] = {};
 };
 
-// The first 18 digits of the magnitude (correctly rounded) and their exponent; or, with exact
-// set, every digit of the expansion (767 significant digits cover any double).
-void ScientificDigits(double magnitude, bool exact, char* out, int& exponent) {
+// The leading digits of the magnitude, correctly rounded to `precision` + 1 significant digits,
+// and the exponent of the first one.
+void ScientificDigits(double magnitude, int precision, char* out, int& exponent) {
     char buf[800];
-    const int precision = exact ? 766 : 17;
     const auto end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, precision).ptr;
     int n = 0;
     const char* p = buf;
@@ -64,11 +63,16 @@ Decimal RoundTo15(double value) {
     Decimal d;
     if (value == 0) return d;
     d.negative = value < 0;
+    // The rounded digits decide the 16th one unless they read 5 and then only zeros: a rounded
+    // ...4999 looks the same. More digits settle it; 767 significant digits are the exact
+    // expansion of any double.
     char all[800];
-    ScientificDigits(std::fabs(value), false, all, d.exponent);
-    // 18 rounded digits decide the 16th one except when they read ...500: the exact
-    // expansion may then be just below the half.
-    if (all[15] == '5' && all[16] == '0' && all[17] == '0') ScientificDigits(std::fabs(value), true, all, d.exponent);
+    for (const int precision : {17, 40, 766}) {
+        ScientificDigits(std::fabs(value), precision, all, d.exponent);
+        const bool tieSoFar = all[kSignificant] == '5' &&
+                              std::all_of(all + kSignificant + 1, all + precision + 1, [](char c) { return c == '0'; });
+        if (!tieSoFar) break;
+    }
     d.count = kSignificant + 1;
     std::copy(all, all + d.count, d.digits);
     RoundDigits(d, kSignificant);
