@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#include "shell/about_frm.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QUrl>
+
+#include "display/number_text.h"
+#include "shell/face_fonts.h"
+#include "shell/numora_pictures.h"
+#include "shell/twips.h"
+
+namespace {
+
+constexpr const char* kTitle = "Numora";
+constexpr const char* kLegalNotice =
+    "Copyright \u00A9 The Numora developers.\nFree software under the MIT licence.";
+constexpr const char* kDisclaimer =
+    "Warning: this program is protected by copyright law. Reproduction or distribution of it, "
+    "or of any part of it, against the terms of its licence is not permitted.";
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QColor colour, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* AddFixedLabel(QWidget* parent, const char* name, const QString& text, QColor colour,
+                      const QFont& font, QRect rect) {
+    QLabel* label = AddLabel(parent, name, text, colour, font);
+    label->setGeometry(rect);
+    return label;
+}
+
+QLabel* AddAutoSizeLabel(QWidget* parent, const char* name, const QString& text, QColor colour,
+                         const QFont& font, int x, int y) {
+    QLabel* label = AddLabel(parent, name, text, colour, font);
+    label->move(TwipsToPixels(x), TwipsToPixels(y));
+    label->adjustSize();
+    return label;
+}
+
+QLabel* AddPicture(QWidget* parent, const char* name, const QPixmap& picture, QRect rect) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(picture);
+    label->setGeometry(rect);
+    return label;
+}
+
+QString Version() {
+    return QString::fromStdString("Version " + FormatPattern(NUMORA_VERSION_MAJOR, "0") + "." +
+                                  FormatPattern(NUMORA_VERSION_MINOR, "0"));
+}
+
+}  // namespace
+
+AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
+    setObjectName("AboutFrm");
+    setWindowTitle("About  ");
+    setFixedSize(TwipsToPixels(6630), TwipsToPixels(5055));
+    setFont(TahomaFont(8.25));
+
+    const QColor white = Qt::white, black = Qt::black;
+    AddPicture(this, "Picture1", CalculatorPicture(QSize(78, 94)), TwipRect(120, 120, 1170, 1410));
+    AddPicture(this, "Picture2", VoicePicture(QSize(60, 60)), TwipRect(5535, 2640, 900, 900));
+    AddFixedLabel(this, "lblTitleShade", kTitle, black, VerdanaFont(32.25, true), TwipRect(1440, 240, 5100, 1860))
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    AddFixedLabel(this, "lblTitle", kTitle, white, VerdanaFont(32.25, true), TwipRect(1320, 120, 5220, 1740))
+        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    auto* versionStrip = new QWidget(this);
+    versionStrip->setGeometry(TwipRect(120, 1586, 1170, 270));
+    versionStrip->setAutoFillBackground(true);
+    QPalette navy = versionStrip->palette();
+    navy.setColor(QPalette::Window, QColor(0, 0, 128));
+    versionStrip->setPalette(navy);
+    AddFixedLabel(versionStrip, "lblVersion", Version(), white, TahomaFont(8.25),
+                  QRect(0, 0, versionStrip->width(), versionStrip->height()))
+        ->setAlignment(Qt::AlignCenter);
+
+    AddAutoSizeLabel(this, "lblDescriptionShade", kLegalNotice, black, TahomaFont(9, true), 180, 1920);
+    AddAutoSizeLabel(this, "lblDescription", kLegalNotice, white, TahomaFont(9, true), 135, 1875);
+
+    AddFixedLabel(this, "CommentLabel", "Please send your comments to:", QColor(255, 128, 255),
+                  TahomaFont(8.25), TwipRect(135, 3765, 2250, 195));
+    const QString address = QString(kMailLink).mid(7);
+    QLabel* mail = AddFixedLabel(this, "MyEmailAdd",
+                                 QString("<a href=\"%1\" style=\"color:#000080\">%2</a>").arg(kMailLink, address),
+                                 QColor(0, 0, 128), TahomaFont(8.25), TwipRect(2535, 3765, 1965, 195));
+    mail->setTextFormat(Qt::RichText);
+    mail->setCursor(Qt::PointingHandCursor);
+    connect(mail, &QLabel::linkActivated, this, [this] { MyEmailAdd_Click(); });
+
+    QLabel* disclaimer = AddFixedLabel(this, "lblDisclaimer", kDisclaimer, white, TahomaFont(8.25),
+                                       TwipRect(120, 4140, 5055, 780));
+    disclaimer->setWordWrap(true);
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("cmdOK");
+    ok->setGeometry(TwipRect(5295, 4575, 1260, 405));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AboutFrm::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, AboutBackground(size()));
+}
+
+void AboutFrm::MyEmailAdd_Click() {
+    if (QDesktopServices::openUrl(QUrl(kMailLink))) return;
+    QMessageBox::information(this, "E-Mail the Author...",
+                             QString("Error contacting %1 please try again later.").arg(kMailLink));
+}

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: MIT
+#include "shell/calc_main_frm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTime>
+
+#include "core/clipboard_clock.h"
+#include "core/dispatch.h"
+#include "core/key_table.h"
+#include "core/keyboard_map.h"
+#include "display/display_panel_widget.h"
+#include "shell/face_fonts.h"
+#include "shell/keyboard_translation.h"
+#include "shell/topmost.h"
+#include "shell/twips.h"
+
+CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("CalcMainFrm");
+    setWindowTitle("Numora");
+    setFont(TahomaFont(8.25));
+
+    auto* face = new QWidget(this);
+    face->setObjectName("Face");
+    face->setFixedSize(TwipsToPixels(4770), TwipsToPixels(7170));
+    setCentralWidget(face);
+    CreateNoticeStrip(face);
+    CreateDisplayPanel(face);
+    CreateTabArea(face);
+    CreateKeypad(face);
+    CreateDummyBox(face);
+
+    clipboard_ = std::make_unique<StagedClipboard>(widgets_.dummyBox);
+    messages_ = std::make_unique<DialogMessages>(this, [this] { ApplyTopmost(); });
+    Platform services;
+    services.clock = &clock_;
+    services.clipboard = clipboard_.get();
+    services.messages = messages_.get();
+    calc_ = std::make_unique<Calculator>(services);
+
+    CreateMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    clockTimer_.setSingleShot(true);
+    clockTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&clockTimer_, &QTimer::timeout, this, [this] { RunEngine(ClockTick); });
+    qApp->installEventFilter(this);
+    ShowEngineState();
+}
+
+CalcMainFrm::~CalcMainFrm() { qApp->removeEventFilter(this); }
+
+void CalcMainFrm::CreateNoticeStrip(QWidget* face) {
+    auto* strip = new QWidget(face);
+    strip->setObjectName("NoticeStrip");
+    strip->setGeometry(TwipRect(60, 45, 4650, 285));
+    strip->setAutoFillBackground(true);
+    QPalette palette = strip->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 255));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    strip->setPalette(palette);
+    auto* notice = new QLabel("F1 to F4 change pages   F8 EXP   F9 PI", strip);
+    notice->setObjectName("NoticeLabel");
+    notice->setGeometry(TwipRect(90, 45, 3510, 195));
+}
+
+void CalcMainFrm::CreateDisplayPanel(QWidget* face) {
+    auto* box = new QFrame(face);
+    box->setObjectName("DisplayPicture");
+    box->setGeometry(TwipRect(60, 360, 4650, 1200));
+    box->setFrameShape(QFrame::Panel);
+    box->setFrameShadow(QFrame::Sunken);
+    widgets_.frame = new DisplayPanelWidget(box);
+    widgets_.frame->setGeometry(TwipRect(20, 20, 4600, 1155));
+}
+
+void CalcMainFrm::CreateDummyBox(QWidget* face) {
+    // Lies below the visible face: only Copy uses it, as its staging field.
+    widgets_.dummyBox = new QLineEdit("Text1", face);
+    widgets_.dummyBox->setObjectName("DummyBox");
+    widgets_.dummyBox->setGeometry(TwipRect(540, 7920, 2295, 315));
+    widgets_.dummyBox->setFocusPolicy(Qt::NoFocus);
+}
+
+void CalcMainFrm::RunEngine(const std::function<void(Calculator&)>& step) {
+    step(*calc_);
+    ShowEngineState();
+    widgets_.frame->setFocus();
+}
+
+void CalcMainFrm::ShowEngineState() {
+    widgets_.frame->Render(calc_->panel);
+    SyncModeControls();
+    SyncClockTimer();
+    actions_.copy->setEnabled(!calc_->ClockShowing);
+}
+
+void CalcMainFrm::SyncClockTimer() {
+    if (!calc_->ClockShowing)
+        clockTimer_.stop();
+    else if (!clockTimer_.isActive())
+        ScheduleClockTick();
+}
+
+// One tick just after each turn of the second, so the shown time is never a second behind and
+// the process sleeps in between.
+void CalcMainFrm::ScheduleClockTick() {
+    clockTimer_.start(1000 - QTime::currentTime().msec() + 5);
+}
+
+void CalcMainFrm::SelectTab_Click(int page) {
+    if (page != 1 && calc_->ClockShowing) RunEngine(EndClock);
+}
+
+bool CalcMainFrm::Form_KeyDown(const QKeyEvent& event) {
+    const std::optional<VirtualKey> key = TranslateKey(event);
+    if (!key) return false;
+    const std::optional<KeyboardAction> action = MapKeyboardKey(key->code, key->shiftState);
+    if (!action) return false;
+    if (action->faceKey.empty()) {
+        widgets_.selectTab->setCurrentIndex(action->page);
+        return true;
+    }
+    if (const FaceKey* faceKey = FindFaceKey(action->faceKey))
+        RunEngine([faceKey](Calculator& calc) { ClickKey(calc, *faceKey); });
+    return true;
+}
+
+// The face sees every key first, whichever of its controls has the focus.
+bool CalcMainFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    const auto* widget = static_cast<QWidget*>(watched);
+    if (widget->window() != this || QApplication::activeModalWidget() != nullptr) return false;
+    return Form_KeyDown(static_cast<const QKeyEvent&>(*event));
+}
+
+void CalcMainFrm::ApplyTopmost() { SetTopmost(this, alwaysOnTopOn_); }
+
+void CalcMainFrm::PrepareVoice() {
+    if (calc_->platform.speech != nullptr) calc_->platform.speech->Speak("");
+}
+
+bool CalcMainFrm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        ApplyTopmost();
+        if (calc_->ReadOutLoudOn) PrepareVoice();
+    }
+    return QMainWindow::event(event);
+}
+
+void CalcMainFrm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    ApplyTopmost();
+}
+
+void CalcMainFrm::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+}
+
+int CalcMainFrm::ShowModal(QDialog& dialog) {
+    SetTopmost(this, false);
+    const int result = dialog.exec();
+    ApplyTopmost();
+    return result;
+}
+
+void CalcMainFrm::BringForward() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}

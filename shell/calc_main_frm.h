@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "core/calculator.h"
+#include "persist/qt_settings_store.h"
+#include "shell/qt_platform.h"
+
+class DisplayPanelWidget;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+struct FaceKey;
+
+// The calculator face: display panel, the tab control of key pages and modes, the keypad and
+// the menus. It owns the calculator and renders the engine's panel after every engine call.
+class CalcMainFrm final : public QMainWindow {
+public:
+    explicit CalcMainFrm(QWidget* parent = nullptr);
+    ~CalcMainFrm() override;
+
+    // Where the register and data files live; set before InitializeCalculator.
+    void SetProgramFolder(const std::filesystem::path& folder) { programFolder_ = folder; }
+    // The start-up sequence: preferences, voice, cleared calculator, modes, memory and files.
+    void InitializeCalculator();
+
+    Calculator& calc() { return *calc_; }
+    bool AlwaysOnTopOn() const { return alwaysOnTopOn_; }
+    // Runs an engine procedure and shows the state it leaves.
+    void RunEngine(const std::function<void(Calculator&)>& step);
+    // Shows another window modally; the face leaves the topmost layer meanwhile.
+    int ShowModal(class QDialog& dialog);
+    void BringForward();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateNoticeStrip(QWidget* face);
+    void CreateDisplayPanel(QWidget* face);
+    void CreateTabArea(QWidget* face);
+    void CreateKeyPage(int page, QWidget* panel);
+    void CreateHeadingStrip(QWidget* parent, QRect rect, const char* text);
+    void CreateModePage(QWidget* panel);
+    void CreateKeypad(QWidget* face);
+    QPushButton* CreateKey(const FaceKey& key, QWidget* panel);
+    void CreateMenus();
+    void CreateDummyBox(QWidget* face);
+
+    void ShowEngineState();
+    void SyncModeControls();
+    void SyncClockTimer();
+    void ScheduleClockTick();
+    bool Form_KeyDown(const class QKeyEvent& event);
+    void SelectTab_Click(int page);
+    void ApplyTopmost();
+    void PrepareVoice();
+
+    void LoadPreferences();
+    void Form_QueryUnload();
+
+    void mnuFile_Click();
+    void mnuEdit_Click();
+    void mnuMode_Click();
+    void mnuOnTop_Click();
+    void mnuReadOut_Click();
+    void mnuPaste_Click();
+    void mnuFixedOrSci_Click(void (*handler)(Calculator&));
+    void mnuAbout_Click();
+
+    std::unique_ptr<Calculator> calc_;
+    std::unique_ptr<SpeechOutput> voice_;
+    std::unique_ptr<StagedClipboard> clipboard_;
+    std::unique_ptr<DialogMessages> messages_;
+    SystemClock clock_;
+    bool alwaysOnTopOn_ = false;
+    bool initialized_ = false;  // start-up ran and shutdown has not
+    QtSettingsStore settings_;
+    std::filesystem::path programFolder_;
+    QTimer clockTimer_;
+
+    struct Widgets {
+        DisplayPanelWidget* frame = nullptr;
+        QTabWidget* selectTab = nullptr;
+        QLineEdit* dummyBox = nullptr;
+        QRadioButton* degButton = nullptr;
+        QRadioButton* radButton = nullptr;
+        QRadioButton* gradButton = nullptr;
+        QRadioButton* fxnButton = nullptr;
+        QRadioButton* scnButton = nullptr;
+        QRadioButton* stdButton = nullptr;
+        QLabel* precLab = nullptr;
+        QComboBox* precBox = nullptr;
+    } widgets_;
+
+    struct Actions {
+        QAction* onTop = nullptr;
+        QAction* readOut = nullptr;
+        std::array<QAction*, 4> funct{};
+        QAction* close = nullptr;
+        QAction* copy = nullptr;
+        QAction* paste = nullptr;
+        QAction* fixed = nullptr;
+        QAction* sci = nullptr;
+        QAction* normal = nullptr;
+        QAction* degree = nullptr;
+        QAction* radian = nullptr;
+        QAction* gradian = nullptr;
+        QAction* helpTopics = nullptr;
+        QAction* about = nullptr;
+    } actions_;
+
+    struct Menus {
+        QMenu* file = nullptr;
+        QMenu* funct = nullptr;
+        QMenu* edit = nullptr;
+        QMenu* mode = nullptr;
+        QMenu* displayMode = nullptr;
+        QMenu* angular = nullptr;
+        QMenu* help = nullptr;
+    } menus_;
+};

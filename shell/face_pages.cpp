@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+#include "shell/calc_main_frm.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "core/dispatch.h"
+#include "core/key_table.h"
+#include "shell/twips.h"
+
+namespace {
+
+constexpr std::array kColumnX{60, 950, 1840, 2730, 3620};
+constexpr std::array kRowY{60, 590, 1120, 1650};
+constexpr int kKeyWidth = 820, kKeyHeight = 450;
+constexpr std::array<const char*, 4> kPageCaptions{"1st Function ", " 2nd Function ",
+                                                   " 3rd Function ", " Calc Mode"};
+
+QWidget* ColouredPanel(QWidget* parent, const char* name, QColor colour) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    panel->setPalette(palette);
+    return panel;
+}
+
+// The keys' own pointer: a small calculator key under a pointing tip.
+const QCursor& KeyCursor() {
+    static const QCursor cursor = [] {
+        QPixmap picture(32, 32);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(QColor(255, 192, 128));
+        painter.drawRoundedRect(QRectF(8.5, 10.5, 18, 14), 3, 3);
+        painter.setBrush(Qt::white);
+        painter.drawPolygon(QPolygonF({{1, 1}, {1, 14}, {4.5, 10.5}, {9, 11}}));
+        painter.setPen(QPen(QColor(0, 0, 128), 2));
+        painter.drawLine(QPointF(14, 17.5), QPointF(21, 17.5));
+        painter.drawLine(QPointF(17.5, 14), QPointF(17.5, 21));
+        return QCursor(picture, 1, 1);
+    }();
+    return cursor;
+}
+
+bool ShowsArrowCursor(std::string_view name) {
+    return name == "key_Ave" || name == "key_Tan" || name == "key_Cnst";
+}
+
+}  // namespace
+
+void CalcMainFrm::CreateTabArea(QWidget* face) {
+    auto* area = new QWidget(face);
+    area->setObjectName("TabArea");
+    area->setGeometry(TwipRect(60, 1860, 4670, 2680));
+    widgets_.selectTab = new QTabWidget(area);
+    widgets_.selectTab->setObjectName("SelectTab");
+    widgets_.selectTab->setGeometry(0, 0, area->width(), area->height());
+    widgets_.selectTab->setFocusPolicy(Qt::NoFocus);
+    widgets_.selectTab->tabBar()->setFocusPolicy(Qt::NoFocus);
+    // Four tabs of a quarter of the width each, in one row.
+    widgets_.selectTab->tabBar()->setUsesScrollButtons(false);
+    widgets_.selectTab->setStyleSheet(
+        QString("QTabBar::tab { width: %1px; padding: 3px 0px; }").arg(area->width() / 4 - 2));
+    for (int page = 0; page < 4; ++page) {
+        QWidget* panel = ColouredPanel(nullptr, "", QColor(192, 192, 255));
+        panel->setObjectName(QString("TabPanel%1").arg(page));
+        widgets_.selectTab->addTab(panel, kPageCaptions[page]);
+        if (page < 3)
+            CreateKeyPage(page, panel);
+        else
+            CreateModePage(panel);
+    }
+    widgets_.selectTab->setCurrentIndex(0);
+    connect(widgets_.selectTab, &QTabWidget::currentChanged, this, [this](int page) { SelectTab_Click(page); });
+}
+
+void CalcMainFrm::CreateHeadingStrip(QWidget* parent, QRect rect, const char* text) {
+    QWidget* strip = ColouredPanel(parent, "HeadingStrip", QColor(0, 0, 255));
+    strip->setGeometry(rect);
+    auto* label = new QLabel(text, strip);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(0, 0, rect.width(), rect.height());
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+}
+
+void CalcMainFrm::CreateKeyPage(int page, QWidget* panel) {
+    if (page == 2) {
+        CreateHeadingStrip(panel, TwipRect(60, 60, 1695, 450), "Hyperbolic Functions");
+        CreateHeadingStrip(panel, TwipRect(1845, 60, 2585, 450), "Standard Deviation Functions");
+    }
+    for (const FaceKey& key : FaceKeys())
+        if (key.page == page) CreateKey(key, panel);
+}
+
+void CalcMainFrm::CreateKeypad(QWidget* face) {
+    auto* frame = new QFrame(face);
+    frame->setObjectName("KeypadFrame");
+    frame->setGeometry(TwipRect(60, 4500, 4670, 2410));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    QWidget* panel = ColouredPanel(frame, "KeypadPanel", QColor(255, 192, 128));
+    panel->setGeometry(TwipRect(60, 150, 4550, 2200));
+    for (const FaceKey& key : FaceKeys())
+        if (key.page == kKeypadPage) CreateKey(key, panel);
+}
+
+QPushButton* CalcMainFrm::CreateKey(const FaceKey& key, QWidget* panel) {
+    auto* button = new QPushButton(QString::fromUtf8(key.caption.data(), key.caption.size()), panel);
+    button->setObjectName(QString::fromUtf8(key.name.data(), key.name.size()));
+    button->setToolTip(QString::fromUtf8(key.toolTip.data(), key.toolTip.size()));
+    button->setGeometry(TwipRect(kColumnX[key.column - 1], kRowY[key.row - 1], kKeyWidth, kKeyHeight));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoDefault(false);
+    if (!ShowsArrowCursor(key.name)) button->setCursor(KeyCursor());
+    const FaceKey* faceKey = &key;
+    connect(button, &QPushButton::clicked, this,
+            [this, faceKey] { RunEngine([faceKey](Calculator& calc) { ClickKey(calc, *faceKey); }); });
+    return button;
+}

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include "shell/calc_main_frm.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTabWidget>
+
+#include "core/clipboard_clock.h"
+#include "core/dispatch.h"
+#include "display/mode_controls.h"
+#include "shell/about_frm.h"
+#include "shell/preferences.h"
+#include "shell/topmost.h"
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const char* name, const char* caption, QKeySequence shortcut = {},
+                 bool checkable = false) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setCheckable(checkable);
+    return action;
+}
+
+QMenu* AddMenu(QWidget* parent, const char* name, const char* caption) {
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(name);
+    return menu;
+}
+
+void AddSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); }
+
+}  // namespace
+
+void CalcMainFrm::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("MenuBar");
+
+    menus_.file = AddMenu(bar, "mnuFile", "&File");
+    actions_.onTop = AddItem(menus_.file, "mnuOnTop", "Always On Top            ", Qt::CTRL | Qt::Key_T, true);
+    AddSeparator(menus_.file, "mnuDum4");
+    actions_.readOut = AddItem(menus_.file, "mnuReadOut", "Read Out Loud       ", Qt::CTRL | Qt::Key_A, true);
+    AddSeparator(menus_.file, "mnuDum5");
+    menus_.funct = AddMenu(menus_.file, "mnuFunct", "Functions");
+    menus_.file->addMenu(menus_.funct);
+    const std::array<const char*, 4> functNames{"mnuFunct1", "mnuFunct2", "mnuFunct3", "mnuFunct4"};
+    const std::array<const char*, 4> functCaptions{"1st Function              ", "2nd Function",
+                                                   "3rd Function", "Calc Mode"};
+    for (int page = 0; page < 4; ++page) {
+        actions_.funct[page] = AddItem(menus_.funct, functNames[page], functCaptions[page],
+                                       QKeySequence(Qt::Key_F1 + page), true);
+        connect(actions_.funct[page], &QAction::triggered, this,
+                [this, page] { widgets_.selectTab->setCurrentIndex(page); });
+    }
+    AddSeparator(menus_.file, "mnuDum5a");
+    actions_.close = AddItem(menus_.file, "mnuClose", "Close       ", Qt::CTRL | Qt::Key_X);
+    bar->addMenu(menus_.file);
+
+    menus_.edit = AddMenu(bar, "mnuEdit", "&Edit");
+    actions_.copy = AddItem(menus_.edit, "mnuCopy", "Copy Result to Clipboard          ", Qt::CTRL | Qt::Key_C);
+    AddSeparator(menus_.edit, "mnuDum3");
+    actions_.paste = AddItem(menus_.edit, "mnuPaste", "Paste to Display as Input         ", Qt::CTRL | Qt::Key_V);
+    bar->addMenu(menus_.edit);
+
+    menus_.mode = AddMenu(bar, "mnuMode", "&Modes");
+    menus_.displayMode = AddMenu(menus_.mode, "mnuDisplayMode", "Display Mode");
+    menus_.mode->addMenu(menus_.displayMode);
+    actions_.fixed = AddItem(menus_.displayMode, "mnuFixed", "Fixed Mode     ", Qt::CTRL | Qt::Key_F, true);
+    actions_.sci = AddItem(menus_.displayMode, "mnuSci", "Scientific Mode      ", Qt::CTRL | Qt::Key_S, true);
+    actions_.normal = AddItem(menus_.displayMode, "mnuNormal", "Normal Mode", Qt::CTRL | Qt::Key_N, true);
+    AddSeparator(menus_.mode, "mnuDum1");
+    menus_.angular = AddMenu(menus_.mode, "mnuAngular", "&Angular Mode");
+    menus_.mode->addMenu(menus_.angular);
+    actions_.degree = AddItem(menus_.angular, "mnuDegree", "Degree Mode        ", Qt::CTRL | Qt::Key_D, true);
+    actions_.radian = AddItem(menus_.angular, "mnuRadian", "Radian Mode  ", Qt::CTRL | Qt::Key_R, true);
+    actions_.gradian = AddItem(menus_.angular, "mnuGradian", "Gradian Mode", Qt::CTRL | Qt::Key_G, true);
+    bar->addMenu(menus_.mode);
+
+    menus_.help = AddMenu(bar, "mnuHelp", "&Help");
+    actions_.helpTopics = AddItem(menus_.help, "mnuHelpTopics", "Help Topics     ");
+    AddSeparator(menus_.help, "mnuDum2");
+    actions_.about = AddItem(menus_.help, "mnuAbout", "About Calculator      ");
+    bar->addMenu(menus_.help);
+
+    connect(menus_.file, &QMenu::aboutToShow, this, [this] { mnuFile_Click(); });
+    connect(menus_.edit, &QMenu::aboutToShow, this, [this] { mnuEdit_Click(); });
+    connect(menus_.mode, &QMenu::aboutToShow, this, [this] { mnuMode_Click(); });
+    connect(actions_.onTop, &QAction::triggered, this, [this] { mnuOnTop_Click(); });
+    connect(actions_.readOut, &QAction::triggered, this, [this] { mnuReadOut_Click(); });
+    connect(actions_.close, &QAction::triggered, this, &QWidget::close);
+    connect(actions_.copy, &QAction::triggered, this, [this] { RunEngine(CopyResult); });
+    connect(actions_.paste, &QAction::triggered, this, [this] { mnuPaste_Click(); });
+    connect(actions_.fixed, &QAction::triggered, this, [this] { mnuFixedOrSci_Click(FxnButton_Click); });
+    connect(actions_.sci, &QAction::triggered, this, [this] { mnuFixedOrSci_Click(ScnButton_Click); });
+    connect(actions_.normal, &QAction::triggered, this, [this] { RunEngine(StdButton_Click); });
+    connect(actions_.degree, &QAction::triggered, this, [this] { RunEngine(DegButton_Click); });
+    connect(actions_.radian, &QAction::triggered, this, [this] { RunEngine(RadButton_Click); });
+    connect(actions_.gradian, &QAction::triggered, this, [this] { RunEngine(GradButton_Click); });
+    connect(actions_.about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+}
+
+void CalcMainFrm::mnuFile_Click() {
+    for (int page = 0; page < 4; ++page)
+        actions_.funct[page]->setChecked(page == widgets_.selectTab->currentIndex());
+}
+
+void CalcMainFrm::mnuEdit_Click() { actions_.copy->setEnabled(!calc_->ClockShowing); }
+
+void CalcMainFrm::mnuMode_Click() { SyncModeControls(); }
+
+void CalcMainFrm::mnuOnTop_Click() {
+    alwaysOnTopOn_ = !alwaysOnTopOn_;
+    actions_.onTop->setChecked(alwaysOnTopOn_);
+    StorePreference(settings_, kAlwaysOnTopKey, alwaysOnTopOn_);
+    ApplyTopmost();
+}
+
+void CalcMainFrm::mnuReadOut_Click() {
+    calc_->ReadOutLoudOn = !calc_->ReadOutLoudOn;
+    actions_.readOut->setChecked(calc_->ReadOutLoudOn);
+    StorePreference(settings_, kReadOutLoudKey, calc_->ReadOutLoudOn);
+    PrepareVoice();
+}
+
+void CalcMainFrm::mnuPaste_Click() {
+    if (widgets_.selectTab->currentIndex() != 1 && calc_->ClockShowing) RunEngine(EndClock);
+    RunEngine([](Calculator& calc) {
+        calc.ClockShowing = false;
+        DispatchKey(calc, "xtract");
+    });
+}
+
+// The precision list must be in view when Fixed or Scientific is chosen from the menu.
+void CalcMainFrm::mnuFixedOrSci_Click(void (*handler)(Calculator&)) {
+    widgets_.selectTab->setCurrentIndex(3);
+    RunEngine(handler);
+}
+
+void CalcMainFrm::mnuAbout_Click() {
+    AboutFrm about(this);
+    ShowModal(about);
+}

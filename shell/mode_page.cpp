@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+#include "shell/calc_main_frm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "display/mode_controls.h"
+#include "shell/twips.h"
+
+namespace {
+
+QWidget* StripBox(QWidget* parent, const char* name, QRect rect, QColor colour) {
+    auto* box = new QWidget(parent);
+    box->setObjectName(name);
+    box->setGeometry(rect);
+    box->setAutoFillBackground(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, colour);
+    box->setPalette(palette);
+    return box;
+}
+
+QWidget* ModeGroup(QWidget* page, const char* name, int x, const char* heading) {
+    QWidget* group = StripBox(page, name, TwipRect(x, 30, 2185, 1695), page->palette().color(QPalette::Base));
+    QWidget* strip = StripBox(group, "HeadingStrip", TwipRect(15, 15, 2130, 330), QColor(0, 0, 255));
+    auto* label = new QLabel(heading, strip);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(0, 0, strip->width(), strip->height());
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return group;
+}
+
+QRadioButton* ModeOption(QWidget* group, const char* name, int y, const char* caption) {
+    auto* option = new QRadioButton(caption, group);
+    option->setObjectName(name);
+    option->setGeometry(TwipRect(180, y, 1815, 255));
+    option->setFocusPolicy(Qt::NoFocus);
+    return option;
+}
+
+// Selects the one option of a group the model names; with none named the group shows none,
+// which an exclusive group only allows while its exclusiveness is lifted.
+void SelectOption(std::initializer_list<std::pair<QRadioButton*, bool>> group) {
+    for (const auto& [option, selected] : group)
+        if (selected) {
+            option->setChecked(true);
+            return;
+        }
+    for (const auto& [option, selected] : group) {
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+}
+
+}  // namespace
+
+void CalcMainFrm::CreateModePage(QWidget* panel) {
+    QWidget* display = ModeGroup(panel, "DisplayModeGroup", 30, "Display Modes");
+    widgets_.fxnButton = ModeOption(display, "FxnButton", 555, " Fixed Mode");
+    widgets_.scnButton = ModeOption(display, "ScnButton", 915, " Scientific Mode");
+    widgets_.stdButton = ModeOption(display, "StdButton", 1275, " Normal Mode");
+
+    QWidget* angle = ModeGroup(panel, "AngleModeGroup", 2240, "Angular Modes");
+    widgets_.degButton = ModeOption(angle, "DegButton", 555, " Degree Mode");
+    widgets_.radButton = ModeOption(angle, "RadButton", 915, " Radian Mode");
+    widgets_.gradButton = ModeOption(angle, "GradButton", 1275, " Gradian Mode");
+
+    QWidget* strip = StripBox(panel, "PrecisionStrip", TwipRect(30, 1740, 4400, 340), QColor(128, 128, 255));
+    widgets_.precLab = new QLabel("Display Precision [for Fixed & Scientific Modes]", strip);
+    widgets_.precLab->setObjectName("PrecLab");
+    widgets_.precLab->setTextFormat(Qt::PlainText);
+    widgets_.precLab->setGeometry(TwipRect(90, 75, 3330, 195));
+    widgets_.precBox = new QComboBox(strip);
+    widgets_.precBox->setObjectName("PrecBox");
+    widgets_.precBox->setFocusPolicy(Qt::NoFocus);
+    const QRect precRect = TwipRect(3510, 10, 870, 0);
+    widgets_.precBox->setGeometry(precRect.x(), precRect.y(), precRect.width(),
+                                  widgets_.precBox->sizeHint().height());
+
+    const std::array<std::pair<QRadioButton*, void (*)(Calculator&)>, 6> handlers{{
+        {widgets_.degButton, DegButton_Click}, {widgets_.radButton, RadButton_Click},
+        {widgets_.gradButton, GradButton_Click}, {widgets_.fxnButton, FxnButton_Click},
+        {widgets_.scnButton, ScnButton_Click}, {widgets_.stdButton, StdButton_Click}}};
+    for (const auto& [option, handler] : handlers)
+        connect(option, &QRadioButton::clicked, this, [this, handler = handler] { RunEngine(handler); });
+    connect(widgets_.precBox, &QComboBox::activated, this,
+            [this](int index) { RunEngine([index](Calculator& calc) { PrecBox_Click(calc, index); }); });
+}
+
+// The mode controls and the Modes menu's check marks show the engine's model of them.
+void CalcMainFrm::SyncModeControls() {
+    const Calculator& calc = *calc_;
+    const bool radian = !calc.DegreeMode && calc.RadianMode;
+    const bool gradian = !calc.DegreeMode && !calc.RadianMode && calc.GradianMode;
+    SelectOption({{widgets_.degButton, calc.DegreeMode}, {widgets_.radButton, radian},
+                  {widgets_.gradButton, gradian}});
+    using Option = Calculator::DisplayOption;
+    SelectOption({{widgets_.fxnButton, calc.SelectedDisplayOption == Option::Fixed},
+                  {widgets_.scnButton, calc.SelectedDisplayOption == Option::Scientific},
+                  {widgets_.stdButton, calc.SelectedDisplayOption == Option::Normal}});
+    widgets_.precBox->setEnabled(calc.PrecBoxEnabled);
+    widgets_.precLab->setEnabled(calc.PrecBoxEnabled);
+    const int selection = calc.PrecBoxSelection < widgets_.precBox->count() ? calc.PrecBoxSelection : -1;
+    if (widgets_.precBox->currentIndex() != selection) widgets_.precBox->setCurrentIndex(selection);
+    if (actions_.degree != nullptr) {
+        actions_.degree->setChecked(calc.DegreeMode);
+        actions_.gradian->setChecked(!calc.DegreeMode && !calc.RadianMode);
+        actions_.radian->setChecked(!calc.DegreeMode && calc.RadianMode);
+        actions_.fixed->setChecked(widgets_.fxnButton->isChecked());
+        actions_.sci->setChecked(!widgets_.fxnButton->isChecked() && widgets_.scnButton->isChecked());
+        actions_.normal->setChecked(!widgets_.fxnButton->isChecked() && !widgets_.scnButton->isChecked());
+    }
+}

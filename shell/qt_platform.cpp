@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#include "shell/qt_platform.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "shell/topmost.h"
+
+void StagedClipboard::SetText(const std::string& text) {
+    stagingField_->setText(QString::fromStdString(text));
+    stagingField_->selectAll();
+    stagingField_->copy();
+}
+
+std::string StagedClipboard::Text() const {
+    return QGuiApplication::clipboard()->text(QClipboard::Clipboard).toStdString();
+}
+
+namespace {
+
+QMessageBox::Icon IconOf(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+int DialogMessages::Run(const std::string& title, const std::string& text, MessageIcon icon,
+                        bool question) {
+    QMessageBox box(IconOf(icon), QString::fromStdString(title), QString::fromStdString(text),
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner_);
+    box.setObjectName("MessageBox");
+    SetTopmost(owner_, false);
+    const int answer = box.exec();
+    restoreTopmost_();
+    return answer;
+}
+
+void DialogMessages::Show(const std::string& title, const std::string& text, MessageIcon icon) {
+    Run(title, text, icon, false);
+}
+
+bool DialogMessages::AskYesNo(const std::string& title, const std::string& text, MessageIcon icon) {
+    return Run(title, text, icon, true) == QMessageBox::Yes;
+}

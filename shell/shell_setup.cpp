@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#include "shell/shell_setup.h"
+
+#include <clocale>
+
+#include <QApplication>
+
+#include "shell/numora_pictures.h"
+
+void PrepareApplication(QApplication& app) {
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setOrganizationName(kApplicationTitle);
+    QApplication::setApplicationVersion(QStringLiteral(NUMORA_VERSION_TEXT));
+    QApplication::setDesktopFileName("numora");
+    app.setWindowIcon(NumoraIcon());
+}
