@@ -2,6 +2,7 @@
 // numora-keys: presses face keys by name on a calculator started as the program starts, and
 // prints the display.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,13 @@
 #include "core/clipboard_clock.h"
 #include "core/dispatch.h"
 #include "core/key_table.h"
+#include "constants/scripted_constant_picker.h"
 #include "display/mode_controls.h"
+#include "memory/scripted_register_chooser.h"
+#include "memory/session_steps.h"
+#include "persist/program_folder.h"
+#include "persist/qt_settings_store.h"
+#include "stats/scripted_data_picker.h"
 
 namespace {
 
@@ -36,9 +43,29 @@ void PressModeButton(Calculator& calc, const ScriptStep& step) {
     }
 }
 
-void Press(Calculator& calc, MemoryClipboard& clipboard, const ScriptStep& step) {
+// The windows' answers for a key that opens one: the register, the list items, the table row.
+struct ScriptedPickers {
+    ScriptedRegisterChooser registers;
+    ScriptedDataPicker data;
+    ScriptedConstantPicker constants;
+
+    void Arm(const ScriptStep& step) {
+        if (step.control == "key_Cnst" && step.number) constants.SetNext(*step.number);
+        else if (step.control == "key_Del" && !step.items.empty()) data.SetNext(step.items);
+        else if (step.control == "key_KAC" && !step.items.empty()) registers.SetNext({0, {}, step.items});
+        else if (step.number) {
+            RegisterScript script{*step.number, {}, {}};
+            if (!step.description.empty()) script.Description = step.description;
+            registers.SetNext(script);
+        }
+    }
+};
+
+void Press(Calculator& calc, MemoryClipboard& clipboard, ScriptedPickers& pickers,
+           const ScriptStep& step) {
     switch (step.kind) {
     case ScriptStep::Kind::FaceKey:
+        pickers.Arm(step);
         ClickKey(calc, *FindFaceKey(step.control));
         break;
     case ScriptStep::Kind::ModeButton:
@@ -69,16 +96,27 @@ int main(int argc, char** argv) {
     MemoryClipboard clipboard;
     ConsoleMessages messages;
     SystemClock clock;
-    Calculator calc(Platform{options->speak ? &speech : nullptr, &clock, &clipboard, &messages});
+    ScriptedPickers pickers;
+    Calculator calc(Platform{options->speak ? &speech : nullptr, &clock, &clipboard, &messages,
+                             &pickers.registers, &pickers.data, &pickers.constants});
     calc.ReadOutLoudOn = options->speak;
 
-    DispatchKey(calc, "AC");
-    InitializeModeControls(calc);
+    // Only with --dir does a run read and leave the files and the saved memory.
+    QtSettingsStore store;
+    const auto folder = options->dir ? std::optional(ChooseProgramFolder(options->dir, ExecutableFolder()))
+                                     : std::nullopt;
+    if (folder) {
+        RunStartupSteps(calc, store, *folder);
+    } else {
+        DispatchKey(calc, "AC");
+        InitializeModeControls(calc);
+    }
 
     for (const ScriptStep& step : options->steps) {
-        Press(calc, clipboard, step);
+        Press(calc, clipboard, pickers, step);
         if (options->each) PrintPanel(calc, options->state);
     }
     if (!options->each) PrintPanel(calc, options->state);
+    if (folder) RunShutdownSteps(calc, store, *folder);
     return 0;
 }
