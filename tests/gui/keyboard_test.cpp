@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+// Keyboard keys reach the face through the keyboard table, whatever has the focus.
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "face_fixture.h"
+#include "shell/keyboard_translation.h"
+
+namespace {
+
+struct Stroke {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(QList<Stroke>)
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+    FaceFixture face_;
+
+    void Press(const QList<Stroke>& strokes) {
+        for (const Stroke& s : strokes) QTest::keyClick(&face_.Window(), s.key, s.modifiers);
+    }
+
+private slots:
+    void initTestCase() { face_.Start(); }
+    void init() { face_.Click("key_AC"); }
+
+    // What a real keyboard reports is taken back to the key that was pressed.
+    void translation_data() {
+        QTest::addColumn<int>("qtKey");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("shift");
+        QTest::newRow("Shift+8 gives *") << int(Qt::Key_Asterisk) << int(Qt::ShiftModifier) << 56 << 1;
+        QTest::newRow("Ctrl+Shift+6 gives ^") << int(Qt::Key_AsciiCircum) << int(Qt::ShiftModifier | Qt::ControlModifier) << 54 << 3;
+        QTest::newRow("Shift+= gives +") << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << 187 << 1;
+        QTest::newRow("+ key of its own") << int(Qt::Key_Plus) << 0 << 43 << 0;
+        QTest::newRow("pad 7") << int(Qt::Key_7) << int(Qt::KeypadModifier) << 103 << 0;
+        QTest::newRow("main 7") << int(Qt::Key_7) << 0 << 55 << 0;
+        QTest::newRow("pad point") << int(Qt::Key_Period) << int(Qt::KeypadModifier) << 110 << 0;
+        QTest::newRow("pad comma") << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << 110 << 0;
+        QTest::newRow("pad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13 << 0;
+        QTest::newRow("Alt+F4") << int(Qt::Key_F4) << int(Qt::AltModifier) << 115 << 4;
+        QTest::newRow("Shift+0 gives )") << int(Qt::Key_ParenRight) << int(Qt::ShiftModifier) << 48 << 1;
+    }
+    void translation() {
+        QFETCH(int, qtKey);
+        QFETCH(int, modifiers);
+        QFETCH(int, code);
+        QFETCH(int, shift);
+        const auto key = TranslateKey(qtKey, Qt::KeyboardModifiers(modifiers));
+        QVERIFY(key.has_value());
+        QCOMPARE(key->code, code);
+        QCOMPARE(key->shiftState, shift);
+    }
+
+    void keysAct_data() {
+        QTest::addColumn<QList<Stroke>>("strokes");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("exponent");
+        const Stroke enter{Qt::Key_Return};
+        QTest::newRow("Shift+8 multiplies")
+            << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::ShiftModifier}, {Qt::Key_7}, enter} << "42." << "";
+        QTest::newRow("pad * multiplies")
+            << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::KeypadModifier}, {Qt::Key_7}, enter} << "42." << "";
+        QTest::newRow("Shift+6 is EXP")
+            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_AsciiCircum, Qt::ShiftModifier}, {Qt::Key_3}} << "2." << "03";
+        QTest::newRow("Ctrl+Shift+6 enters 6")
+            << QList<Stroke>{{Qt::Key_AsciiCircum, Qt::ShiftModifier | Qt::ControlModifier}} << "6." << "";
+        QTest::newRow("Shift+3 enters 3")
+            << QList<Stroke>{{Qt::Key_NumberSign, Qt::ShiftModifier}} << "3." << "";
+        QTest::newRow("Shift+1 does nothing")
+            << QList<Stroke>{{Qt::Key_5}, {Qt::Key_Exclam, Qt::ShiftModifier}} << "5." << "";
+        QTest::newRow("Enter is =")
+            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier}, {Qt::Key_3}, enter} << "5." << "";
+        QTest::newRow("= without Shift is =")
+            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Minus}, {Qt::Key_3}, {Qt::Key_Equal}} << "-1." << "";
+        QTest::newRow("Up is x^y")
+            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Up}, {Qt::Key_1, Qt::KeypadModifier}, {Qt::Key_0}, enter}
+            << "1024." << "";
+        QTest::newRow("Delete is AC")
+            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier}, {Qt::Key_3}, {Qt::Key_Delete}, {Qt::Key_4}, enter}
+            << "4." << "";
+        QTest::newRow("Escape is C")
+            << QList<Stroke>{{Qt::Key_9}, {Qt::Key_Slash}, {Qt::Key_7}, {Qt::Key_Escape}, {Qt::Key_3}, enter} << "3." << "";
+        QTest::newRow("Backspace erases")
+            << QList<Stroke>{{Qt::Key_1}, {Qt::Key_2}, {Qt::Key_Backspace}} << "1." << "";
+        QTest::newRow("point keys")
+            << QList<Stroke>{{Qt::Key_1}, {Qt::Key_Period}, {Qt::Key_5}, {Qt::Key_Comma, Qt::KeypadModifier}} << "1.5" << "";
+        QTest::newRow("F9 is PI") << QList<Stroke>{{Qt::Key_F9}} << "3.14159265358979" << "";
+        QTest::newRow("F8 is EXP") << QList<Stroke>{{Qt::Key_4}, {Qt::Key_F8}, {Qt::Key_2}} << "4." << "02";
+        QTest::newRow("Space clicks no button")
+            << QList<Stroke>{{Qt::Key_7}, {Qt::Key_Space}} << "7." << "";
+    }
+    void keysAct() {
+        QFETCH(QList<Stroke>, strokes);
+        QFETCH(QString, display);
+        QFETCH(QString, exponent);
+        Press(strokes);
+        QCOMPARE(face_.Display().trimmed(), display);
+        QCOMPARE(face_.Exponent().trimmed(), exponent);
+    }
+
+    void functionKeysShowPages() {
+        auto* tabs = face_.Find<QTabWidget>("SelectTab");
+        for (int page : {3, 1, 2, 0}) {
+            QTest::keyClick(&face_.Window(), Qt::Key(Qt::Key_F1 + page));
+            QCOMPARE(tabs->currentIndex(), page);
+        }
+    }
+
+    // A key pressed while a mode option was last clicked still goes to the table.
+    void keysPassFocusedControls() {
+        face_.Find<QTabWidget>("SelectTab")->setCurrentIndex(3);
+        QTest::mouseClick(face_.Find<QRadioButton>("RadButton"), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &face_.Window(), Qt::Key_8);
+        QCOMPARE(face_.Display().trimmed(), QString("8."));
+        QCOMPARE(face_.Label("Mode_Indicator"), QString("RADIAN"));
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"
