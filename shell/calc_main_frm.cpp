@@ -37,7 +37,7 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     CreateDummyBox(face);
 
     clipboard_ = std::make_unique<StagedClipboard>(widgets_.dummyBox);
-    messages_ = std::make_unique<DialogMessages>(this, [this] { ApplyTopmost(); });
+    messages_ = std::make_unique<DialogMessages>(this, [this](QDialog& box) { return ShowModal(box); });
     Platform services;
     services.clock = &clock_;
     services.clipboard = clipboard_.get();
@@ -140,7 +140,9 @@ bool CalcMainFrm::eventFilter(QObject* watched, QEvent* event) {
     return Form_KeyDown(static_cast<const QKeyEvent&>(*event));
 }
 
-void CalcMainFrm::ApplyTopmost() { SetTopmost(this, alwaysOnTopOn_); }
+// A modal window keeps the face out of the topmost layer until it closes, whatever activation
+// or resize the face sees meanwhile.
+void CalcMainFrm::ApplyTopmost() { SetTopmost(this, alwaysOnTopOn_ && openModals_ == 0); }
 
 void CalcMainFrm::PrepareVoice() {
     if (calc_->platform.speech != nullptr) calc_->platform.speech->Speak("");
@@ -165,8 +167,10 @@ void CalcMainFrm::closeEvent(QCloseEvent* event) {
 }
 
 int CalcMainFrm::ShowModal(QDialog& dialog) {
-    SetTopmost(this, false);
+    ++openModals_;
+    ApplyTopmost();
     const int result = dialog.exec();
+    --openModals_;
     ApplyTopmost();
     return result;
 }

@@ -90,6 +90,7 @@ private:
     std::unique_ptr<DialogMessages> messages_;
     SystemClock clock_;
     bool alwaysOnTopOn_ = false;
+    int openModals_ = 0;
     bool initialized_ = false;  // start-up ran and shutdown has not
     QtSettingsStore settings_;
     std::filesystem::path programFolder_;

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "shell/topmost.h"
 
 void StagedClipboard::SetText(const std::string& text) {
     stagingField_->setText(QString::fromStdString(text));
@@ -37,10 +36,7 @@ int DialogMessages::Run(const std::string& title, const std::string& text, Messa
     QMessageBox box(IconOf(icon), QString::fromStdString(title), QString::fromStdString(text),
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner_);
     box.setObjectName("MessageBox");
-    SetTopmost(owner_, false);
-    const int answer = box.exec();
-    restoreTopmost_();
-    return answer;
+    return showModal_(box);
 }
 
 void DialogMessages::Show(const std::string& title, const std::string& text, MessageIcon icon) {

@@ -5,6 +5,7 @@
 
 #include "core/platform.h"
 
+class QDialog;
 class QLineEdit;
 class QWidget;
 
@@ -20,12 +21,12 @@ private:
     QLineEdit* stagingField_;
 };
 
-// Message boxes over the main window; the main window leaves the topmost layer while one is
-// open and `restoreTopmost` puts it back after.
+// Message boxes over the main window, shown through `showModal` so that the main window leaves
+// the topmost layer while one is open.
 class DialogMessages final : public MessageService {
 public:
-    DialogMessages(QWidget* owner, std::function<void()> restoreTopmost)
-        : owner_(owner), restoreTopmost_(std::move(restoreTopmost)) {}
+    DialogMessages(QWidget* owner, std::function<int(QDialog&)> showModal)
+        : owner_(owner), showModal_(std::move(showModal)) {}
     void Show(const std::string& title, const std::string& text, MessageIcon icon) override;
     bool AskYesNo(const std::string& title, const std::string& text, MessageIcon icon) override;
 
@@ -33,5 +34,5 @@ private:
     int Run(const std::string& title, const std::string& text, MessageIcon icon, bool question);
 
     QWidget* owner_;
-    std::function<void()> restoreTopmost_;
+    std::function<int(QDialog&)> showModal_;
 };
