@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/calculator.h"
+#include "stats/data_window_model.h"
+#include "stats/scripted_data_picker.h"
+#include "stats/statistics.h"
+#include "support/key_driver.h"
+
+namespace {
+
+constexpr const char* kEight = "2 Data 4 Data 4 Data 4 Data 5 Data 5 Data 7 Data 9 Data ";
+
+struct StatCase {
+    const char* name;
+    std::string keys;
+    const char* display;  // nullptr: the error state
+    const char* reason;
+};
+
+class StatisticsKeys : public ::testing::TestWithParam<StatCase> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, StatisticsKeys,
+    ::testing::Values(
+        StatCase{"Count", std::string(kEight) + "Dtn", "8.", ""},
+        StatCase{"Sum", std::string(kEight) + "Dts", "40.", ""},
+        StatCase{"Mean", std::string(kEight) + "Ave", "5.", ""},
+        StatCase{"SquareOfSum", std::string(kEight) + "Sqr1", "1600.", ""},
+        StatCase{"SumOfSquares", std::string(kEight) + "Sqr2", "232.", ""},
+        StatCase{"Population", std::string(kEight) + "Strd0", "2.", ""},
+        StatCase{"Sample", std::string(kEight) + "Strd1", "2.1380899352994", ""},
+        StatCase{"CountTwiceIsTheSame", std::string(kEight) + "Dtn Dtn", "8.", ""},
+        StatCase{"SingleValuePopulation", "5 Data Strd0", "0.", ""},
+        StatCase{"SingleValueSampleHasNoReason", "5 Data Strd1", nullptr, ""},
+        StatCase{"SingleValueMean", "5 Data Ave", "5.", ""},
+        StatCase{"ZeroSumPopulation", "1 PM Data 1 Data Strd0", "1.", ""},
+        StatCase{"ZeroSumSample", "1 PM Data 1 Data Strd1", "1.4142135623731", ""},
+        StatCase{"ZeroSumMean", "1 PM Data 1 Data Ave", "0.", ""},
+        StatCase{"EqualValuesPopulation", "0 dot 1 Data 0 dot 1 Data 0 dot 1 Data Strd0", "0.", ""},
+        StatCase{"EqualValuesSample", "0 dot 1 Data 0 dot 1 Data 0 dot 1 Data Strd1", "0.", ""},
+        StatCase{"ValuesCountAtShownDigits", "2 Sqrt Data Sqr2", "2.00000000000001", ""},
+        StatCase{"NoDataCount", "Dtn", nullptr, "Empty Data"},
+        StatCase{"NoDataSum", "Dts", nullptr, "Empty Data"},
+        StatCase{"NoDataMean", "Ave", nullptr, "Empty Data"},
+        StatCase{"NoDataSquareOfSum", "Sqr1", nullptr, "Empty Data"},
+        StatCase{"NoDataSumOfSquares", "Sqr2", nullptr, "Empty Data"},
+        StatCase{"NoDataPopulation", "Strd0", nullptr, "Empty Data"},
+        StatCase{"NoDataSample", "Strd1", nullptr, "Empty Data"},
+        StatCase{"DataEndsTheEntryAsOperand", "1 2 Data plus equal", "12.", ""},
+        StatCase{"DataLeavesTheDisplay", "1 2 Data", "12.", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(StatisticsKeys, ShowTheResultOrTheError) {
+    const StatCase& c = GetParam();
+    Calculator calc;
+    StartCalculator(calc);
+    PressKeys(calc, c.keys);
+    if (c.display) {
+        EXPECT_FALSE(calc.ErrorLocked);
+        EXPECT_EQ(calc.panel.DisplayBox, c.display);
+    } else {
+        EXPECT_TRUE(calc.ErrorLocked);
+        EXPECT_EQ(calc.panel.DisplayBox, "*" + std::string(*c.reason ? c.reason : "Error") + "*");
+    }
+}
+
+TEST(Statistics, DataBeyondTheCounterLimitIsRefused) {
+    Calculator calc;
+    StartCalculator(calc);
+    calc.StatData.values.assign(kMaxDataValues, 1.0);
+    calc.StatData.kind = DataSetCell::Kind::Values;
+    PressKeys(calc, "3 Data");
+    EXPECT_TRUE(calc.ErrorLocked);
+    EXPECT_EQ(calc.panel.DisplayBox, "*Out of Range*");
+    EXPECT_EQ(calc.StatData.Count(), kMaxDataValues);
+    PressKeys(calc, "AC Dtn");
+    EXPECT_EQ(calc.panel.DisplayBox, "32767.");
+}
+
+TEST(Statistics, ALoadedSetBeyondTheLimitIsEmptyData) {
+    Calculator calc;
+    StartCalculator(calc);
+    calc.StatData.values.assign(kMaxDataValues + 1, 1.0);
+    calc.StatData.kind = DataSetCell::Kind::Values;
+    PressKeys(calc, "Dtn");
+    EXPECT_EQ(calc.panel.DisplayBox, "*Empty Data*");
+}
+
+TEST(Statistics, FoldAndApplyWorkOnShownDigits) {
+    const std::vector<double> values{2, 3, 4};
+    EXPECT_EQ(FoldArray(values, "+"), 9);
+    EXPECT_EQ(FoldArray(values, "*"), 24);
+    EXPECT_EQ(FoldArray(values, "&"), 234);
+    std::vector<double> squares{0.1 + 0.2, 3};
+    ApplyToEach(squares, "*");
+    EXPECT_EQ(squares, (std::vector<double>{0.3 * 0.3, 9}));
+    std::vector<double> doubled{1.5};
+    ApplyToEach(doubled, "&");
+    EXPECT_EQ(doubled[0], 1.51);  // "1.5" & "1.5" reads as 1.51
+}
+
+TEST(DataWindow, ListsTheValuesAsShown) {
+    Calculator calc;
+    StartCalculator(calc);
+    for (double v : {1E-20, 0.1 + 0.2, 12.0}) calc.StatData.AppendValue(v);
+    const auto items = FillDataList(calc.StatData);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0].Label, "Data-01");
+    EXPECT_EQ(items[0].Value, "   1E-20");
+    EXPECT_EQ(items[1].Value, "   0.3");
+    EXPECT_EQ(items[2].Value, "   12");
+    calc.StatData.values.assign(100, 1.0);
+    EXPECT_EQ(FillDataList(calc.StatData)[99].Label, "Data-100");
+}
+
+TEST(DataWindow, DeleteButtonFollowsTheCheckMarks) {
+    Calculator calc;
+    DataWindowModel empty(calc);
+    empty.SelectAll();
+    EXPECT_FALSE(empty.DeleteEnabled);
+    calc.StatData.AppendValue(1);
+    calc.StatData.AppendValue(2);
+    DataWindowModel window(calc);
+    EXPECT_FALSE(window.DeleteEnabled);
+    window.ItemCheck(2, true);
+    EXPECT_TRUE(window.DeleteEnabled);
+    window.ItemCheck(2, false);
+    EXPECT_FALSE(window.DeleteEnabled);
+    window.SelectAll();
+    EXPECT_TRUE(window.DeleteEnabled);
+    window.ClearChecks();
+    EXPECT_FALSE(window.DeleteEnabled);
+}
+
+TEST(DataWindow, DeletingKeepsTheRestInOrder) {
+    Calculator calc;
+    StartCalculator(calc);
+    ScriptedDataPicker picker;
+    calc.platform.dataPicker = &picker;
+    PressKeys(calc, "2 Data 4 Data 9 Data");
+    picker.SetNext({2});
+    PressKeys(calc, "Del");
+    EXPECT_EQ(calc.StatData.values, (std::vector<double>{2, 9}));
+    EXPECT_EQ(FillDataList(calc.StatData)[1].Label, "Data-02");
+    picker.SetNext({1, 2});
+    PressKeys(calc, "Del");
+    EXPECT_EQ(calc.StatData.kind, DataSetCell::Kind::EmptyText);
+    PressKeys(calc, "Dtn");
+    EXPECT_EQ(calc.panel.DisplayBox, "*Empty Data*");
+    PressKeys(calc, "AC 7 Data Dtn");
+    EXPECT_EQ(calc.panel.DisplayBox, "1.");
+}
+
+}  // namespace
