@@ -8,6 +8,8 @@
 struct MemoryRegister {
     double Value = 0.0;
     std::string Description;  // UTF-8
+
+    bool operator==(const MemoryRegister&) const = default;
 };
 
 inline constexpr int kRegisterCount = 100;
