@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "constants/constant_window_model.h"
+#include "constants/grouped_format.h"
+#include "constants/scripted_constant_picker.h"
+#include "core/calculator.h"
+#include "support/key_driver.h"
+
+namespace {
+
+TEST(ConstantTable, RowsAreNumberedAndParsed) {
+    const ConstantTable table = BuildConstantTable();
+    for (int k = 0; k < kConstantCount; ++k) EXPECT_EQ(table[k].No, k + 1);
+    EXPECT_EQ(table[0].Symbol, "°");
+    EXPECT_EQ(table[2].Symbol, "\"");
+    EXPECT_EQ(table[72].Value, -17.7778);
+    EXPECT_EQ(table[88].Unit, "W.m-²/K^4");
+    EXPECT_EQ(table[127].Symbol, "íO");
+}
+
+struct SuppliedRow {
+    int row;
+    const char* symbol;
+    const char* description;
+    double value;
+    const char* unit;
+};
+
+TEST(ConstantTable, RowsSuppliedHereAreTheirOwnUnits) {
+    const ConstantTable table = BuildConstantTable();
+    for (const SuppliedRow& r : {SuppliedRow{24, "ft", "foot", 0.3048, "m"},
+                                 SuppliedRow{27, "galUS", "gallon (United States)", 3.78541E-03, "m³"},
+                                 SuppliedRow{125, "u", "Atomic mass unit", 1.66054E-27, "kg"}}) {
+        const ScientificConstant& c = table[r.row - 1];
+        EXPECT_EQ(c.Symbol, r.symbol);
+        EXPECT_EQ(c.Description, r.description);
+        EXPECT_EQ(c.Value, r.value);
+        EXPECT_EQ(c.Unit, r.unit);
+    }
+}
+
+TEST(ConstantTable, ParsingTrimsFieldsAndReadsLeadingNumbers) {
+    const ScientificConstant c = ParseConstantRow(" 7 <+> kn <+> knot <+>5.14444E-01 m/s<+> m/s ");
+    EXPECT_EQ(c.No, 7);
+    EXPECT_EQ(c.Symbol, "kn");
+    EXPECT_EQ(c.Description, "knot");
+    EXPECT_EQ(c.Value, 0.514444);
+    EXPECT_EQ(c.Unit, "m/s");
+}
+
+struct GroupCase {
+    double value;
+    const char* text;
+};
+
+class GroupedList : public ::testing::TestWithParam<GroupCase> {};
+
+INSTANTIATE_TEST_SUITE_P(Values, GroupedList,
+                         ::testing::Values(GroupCase{1.74533E-02, "0.0174533"},
+                                           GroupCase{1.49598E+11, "149,598,000,000.00"},
+                                           GroupCase{-1.77778E+01, "-17.7778"},
+                                           GroupCase{6.62618E-34, "0.00"},
+                                           GroupCase{1.85200E+03, "1,852.00"},
+                                           GroupCase{-9.46053E+15, "-9,460,530,000,000,000.00"},
+                                           GroupCase{999.5, "999.50"}));
+
+TEST_P(GroupedList, ListPatternGroupsThousands) {
+    EXPECT_EQ(FormatGrouped(GetParam().value, "##,##0.00" + std::string(20, '#')), GetParam().text);
+}
+
+TEST(ConstantWindow, ListAndClick) {
+    Calculator calc;
+    ConstantWindowModel window(calc);
+    ASSERT_EQ(window.Items.size(), 128u);
+    EXPECT_EQ(window.Items[0].No, "  1");
+    EXPECT_EQ(window.Items[3].Value, "149,598,000,000.00");
+    EXPECT_EQ(window.Items[116].Value, "0.00");
+    EXPECT_FALSE(window.ApplyEnabled);
+    window.ItemClick(12);
+    EXPECT_TRUE(window.ApplyEnabled);
+    EXPECT_EQ(window.ConsLab, "Constant No.   12");
+    window.ItemClick(117);
+    EXPECT_EQ(window.ValueBox, "6.62618E-34  ");
+    window.ItemClick(4);
+    EXPECT_EQ(window.ValueBox, "149598000000  ");
+}
+
+struct PickCase {
+    const char* name;
+    const char* keys;
+    int row;  // 0: leave with Exit
+    const char* display;
+    const char* expo;
+};
+
+class ConstantKeyCases : public ::testing::TestWithParam<PickCase> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ConstantKeyCases,
+    ::testing::Values(PickCase{"SpeedOfLight", "", 90, "299792000.", ""},
+                      PickCase{"PlankShowsItsExponent", "", 117, "6.62618", "-34"},
+                      PickCase{"ExitLeavesTheDisplay", "4", 0, "4", ""},
+                      PickCase{"IsTheNextOperand", "2 plus", 28, "0.0254", ""},
+                      PickCase{"IgnoredInTheErrorState", "1 divide 0 equal", 90, "*Divide by Zero*", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(ConstantKeyCases, AppliesThePickedRow) {
+    const PickCase& c = GetParam();
+    Calculator calc;
+    ScriptedConstantPicker picker;
+    calc.platform.constants = &picker;
+    StartCalculator(calc);
+    PressKeys(calc, c.keys);
+    if (c.row) picker.SetNext(c.row);
+    PressKeys(calc, "Cnst");
+    EXPECT_EQ(calc.panel.DisplayBox.substr(0, std::string(c.display).size()), c.display);
+    EXPECT_EQ(calc.panel.ExpoBox, c.expo);
+}
+
+TEST(ConstantKey, ExitAfterAnApplyLeavesTheDisplay) {
+    Calculator calc;
+    ScriptedConstantPicker picker;
+    calc.platform.constants = &picker;
+    StartCalculator(calc);
+    picker.SetNext(90);
+    PressKeys(calc, "Cnst 7 Cnst");
+    EXPECT_EQ(calc.panel.DisplayBox.substr(0, 1), "7");
+    EXPECT_EQ(calc.ChosenConstant, "");
+    PressKeys(calc, "plus 1 equal");
+    EXPECT_EQ(calc.panel.DisplayBox, "8.");
+}
+
+}  // namespace
