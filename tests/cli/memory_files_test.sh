@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# numora-keys with the memory, register, statistics and constant keys, and --dir across runs.
+set -u
+keys=$1
+failed=0
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+
+check() {  # expected-output args...
+    local expected=$1; shift
+    local got
+    got=$("$keys" "$@" 2>/dev/null)
+    if [ "$got" != "$(printf "$expected")" ]; then
+        printf 'FAIL: numora-keys %s\n  expected: %q\n  got:      %q\n' "$*" "$(printf "$expected")" "$got"
+        failed=1
+    fi
+}
+
+d="$work/dir"
+check '2.5\t' --dir "$d" 2 dot 5 Min
+check '2.5\t\tMEM\t\tDEGREE\tNORM\t' --dir "$d" --state Mr
+check '4.\t' --dir "$d" 4 Kin:7:Width
+check '5.\t' --dir "$d" Kout:7 plus 1 equal
+grep -q Width "$d/CalcMem.mem" || { echo "FAIL: the description did not survive"; failed=1; }
+[ "$(stat -c %s "$d/CalcMem.mem")" = 1005 ] || { echo "FAIL: CalcMem.mem is not 1005 bytes"; failed=1; }
+for f in "$work"/config/Numora/*.ini; do
+    grep -q 'MemoryIn=2.5' "$f" || { echo "FAIL: MemoryIn not in $f"; failed=1; }
+done
+[ -z "$(find "$work" -path "$work/dir" -prune -o -path "$work/config" -prune -o -type f -print)" ] ||
+    { echo "FAIL: files written outside the folder and the settings"; failed=1; }
+
+check '2.1380899352994\t' 2 Data 4 Data 4 Data 4 Data 5 Data 5 Data 7 Data 9 Data Strd1
+check '299792000.\t' Cnst:90
+check '6.62618\t-34' Cnst:117
+check '*Empty Data*\t' Dtn
+check '2.\t' 2 Data 4 Data 9 Data Del:2 Dtn
+check '5.\t' 3 Kin:1 AC 2 Mplus:1 Kout:1
+check '7.\t' 7 Kin:2 AC 5 XtoK:2
+check '0.\t' 3 Kin:1 AC KAC:1 Kout:1
+
+# Data across runs: the 42-byte file, then the deleted set as the empty text.
+e="$work/data-dir"
+check '9.\t' --dir "$e" 2 Data 4 Data 9 Data
+[ "$(stat -c %s "$e/SdfInput.sdf")" = 42 ] || { echo "FAIL: SdfInput.sdf is not 42 bytes"; failed=1; }
+check '3.\t' --dir "$e" Dtn
+check '*Empty Data*\t' --dir "$e" Del:1,2,3 Dtn
+[ "$(stat -c %s "$e/SdfInput.sdf")" = 4 ] || { echo "FAIL: SdfInput.sdf is not the 4-byte empty text"; failed=1; }
+
+# A damaged data file is kept aside and the run goes on.
+printf '\x0c\x20\x01\x00' > "$e/SdfInput.sdf"
+msg=$("$keys" --dir "$e" Dtn 2>&1 >/dev/null)
+case "$msg" in *"Error No. 62:  Input past end of file"*) ;; *) echo "FAIL: no warning for a damaged file: $msg"; failed=1 ;; esac
+[ -f "$e/SdfInput.sdf.bad" ] || { echo "FAIL: the damaged file was not kept aside"; failed=1; }
+
+[ $failed -eq 0 ] && echo "memory files: all passed"
+exit $failed
