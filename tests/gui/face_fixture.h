@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@ public:
     FaceFixture() {
         PrepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance()));
         qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toLocal8Bit());
+        QDir(folder_.path()).mkpath("data");
     }
 
     // A new window over the same folders, as a restart of the program would see them.
