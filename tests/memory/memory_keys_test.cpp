@@ -31,6 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
         SimpleMemoryCase{"StoreEndsTheEntry", "5 Min 0", "0.", "MEM"},
         SimpleMemoryCase{"StoredValueIsTheNextOperand", "7 Min plus equal", "7.", "MEM"},
         SimpleMemoryCase{"AllClearKeepsTheMemory", "4 Min AC", "0.", "MEM"},
+        SimpleMemoryCase{"StoreWhileTheClockShowsEndsIt", "4 Time Min", "4", "MEM"},
         SimpleMemoryCase{"RecallIgnoredInTheErrorState", "4 Min 5 divide 0 equal Mr", "*Divide by Zero*", "MEM"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -127,6 +128,19 @@ TEST_F(Registers, AddAndSubtractLeaveTheDisplay) {
     EXPECT_EQ(calc.MemoryRegisters[1].Value, 3.0);
     PressKeys(calc, "plus equal");  // the display value is the next operand
     EXPECT_EQ(calc.panel.DisplayBox, "2.");
+}
+
+TEST_F(Registers, StoreWhileTheClockShowsOnlyEndsIt) {
+    Choose(1);
+    PressKeys(calc, "4 Time Kin");
+    EXPECT_FALSE(calc.ClockShowing);
+    EXPECT_EQ(calc.MemoryRegisters[0].Value, 0.0);
+}
+
+TEST_F(Registers, StoreIsIgnoredInTheErrorState) {
+    Choose(1);
+    PressKeys(calc, "1 divide 0 equal Kin");
+    EXPECT_EQ(calc.MemoryRegisters[0].Value, 0.0);
 }
 
 TEST_F(Registers, LeavingTheWindowChangesNothing) {
