@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QIcon>
+#include <QTreeWidget>
+
+// One column of a report list: header text, width in twips, alignment of header and cells.
+struct ReportColumn {
+    const char* Text;
+    int WidthTwips;
+    Qt::Alignment Align;
+};
+
+// The pictures of the lists' small-icon image list `DumImg`, drawn here so that they stay sharp
+// at any scaling: 0 a register chip, 1 a constant tag, 2 a data bar.
+QIcon DumImgPicture(int index);
+
+// A list view in report view: flat rows, fixed columns, optional check box in front of each row.
+// Rows are addressed by their 1-based position, as the window models count them.
+class ReportListWidget final : public QTreeWidget {
+public:
+    ReportListWidget(std::vector<ReportColumn> columns, QWidget* parent = nullptr);
+
+    // Empties rows and columns, then adds the columns again.
+    void SetUpColumns();
+    void SetCheckBoxes(bool on) { checkBoxes_ = on; }
+    void AddRow(const std::vector<std::string>& texts, const QIcon& icon);
+    // Brings row texts and check marks in line with the model without emitting itemChanged.
+    void SetRowTexts(int position, const std::vector<std::string>& texts);
+    void SetRowChecked(int position, bool checked);
+    QTreeWidgetItem* Row(int position) const { return topLevelItem(position - 1); }
+    int PositionOf(const QTreeWidgetItem* item) const;
+    // Total width of the columns with the frame and the vertical scroll bar.
+    int FullWidth() const;
+
+private:
+    std::vector<ReportColumn> columns_;
+    bool checkBoxes_ = false;
+};

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+
+#include "stats/data_picker.h"
+#include "stats/data_window_model.h"
+
+class QPushButton;
+class QTreeWidgetItem;
+class ReportListWidget;
+
+// The data window: a view of DataWindowModel. Its "&Delete" changes the data set through the
+// model; leaving hands nothing back.
+class CalcDataFrm final : public QDialog {
+public:
+    explicit CalcDataFrm(Calculator& calc, QWidget* parent = nullptr);
+
+private:
+    void CreateControls();
+    void FillDataList();
+    void Render();
+
+    void ItemBox_ItemCheck(QTreeWidgetItem* item);
+    void AllButton_Click();
+    void ClearButton_Click();
+    void DeleteButton_Click();
+
+    DataWindowModel model_;
+    ReportListWidget* itemBox_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+};
+
+// Opens CalcDataFrm over `owner` through `showModal`, which keeps the main window out of the
+// topmost layer while it is open.
+class DialogDataPicker final : public DataPicker {
+public:
+    DialogDataPicker(QWidget* owner, std::function<int(QDialog&)> showModal)
+        : owner_(owner), showModal_(std::move(showModal)) {}
+    void ShowDataWindow(Calculator& calc) override;
+
+private:
+    QWidget* owner_;
+    std::function<int(QDialog&)> showModal_;
+};
