@@ -18,6 +18,7 @@
 #include "display/display_panel_widget.h"
 #include "shell/face_fonts.h"
 #include "shell/keyboard_translation.h"
+#include "shell/qt_pickers.h"
 #include "shell/topmost.h"
 #include "shell/twips.h"
 
@@ -42,6 +43,9 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     services.clock = &clock_;
     services.clipboard = clipboard_.get();
     services.messages = messages_.get();
+    // A child of the window: the register, data and constants dialogs as the engine's pickers.
+    auto* pickers = new DialogPickers(this, [this](QDialog& dialog) { return ShowModal(dialog); });
+    pickers->Install(services);
     calc_ = std::make_unique<Calculator>(services);
 
     CreateMenus();
