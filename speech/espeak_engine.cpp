@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+#include "speech/espeak_engine.h"
+
+#include <atomic>
+
+#include <espeak-ng/espeak_ng.h>
+
+namespace {
+
+// espeak-ng's callback carries no context, and there is one engine at a time.
+std::atomic<EspeakEngine*> runningEngine{nullptr};
+
+constexpr const char* kVoiceName = "en";
+
+void* AsUserData(std::uint64_t utterance) {
+    return reinterpret_cast<void*>(static_cast<std::uintptr_t>(utterance));
+}
+std::uint64_t AsUtterance(const void* userData) {
+    return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(userData));
+}
+
+}  // namespace
+
+EspeakEngine& EspeakEngine::Instance(Output output) {
+    static EspeakEngine engine(output);
+    return engine;
+}
+
+EspeakEngine::EspeakEngine(Output output) : output_(output) {
+    worker_ = std::thread([this] { Run(); });
+}
+
+EspeakEngine::~EspeakEngine() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        currentListener_ = nullptr;
+    }
+    wake_.notify_all();
+    worker_.join();
+}
+
+std::uint64_t EspeakEngine::Speak(Listener* listener, std::string text) {
+    std::uint64_t utterance;
+    {
+        std::lock_guard lock(mutex_);
+        utterance = ++current_;
+        currentListener_ = listener;
+        pending_ = Request{utterance, std::move(text)};
+    }
+    wake_.notify_all();
+    return utterance;
+}
+
+void EspeakEngine::Forget(Listener* listener) {
+    bool wasSpeaking = false;
+    {
+        std::lock_guard lock(mutex_);
+        wasSpeaking = currentListener_ == listener;
+    }
+    if (wasSpeaking) Speak(nullptr, {});
+}
+
+bool EspeakEngine::IsCurrent(std::uint64_t utterance) const {
+    std::lock_guard lock(mutex_);
+    return utterance == current_ && !stopping_;
+}
+
+bool EspeakEngine::WaitUntilReady() {
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [this] { return ready_.has_value(); });
+    return *ready_;
+}
+
+void EspeakEngine::Run() {
+    const bool initialised = Initialise();
+    const bool usable = initialised && (output_ == Output::Memory || OpenSpeakers());
+    {
+        std::lock_guard lock(mutex_);
+        ready_ = usable;
+    }
+    wake_.notify_all();
+
+    for (;;) {
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, [this] { return stopping_ || pending_.has_value(); });
+        if (stopping_) break;
+        const Request request = std::move(*pending_);
+        pending_.reset();
+        lock.unlock();
+        if (usable) Synthesise(request);
+    }
+
+    if (initialised) {
+        if (usable && output_ == Output::Speakers) espeak_Cancel();
+        espeak_Terminate();
+    }
+    runningEngine = nullptr;
+}
+
+bool EspeakEngine::Initialise() {
+    runningEngine = this;
+    const espeak_AUDIO_OUTPUT mode =
+        output_ == Output::Memory ? AUDIO_OUTPUT_SYNCHRONOUS : AUDIO_OUTPUT_SYNCH_PLAYBACK;
+    if (espeak_Initialize(mode, 0, nullptr, espeakINITIALIZE_DONT_EXIT) < 0) return false;
+    espeak_SetSynthCallback(OnSynth);
+    return espeak_SetVoiceByName(kVoiceName) == EE_OK;
+}
+
+// Playback mode says nothing when there is no audio device: it starts, stays silent and
+// prints errors on every utterance. The synchronous playback mode the engine starts in fails
+// at once instead, so it is asked first with an empty text, which opens the device without a
+// sound; only then does the engine switch to playback, which speaks without blocking.
+bool EspeakEngine::OpenSpeakers() {
+    const bool device = espeak_Synth("", 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
+                                     AsUserData(0)) == EE_OK;
+    return device && espeak_ng_InitializeOutput(ENOUTPUT_MODE_SPEAK_AUDIO, 0, nullptr) == ENS_OK;
+}
+
+void EspeakEngine::Synthesise(const Request& request) {
+    // In playback mode a cut must stop the audio already queued; in memory mode the callback
+    // ends the running synthesis itself as soon as the utterance is no longer current.
+    if (output_ == Output::Speakers) espeak_Cancel();
+    if (request.text.empty()) return;
+    espeak_Synth(request.text.c_str(), request.text.size() + 1, 0, POS_CHARACTER, 0,
+                 espeakCHARS_UTF8, nullptr, AsUserData(request.utterance));
+}
+
+void EspeakEngine::Deliver(std::uint64_t utterance, int position, int length) {
+    std::lock_guard lock(mutex_);
+    if (utterance == current_ && currentListener_ != nullptr && !stopping_)
+        currentListener_->WordStarted(utterance, position, length);
+}
+
+bool EspeakEngine::ShouldAbort(std::uint64_t utterance) const { return !IsCurrent(utterance); }
+
+// Word positions come 1-based and counted in characters; the word of length 0 that closes an
+// utterance is no word.
+int EspeakEngine::OnSynth(short*, int, espeak_EVENT* events) {
+    EspeakEngine* engine = runningEngine;
+    if (engine == nullptr || events == nullptr) return 1;
+    espeak_EVENT* event = events;
+    for (; event->type != espeakEVENT_LIST_TERMINATED; ++event) {
+        if (event->type == espeakEVENT_WORD && event->length > 0)
+            engine->Deliver(AsUtterance(event->user_data), event->text_position - 1, event->length);
+    }
+    return engine->ShouldAbort(AsUtterance(event->user_data)) ? 1 : 0;
+}
