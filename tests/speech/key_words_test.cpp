@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/calculator.h"
+#include "support/key_driver.h"
 
 namespace {
 
@@ -83,6 +84,51 @@ TEST(SpeechWithoutVoice, NullVoiceIsSilent) {
     SpeakKeyWord(calc, "7");
     SpeakResult(calc);
     SUCCEED();
+}
+
+
+// Keys pressed through their click handlers with read-out on, and every text the voice got.
+struct KeySpeechCase {
+    const char* name;
+    const char* keys;
+    std::vector<std::string> spoken;
+};
+
+class KeySpeechTest : public testing::TestWithParam<KeySpeechCase> {};
+
+TEST_P(KeySpeechTest, SpeaksTheKeyWords) {
+    RecordingSpeech voice;
+    Calculator calc{Platform{&voice}};
+    StartCalculator(calc);
+    calc.ReadOutLoudOn = true;
+    PressKeys(calc, GetParam().keys);
+    EXPECT_EQ(voice.spoken, GetParam().spoken);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeySpeechTest,
+    testing::Values(
+        KeySpeechCase{"SumAndResult", "1 plus 2 equal", {"1", "+", "2", "= 3"}},
+        KeySpeechCase{"OperatorWords", "8 minus 6 multiply 2 divide 4 equal",
+                      {"8", "minus", "6", "times", "2", "divided by", "4", "= 5"}},
+        KeySpeechCase{"PowerAndFunctions", "2 Xy 3 equal Sqrt PI",
+                      {"2", "to the power", "3", "= 8", "square root", "pi"}},
+        KeySpeechCase{"SmallNegativeResult", "0 minus 1 dot 2 exp 5 PM equal",
+                      {"0", "minus", "1", ".", "2", "exponent", "5",
+                       "= negative 1.2times 10 to the power negative5"}},
+        KeySpeechCase{"SignOnlyWhenNegative", "5 PM PM", {"5", "negative"}},
+        KeySpeechCase{"ClearKeysSpeakEmptyText", "7 C AC", {"7", "", ""}},
+        KeySpeechCase{"KeysWithoutWordsAreSilent", "5 Data Frc Ers", {"5"}},
+        KeySpeechCase{"ErrorSpokenThenSilenceUntilAC", "5 divide 0 equal 7 C Sqrt AC 4",
+                      {"5", "divided by", "0", "Error :::: Divide by Zero", "", "4"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(KeySpeech, ReadOutOffKeepsEveryKeySilent) {
+    RecordingSpeech voice;
+    Calculator calc{Platform{&voice}};
+    StartCalculator(calc);
+    PressKeys(calc, "1 plus 2 equal 5 divide 0 equal AC PM");
+    EXPECT_TRUE(voice.spoken.empty());
 }
 
 }  // namespace
