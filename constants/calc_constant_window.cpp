@@ -45,7 +45,7 @@ void CalcConstantFrm::CreateControls() {
                                     this);
     itemBox_->setObjectName("ItemBox");
     itemBox_->setSelectionMode(QAbstractItemView::SingleSelection);
-    itemBox_->setFixedSize(itemBox_->FullWidth(), TwipsToPixels(4500));
+    itemBox_->setFixedHeight(TwipsToPixels(4500));
 
     auto* label2 = new QLabel("SPECIFY CONSTANT:", this);
     label2->setObjectName("Label2");
@@ -86,6 +86,7 @@ void CalcConstantFrm::FillConstantList() {
     const QIcon icon = DumImgPicture(1);
     for (const ConstantListItem& item : model_.Items)
         itemBox_->AddRow({item.No, item.Symbol, item.Description, item.Value, item.Unit}, icon);
+    itemBox_->FitColumnsToText();
 }
 
 void CalcConstantFrm::Render() {

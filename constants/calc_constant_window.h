@@ -16,6 +16,8 @@ class ReportListWidget;
 // The constants picker: a view of ConstantWindowModel. "&Apply" hands the value box text back
 // through calc.ChosenConstant; every other way out hands back "".
 class CalcConstantFrm final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit CalcConstantFrm(Calculator& calc, QWidget* parent = nullptr);
 

@@ -52,7 +52,7 @@ void CalcMemoryFrm::CreateControls() {
     itemBox_ = new ReportListWidget({{"   Address", 1200, Qt::AlignLeft}, {"              Value", 2900, Qt::AlignLeft}},
                                     this);
     itemBox_->setObjectName("ItemBox");
-    itemBox_->setFixedSize(itemBox_->FullWidth(), TwipsToPixels(3600));
+    itemBox_->setFixedHeight(TwipsToPixels(3600));
 
     decFrame_ = new QGroupBox(this);
     decFrame_->setObjectName("DecFrame");
@@ -110,6 +110,7 @@ void CalcMemoryFrm::FillRegisterList() {
     const QSignalBlocker quiet(itemBox_);
     const QIcon icon = DumImgPicture(0);
     for (const RegisterListItem& item : model_.Items) itemBox_->AddRow({item.Address, item.Value}, icon);
+    itemBox_->FitColumnsToText();
 }
 
 void CalcMemoryFrm::Render() {

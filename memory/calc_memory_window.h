@@ -18,6 +18,8 @@ class ReportListWidget;
 // The register window: a view of RegisterWindowModel in the mode calc.MemoryFormMode had when
 // it opened. Every text and enabled state comes from the model; the window only forwards clicks.
 class CalcMemoryFrm final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit CalcMemoryFrm(Calculator& calc, QWidget* parent = nullptr);
 

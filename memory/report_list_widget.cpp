@@ -118,10 +118,8 @@ void ReportListWidget::AddRow(const std::vector<std::string>& texts, const QIcon
         if (c < static_cast<int>(texts.size())) item->setText(c, ToQt(texts[c]));
     }
     item->setIcon(0, icon);
-    if (checkBoxes_) {
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(0, Qt::Unchecked);
-    }
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | (checkBoxes_ ? Qt::ItemIsUserCheckable : Qt::NoItemFlags));
+    if (checkBoxes_) item->setCheckState(0, Qt::Unchecked);
     addTopLevelItem(item);
 }
 
@@ -147,8 +145,16 @@ int ReportListWidget::PositionOf(const QTreeWidgetItem* item) const {
     return item == nullptr ? 0 : indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(item)) + 1;
 }
 
+void ReportListWidget::FitColumnsToText() {
+    for (int c = 0; c < columnCount(); ++c) {
+        const int needed = sizeHintForColumn(c);
+        if (needed > header()->sectionSize(c)) header()->resizeSection(c, needed);
+    }
+    setFixedWidth(FullWidth());
+}
+
 int ReportListWidget::FullWidth() const {
     int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-    for (const ReportColumn& column : columns_) width += TwipsToPixels(column.WidthTwips);
+    for (int c = 0; c < columnCount(); ++c) width += header()->sectionSize(c);
     return width;
 }

@@ -33,6 +33,10 @@ public:
     void SetRowChecked(int position, bool checked);
     QTreeWidgetItem* Row(int position) const { return topLevelItem(position - 1); }
     int PositionOf(const QTreeWidgetItem* item) const;
+    // Widens a column whose texts, with the check box and icon in front, would be cut at its
+    // design width (this platform's check boxes and substitute fonts take more room), and the
+    // list with it; never narrows one.
+    void FitColumnsToText();
     // Total width of the columns with the frame and the vertical scroll bar.
     int FullWidth() const;
 

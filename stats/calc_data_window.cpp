@@ -29,6 +29,7 @@ CalcDataFrm::CalcDataFrm(Calculator& calc, QWidget* parent)
     setFont(TahomaFont(8.25));
     CreateControls();
     itemBox_->SetUpColumns();
+    FillDataList();
     Render();
 }
 
@@ -41,7 +42,7 @@ void CalcDataFrm::CreateControls() {
     itemBox_->setObjectName("ItemBox");
     itemBox_->SetCheckBoxes(true);
     itemBox_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    itemBox_->setFixedSize(itemBox_->FullWidth(), TwipsToPixels(4200));
+    itemBox_->setFixedHeight(TwipsToPixels(4200));
 
     auto* allButton = CreateButton("AllButton", "Select &All", this);
     auto* clearButton = CreateButton("ClearButton", "&Clear", this);
@@ -75,6 +76,7 @@ void CalcDataFrm::FillDataList() {
     itemBox_->clear();
     const QIcon icon = DumImgPicture(2);
     for (const DataListItem& item : model_.Items) itemBox_->AddRow({item.Label, item.Value}, icon);
+    itemBox_->FitColumnsToText();
 }
 
 void CalcDataFrm::Render() {

@@ -15,6 +15,8 @@ class ReportListWidget;
 // The data window: a view of DataWindowModel. Its "&Delete" changes the data set through the
 // model; leaving hands nothing back.
 class CalcDataFrm final : public QDialog {
+    Q_OBJECT
+
 public:
     explicit CalcDataFrm(Calculator& calc, QWidget* parent = nullptr);
 
