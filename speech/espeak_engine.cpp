@@ -7,7 +7,7 @@
 
 namespace {
 
-// espeak-ng's callback carries no context, and there is one engine at a time.
+// espeak-ng's callback carries no context; the process has one engine.
 std::atomic<EspeakEngine*> runningEngine{nullptr};
 
 constexpr const char* kVoiceName = "en";
