@@ -44,40 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"ClockTime", "12:30:05", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct SpeechFixture : testing::Test {
-    RecordingSpeech voice;
-    Calculator calc{Platform{&voice}};
-};
-
-TEST_F(SpeechFixture, ReadOutOffSpeaksNothing) {
-    calc.panel.DisplayBox = "14.";
-    SpeakKeyWord(calc, "times");
-    SpeakResult(calc);
-    EXPECT_TRUE(voice.spoken.empty());
-}
-
-TEST_F(SpeechFixture, WordsAndResultWhileANumberShows) {
-    calc.ReadOutLoudOn = true;
-    calc.panel.DisplayBox = "-1.2";
-    calc.panel.ExpoBox = "-05";
-    SpeakKeyWord(calc, "times");
-    SpeakKeyWord(calc, "");
-    SpeakResult(calc);
-    const std::vector<std::string> expected{"times", "",
-                                            "= negative 1.2times 10 to the power negative5"};
-    EXPECT_EQ(voice.spoken, expected);
-}
-
-TEST_F(SpeechFixture, SilentWhileTheDisplayShowsNoNumber) {
-    calc.ReadOutLoudOn = true;
-    for (const char* shown : {"*Divide by Zero*", "*Error*", "12:30:05"}) {
-        calc.panel.DisplayBox = shown;
-        SpeakKeyWord(calc, "7");
-        SpeakResult(calc);
-    }
-    EXPECT_TRUE(voice.spoken.empty());
-}
-
 TEST(SpeechWithoutVoice, NullVoiceIsSilent) {
     Calculator calc;
     calc.ReadOutLoudOn = true;
