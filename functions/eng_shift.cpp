@@ -20,11 +20,17 @@ std::string WithoutBlanks(std::string text) {
     return text;
 }
 
+int MantissaDigits(std::string_view text) {
+    const std::string_view mantissa = text.substr(0, text.find_first_of("Ee"));
+    return static_cast<int>(std::count_if(mantissa.begin(), mantissa.end(), [](char c) { return c >= '0' && c <= '9'; }));
+}
+
 // What the display was built from, as a number text. A shown text that is not a number (an
-// angle in degrees, minutes and seconds) stands for the display value.
+// angle in degrees, minutes and seconds) or has more digits than the display (a Fixed-mode text
+// of a large value) stands for the display value.
 std::string ShownNumberText(const Calculator& calc) {
     const std::string source = calc.DisplaySource.AsText();
-    if (ReadsAsNumber(WithoutBlanks(source))) return source;
+    if (ReadsAsNumber(WithoutBlanks(source)) && MantissaDigits(source) <= kMaxMantissaDigits) return source;
     return PlainText(calc.DisplayValue.Number());
 }
 
@@ -65,8 +71,9 @@ void EngShift(Calculator& calc, bool left) {
     const std::string sign = negative ? "-" : "";
     const auto e = t.find_first_of("Ee");
     if (e == std::string::npos) {
-        // The first press only switches to the exponent form.
-        ShowExponentText(calc, sign + DecimalDigits(std::fabs(v)) + " E+00", shownValue);
+        // The first press only switches to the exponent form, with the digits the display
+        // shows (a plain text such as 0.0157073173118207 has more than fifteen).
+        ShowExponentText(calc, sign + LimitSignificantDigits(DecimalDigits(std::fabs(v))) + " E+00", shownValue);
         return;
     }
 

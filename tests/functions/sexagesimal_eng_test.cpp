@@ -45,6 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"RightPadsZeros", "1 2 3 4 5 dot 6 EngL EngL EngR EngR", "12345600.|-03"},
         KeyCase{"SmallLeft", "dot 5 EngL EngL", "0.0005| 03"},
         KeyCase{"NegativeKeepsDigits", "2 dot 5 PM exp 5 PM EngL", "-0.0025|-02"},
+        KeyCase{"FirstPressKeepsShownDigits", "1 divide 6 3 equal EngR", "0.01587301587302| 00"},
+        KeyCase{"ThenShifts", "1 divide 6 3 equal EngR EngR", "15.87301587302|-03"},
         KeyCase{"ZeroUnchangedLeft", "0 EngL", "0.|"},
         KeyCase{"ZeroUnchangedRight", "0 EngR", "0.|"},
         KeyCase{"ExponentLimit", "9 exp 9 9 EngL EngL", "9.| 99"},
