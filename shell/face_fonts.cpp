@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "shell/face_fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace {
 
-QFont FontOf(const QStringList& families, qreal pointSize, bool bold) {
-    QFont font;
-    font.setFamilies(families);
+// The first installed family of the list, so that Qt need not search for a substitute of a
+// missing design font each time one is asked for.
+QString InstalledFamily(const QStringList& families) {
+    for (const QString& family : families)
+        if (QFontDatabase::hasFamily(family)) return family;
+    return families.front();
+}
+
+QFont FontOf(const QString& family, qreal pointSize, bool bold) {
+    QFont font(family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
@@ -16,13 +24,16 @@ QFont FontOf(const QStringList& families, qreal pointSize, bool bold) {
 }  // namespace
 
 QFont TahomaFont(qreal pointSize, bool bold) {
-    return FontOf({"Tahoma", "Liberation Sans", "DejaVu Sans"}, pointSize, bold);
+    static const QString family = InstalledFamily({"Tahoma", "Liberation Sans", "DejaVu Sans"});
+    return FontOf(family, pointSize, bold);
 }
 
 QFont CourierNewFont(qreal pointSize, bool bold) {
-    return FontOf({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}, pointSize, bold);
+    static const QString family = InstalledFamily({"Courier New", "Liberation Mono", "DejaVu Sans Mono"});
+    return FontOf(family, pointSize, bold);
 }
 
 QFont VerdanaFont(qreal pointSize, bool bold) {
-    return FontOf({"Verdana", "DejaVu Sans", "Liberation Sans"}, pointSize, bold);
+    static const QString family = InstalledFamily({"Verdana", "DejaVu Sans", "Liberation Sans"});
+    return FontOf(family, pointSize, bold);
 }

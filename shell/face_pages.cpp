@@ -66,7 +66,7 @@ void CalcMainFrm::CreateTabArea(QWidget* face) {
     widgets_.selectTab->tabBar()->setFocusPolicy(Qt::NoFocus);
     // Four tabs of a quarter of the width each, in one row.
     widgets_.selectTab->tabBar()->setUsesScrollButtons(false);
-    widgets_.selectTab->setStyleSheet(
+    widgets_.selectTab->tabBar()->setStyleSheet(
         QString("QTabBar::tab { width: %1px; padding: 3px 0px; }").arg(area->width() / 4 - 2));
     for (int page = 0; page < 4; ++page) {
         QWidget* panel = ColouredPanel(nullptr, "", QColor(192, 192, 255));

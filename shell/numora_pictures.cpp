@@ -74,6 +74,6 @@ QPixmap AboutBackground(QSize size) {
 
 QIcon NumoraIcon() {
     QIcon icon;
-    for (int side : {16, 32, 48, 64, 128}) icon.addPixmap(CalculatorPicture(QSize(side, side)));
+    for (int side : {32, 64}) icon.addPixmap(CalculatorPicture(QSize(side, side)));
     return icon;
 }

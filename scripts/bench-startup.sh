@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Time from launch to the shown main window: numora against a minimal Qt 6 window holding the
+# same number of widgets, median of RUNS runs each, plus numora's peak memory. Runs under its own
+# Xvfb server. Usage: scripts/bench-startup.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$here/build}" && pwd)
+runs=${2:-9}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+if [ -z "${DISPLAY:-}" ] || [ -z "${BENCH_UNDER_XVFB:-}" ]; then
+  exec env BENCH_UNDER_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' "$0" "$build" "$runs"
+fi
+
+qt_flags=$(pkg-config --cflags --libs Qt6Widgets Qt6Network)
+
+# How many widgets numora's window holds once started.
+cat >"$work/count_widgets.cpp" <<'CPP'
+#include <cstdio>
+#include <QApplication>
+#include "shell/calc_main_frm.h"
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    CalcMainFrm window;
+    window.SetProgramFolder(argv[1]);
+    window.InitializeCalculator();
+    std::printf("%lld\n", static_cast<long long>(window.findChildren<QWidget*>().size()) + 1);
+}
+CPP
+g++ -std=c++20 -fPIC -O1 -I"$here" "$work/count_widgets.cpp" -o "$work/count_widgets" \
+  "$build/shell/libnumora_shell.a" "$build/persist/libnumora_persist.a" "$build/libnumora_engine.a" \
+  $qt_flags -lespeak-ng -lpthread
+mkdir -p "$work/data"
+widgets=$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" "$work/count_widgets" "$work/data")
+
+# The minimal window: a main window with a menu bar, the rest plain push buttons.
+cat >"$work/minimal_window.cpp" <<'CPP'
+#include <cstdlib>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle("Minimal");
+    window.menuBar()->addMenu("&File");
+    auto* face = new QWidget(&window);
+    window.setCentralWidget(face);
+    const int total = std::atoi(argv[1]);
+    int made = int(window.findChildren<QWidget*>().size()) + 1;
+    for (int i = 0; made < total; ++i, ++made)
+        (new QPushButton("Key", face))->setGeometry(i % 20 * 16, i / 20 * 16, 15, 15);
+    window.show();
+    return app.exec();
+}
+CPP
+g++ -std=c++20 -fPIC -O2 "$work/minimal_window.cpp" -o "$work/minimal_window" $qt_flags
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# Launches the command, waits until a visible window of that title exists, prints the elapsed
+# milliseconds and the process's peak resident memory in kB.
+time_to_window() {
+  local title=$1; shift
+  local run_dir; run_dir=$(mktemp -d "$work/run.XXXX")
+  chmod 700 "$run_dir"
+  local start; start=$(now_ms)
+  XDG_RUNTIME_DIR="$run_dir" XDG_CONFIG_HOME="$work/config" "$@" >"$run_dir/output" 2>&1 &
+  local pid=$!
+  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || { echo "$title ended before showing a window:" >&2; cat "$run_dir/output" >&2; exit 1; }
+  done
+  local elapsed=$(( $(now_ms) - start ))
+  sleep 0.3
+  local peak; peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  echo "$elapsed $peak"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+
+: >"$work/numora.txt"; : >"$work/minimal.txt"
+for ((i = 0; i < runs; ++i)); do
+  time_to_window Numora "$build/bin/numora" --dir "$work/data" >>"$work/numora.txt"
+  time_to_window Minimal "$work/minimal_window" "$widgets" >>"$work/minimal.txt"
+done
+
+numora_ms=$(cut -d' ' -f1 "$work/numora.txt" | median)
+minimal_ms=$(cut -d' ' -f1 "$work/minimal.txt" | median)
+numora_peak=$(cut -d' ' -f2 "$work/numora.txt" | sort -n | tail -1)
+minimal_peak=$(cut -d' ' -f2 "$work/minimal.txt" | sort -n | tail -1)
+ratio=$(awk -v a="$numora_ms" -v b="$minimal_ms" 'BEGIN {printf "%.2f", a / b}')
+
+echo "widgets in the window:      $widgets"
+echo "numora to shown window:     $numora_ms ms (median of $runs)"
+echo "minimal Qt window:          $minimal_ms ms (median of $runs)"
+echo "ratio:                      $ratio (at most 1.30 wanted)"
+echo "numora peak memory:         $numora_peak kB"
+echo "minimal window peak memory: $minimal_peak kB"
+awk -v r="$ratio" 'BEGIN {exit !(r <= 1.3)}'
