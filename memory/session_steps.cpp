@@ -26,7 +26,10 @@ void RunStep(Step&& step) {
 }  // namespace
 
 std::string FolderApplicationName(const std::filesystem::path& folder) {
-    return std::filesystem::absolute(folder).lexically_normal().string();
+    // "/opt/numora/" and "/opt/numora" are one folder and keep one memory.
+    auto path = std::filesystem::absolute(folder).lexically_normal();
+    if (!path.has_filename() && path.has_parent_path()) path = path.parent_path();
+    return path.string();
 }
 
 void ReadMemorySetting(Calculator& calc, SettingsStore& store, const std::filesystem::path& folder) {

@@ -100,6 +100,10 @@ TEST_F(Persistence, EachFolderKeepsItsOwnMemory) {
     Calculator calc;
     ReadMemorySetting(calc, store, folder);
     EXPECT_EQ(calc.MemoryValue, 1.0);
+    ReadMemorySetting(calc, store, folder.string() + "/");
+    EXPECT_EQ(calc.MemoryValue, 1.0);
+    ReadMemorySetting(calc, store, root / "second" / ".." / "second");
+    EXPECT_EQ(calc.MemoryValue, 2.0);
 }
 
 TEST_F(Persistence, ProgramFolderChoice) {
