@@ -82,6 +82,7 @@ private:
     void mnuReadOut_Click();
     void mnuPaste_Click();
     void mnuFixedOrSci_Click(void (*handler)(Calculator&));
+    void mnuHelpTopics_Click();
     void mnuAbout_Click();
 
     std::unique_ptr<Calculator> calc_;

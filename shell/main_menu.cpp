@@ -10,7 +10,7 @@
 #include "display/mode_controls.h"
 #include "shell/about_frm.h"
 #include "shell/preferences.h"
-#include "shell/topmost.h"
+#include "speech/help_window.h"
 
 namespace {
 
@@ -97,6 +97,7 @@ void CalcMainFrm::CreateMenus() {
     connect(actions_.degree, &QAction::triggered, this, [this] { RunEngine(DegButton_Click); });
     connect(actions_.radian, &QAction::triggered, this, [this] { RunEngine(RadButton_Click); });
     connect(actions_.gradian, &QAction::triggered, this, [this] { RunEngine(GradButton_Click); });
+    connect(actions_.helpTopics, &QAction::triggered, this, [this] { mnuHelpTopics_Click(); });
     connect(actions_.about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 }
 
@@ -135,6 +136,11 @@ void CalcMainFrm::mnuPaste_Click() {
 void CalcMainFrm::mnuFixedOrSci_Click(void (*handler)(Calculator&)) {
     widgets_.selectTab->setCurrentIndex(3);
     RunEngine(handler);
+}
+
+void CalcMainFrm::mnuHelpTopics_Click() {
+    CalcHelpFrm help(calc_->ReadOutLoudOn, this);
+    ShowModal(help);
 }
 
 void CalcMainFrm::mnuAbout_Click() {

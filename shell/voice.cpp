@@ -1,13 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/voice.h"
 
-namespace {
+#include "speech/espeak_voice.h"
 
-class SilentVoice final : public SpeechOutput {
-public:
-    void Speak(const std::string&) override {}
-};
-
-}  // namespace
-
-std::unique_ptr<SpeechOutput> CreateVoice() { return std::make_unique<SilentVoice>(); }
+std::unique_ptr<SpeechOutput> CreateVoice() { return std::make_unique<EspeakVoice>(); }

@@ -5,5 +5,5 @@
 
 #include "core/platform.h"
 
-// The main window's voice. Until a speech engine is built in, a voice that stays silent.
+// The main window's voice, on espeak-ng; silent on a machine without an audio device.
 std::unique_ptr<SpeechOutput> CreateVoice();

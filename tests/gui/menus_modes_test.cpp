@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "face_fixture.h"
+#include "speech/help_window.h"
 
 // Receives the mail link instead of the desktop's mail program.
 class MailCatcher : public QObject {
@@ -130,6 +131,20 @@ private slots:
         onTop->trigger();
         QVERIFY(!face_.Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(face_.Window().isVisible());
+    }
+
+    void helpTopicsOpenModallyOffTheTopmostLayer() {
+        Action("mnuOnTop")->trigger();
+        bool helpShown = false, droppedWhileOpen = false;
+        HandleNextModal([&](QWidget* help) {
+            helpShown = qobject_cast<CalcHelpFrm*>(help) != nullptr;
+            droppedWhileOpen = !face_.Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        });
+        Action("mnuHelpTopics")->trigger();
+        QVERIFY(helpShown);
+        QVERIFY(droppedWhileOpen);
+        QVERIFY(face_.Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        Action("mnuOnTop")->trigger();
     }
 
     void aboutBoxMailLinkGoesToTheDesktop() {
