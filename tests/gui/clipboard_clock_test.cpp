@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Copy and Paste through the real clipboard, and the clock with every way of ending it.
+#include <sys/resource.h>
+
 #include <QAction>
+#include <QEventLoop>
 #include <QClipboard>
 #include <QComboBox>
 #include <QMessageBox>
@@ -135,6 +138,27 @@ private slots:
         QVERIFY(time.match(face_.Display()).hasMatch());
         face_.Click("key_Time");
         QVERIFY(Action("mnuCopy")->isEnabled());
+    }
+
+    // The clock wakes the process once a second and sleeps in between: under 1% of a core.
+    void clockSleepsBetweenTicks() {
+        StartClock();
+        const QString before = face_.Display();
+        const auto cpuSeconds = [] {
+            rusage usage{};
+            getrusage(RUSAGE_SELF, &usage);
+            return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                   (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        };
+        const double start = cpuSeconds();
+        QEventLoop loop;
+        QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double used = cpuSeconds() - start;
+        qInfo("CPU while the clock showed for 5 s: %.1f ms (%.2f%% of a core)", used * 1000, used / 5 * 100);
+        QVERIFY(face_.Display() != before);
+        QVERIFY(used < 0.05);
+        face_.Click("key_Time");
     }
 
     void clockEnds_data() {
