@@ -11,14 +11,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const DataFileContent read = DecodeDataFile(std::span(data, size));
-    if (read.data.values.size() * 10 > size) std::abort();
+    if (read.data.Values().size() * 10 > size) std::abort();
     const auto bytes = EncodeDataFile(read.data);
     const DataFileContent again = DecodeDataFile(bytes);
     if (again.fault || again.data.kind != read.data.kind ||
-        again.data.values.size() != read.data.values.size() ||
-        (!read.data.values.empty() &&
-         std::memcmp(again.data.values.data(), read.data.values.data(),
-                     read.data.values.size() * sizeof(double)) != 0))
+        again.data.Values().size() != read.data.Values().size() ||
+        (!read.data.Values().empty() &&
+         std::memcmp(again.data.Values().data(), read.data.Values().data(),
+                     read.data.Values().size() * sizeof(double)) != 0))
         std::abort();
     return 0;
 }

@@ -37,6 +37,7 @@ void DecodeArray(ByteReader& reader, DataFileContent& content) {
         return;
     }
     // Each element is read only once its bytes are there, so a huge count costs nothing.
+    std::vector<double> values;
     for (std::uint64_t i = 0; i < *count; ++i) {
         const auto tag = reader.Unsigned(2);
         if (!tag) {
@@ -52,8 +53,9 @@ void DecodeArray(ByteReader& reader, DataFileContent& content) {
             content.fault = PastEnd(ValueName(i));
             break;
         }
-        content.data.AppendValue(*value);
+        values.push_back(*value);
     }
+    content.data = DataSetCell::FromValues(values);
 }
 
 }  // namespace
@@ -77,7 +79,7 @@ DataFileContent DecodeDataFile(std::span<const unsigned char> bytes) {
         } else if (*length != 0) {
             content.fault = WrongType(*tag, "place of the data set");
         } else {
-            content.data.kind = DataSetCell::Kind::EmptyText;
+            content.data = DataSetCell::EmptyText();
         }
         break;
     }
@@ -93,12 +95,12 @@ DataFileContent DecodeDataFile(std::span<const unsigned char> bytes) {
 std::vector<unsigned char> EncodeDataFile(const DataSetCell& data) {
     std::vector<unsigned char> out;
     if (data.HasElements()) {
-        out.reserve(12 + 10 * data.values.size());
+        out.reserve(12 + 10 * data.Values().size());
         PutUnsigned(out, kTagArray, 2);
         PutUnsigned(out, 1, 2);
-        PutUnsigned(out, data.values.size(), 4);
+        PutUnsigned(out, data.Values().size(), 4);
         PutUnsigned(out, 0, 4);
-        for (double v : data.values) {
+        for (double v : data.Values()) {
             PutUnsigned(out, kTagDouble, 2);
             PutDouble(out, v);
         }

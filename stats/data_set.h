@@ -6,23 +6,40 @@
 
 // The statistics data set in its three states. Only Values counts as holding data; it always
 // has at least one value. Empty and EmptyText differ only in how the file stores them.
-struct DataSetCell {
+//
+// The set keeps the two sums the statistics keys need as it grows, so a key costs the same
+// for ten values as for thirty thousand. They are added in index order from each value's
+// shown form, exactly as a fold over the whole set would add them.
+class DataSetCell {
+public:
     enum class Kind { Empty, EmptyText, Values };
 
-    Kind kind = Kind::Empty;
-    std::vector<double> values;
+    DataSetCell() = default;
+    static DataSetCell EmptyText();
+    // A set of these values in order; Empty when there are none.
+    static DataSetCell FromValues(const std::vector<double>& values);
 
-    bool HasElements() const { return kind == Kind::Values && !values.empty(); }
-    std::size_t Count() const { return HasElements() ? values.size() : 0; }
+    Kind kind = Kind::Empty;
+
+    bool HasElements() const { return kind == Kind::Values && !values_.empty(); }
+    std::size_t Count() const { return HasElements() ? values_.size() : 0; }
+    const std::vector<double>& Values() const { return values_; }
 
     // Grows the set by one value at the end; an empty or "" set becomes a one-value set.
-    void AppendValue(double value) {
-        if (!HasElements()) values.clear();
-        values.push_back(value);
-        kind = Kind::Values;
+    void AppendValue(double value);
+
+    // The sum of the values and the sum of their squares, each value taken at its shown digits.
+    double Sum() const { return sum_; }
+    double SumOfSquares() const { return sumOfSquares_; }
+
+    bool operator==(const DataSetCell& other) const {
+        return kind == other.kind && values_ == other.values_;
     }
 
-    bool operator==(const DataSetCell&) const = default;
+private:
+    std::vector<double> values_;
+    double sum_ = 0.0;
+    double sumOfSquares_ = 0.0;
 };
 
 // The 16-bit counters of the list window and the statistics walk at most this many values.

@@ -8,10 +8,10 @@
 std::vector<DataListItem> FillDataList(const DataSetCell& data) {
     std::vector<DataListItem> items;
     if (!data.HasElements()) return items;
-    items.reserve(data.values.size());
-    for (std::size_t k = 0; k < data.values.size(); ++k)
+    items.reserve(data.Values().size());
+    for (std::size_t k = 0; k < data.Values().size(); ++k)
         items.push_back({"Data-" + FormatPattern(static_cast<double>(k + 1), "00"),
-                         "   " + PlainText(data.values[k]), false});
+                         "   " + PlainText(data.Values()[k]), false});
     return items;
 }
 
@@ -47,13 +47,13 @@ void DataWindowModel::PressDelete() {
         return;
     if (CountChecked() == static_cast<int>(Items.size())) {
         DeleteEnabled = false;
-        calc_.StatData = DataSetCell{DataSetCell::Kind::EmptyText, {}};
+        calc_.StatData = DataSetCell::EmptyText();
         Items.clear();
         return;
     }
-    DataSetCell kept;
+    std::vector<double> kept;
     for (std::size_t k = 0; k < Items.size(); ++k)
-        if (!Items[k].Checked) kept.AppendValue(calc_.StatData.values[k]);
-    calc_.StatData = std::move(kept);
+        if (!Items[k].Checked) kept.push_back(calc_.StatData.Values()[k]);
+    calc_.StatData = DataSetCell::FromValues(kept);
     Items = FillDataList(calc_.StatData);
 }

@@ -14,8 +14,6 @@
 
 namespace {
 
-double AsShown(double x) { return ReadNumber(PlainText(x)); }
-
 // The result of a statistics key, or nullopt for the error with no reason text.
 std::optional<double> KeyResult(std::string_view token, double n, double s1, double s2) {
     // The shortcut formula can come out a hair below 0 for equal values; a variance is never
@@ -36,16 +34,18 @@ std::optional<double> KeyResult(std::string_view token, double n, double s1, dou
 
 }  // namespace
 
+double ShownValue(double value) { return ReadNumber(PlainText(value)); }
+
 double FoldArray(const std::vector<double>& values, std::string_view op) {
     if (op == "+") {
         double sum = 0.0;
-        for (double x : values) sum += AsShown(x);
+        for (double x : values) sum += ShownValue(x);
         return sum;
     }
     if (op == "*") {
         if (values.empty()) return 0.0;
-        double product = AsShown(values.front());
-        for (std::size_t i = 1; i < values.size(); ++i) product *= AsShown(values[i]);
+        double product = ShownValue(values.front());
+        for (std::size_t i = 1; i < values.size(); ++i) product *= ShownValue(values[i]);
         return product;
     }
     if (op == "&") {
@@ -58,7 +58,7 @@ double FoldArray(const std::vector<double>& values, std::string_view op) {
 
 void ApplyToEach(std::vector<double>& values, std::string_view op) {
     for (double& x : values) {
-        const double v = AsShown(x);
+        const double v = ShownValue(x);
         if (op == "*") x = v * v;
         else if (op == "+") x = v + v;
         else if (op == "&") x = ReadNumber(PlainText(v) + PlainText(v));
@@ -73,16 +73,13 @@ void StatisticsResult(Calculator& calc, std::string_view token) {
         calc.EntryText.clear();
         return;
     }
-    const auto& values = calc.StatData.values;
-    if (values.size() > kMaxDataValues) {
+    if (calc.StatData.Count() > kMaxDataValues) {
         FailWith(calc, kEmptyData);
         return;
     }
-    const double n = static_cast<double>(values.size());
-    const double s1 = FoldArray(values, "+");
-    std::vector<double> squares = values;
-    ApplyToEach(squares, "*");
-    const double s2 = FoldArray(squares, "+");
+    const double n = static_cast<double>(calc.StatData.Count());
+    const double s1 = calc.StatData.Sum();
+    const double s2 = calc.StatData.SumOfSquares();
     if (!std::isfinite(s1) || !std::isfinite(s2)) {
         FailWith(calc, kEmptyData);
         return;

@@ -7,6 +7,9 @@
 // The reason of an empty or unusable data set.
 inline constexpr const char* kEmptyData = "Empty Data";
 
+// The value read back from its plain text: the 15 significant digits the display shows.
+double ShownValue(double value);
+
 // Every value is taken through its plain text, at the 15 digits the display shows.
 // "+": the sum in index order from 0; "*": the product from the first value on; "&": the
 // values' texts joined and read as one number.

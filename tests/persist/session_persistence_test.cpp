@@ -63,7 +63,7 @@ TEST_F(Persistence, ShutdownThenStartupKeepsMemoryRegistersAndData) {
     EXPECT_EQ(calc.MemoryValue, 2.5);
     EXPECT_EQ(calc.panel.Mem_Indicator, "MEM");
     EXPECT_EQ(calc.MemoryRegisters[6], (MemoryRegister{4.0, "Width"}));
-    EXPECT_EQ(calc.StatData.values, std::vector<double>{3});
+    EXPECT_EQ(calc.StatData.Values(), std::vector<double>{3});
     EXPECT_TRUE(calc.DegreeMode);
     EXPECT_EQ(calc.panel.DisplayBox, "0.");
 }

@@ -54,7 +54,7 @@ TEST(DataFile, ThreeKeyedValuesMakeTheFortyTwoByteFile) {
 
 TEST(DataFile, EmptyStatesWriteTheirShortForms) {
     EXPECT_EQ(EncodeDataFile(DataSetCell{}), (Bytes{0, 0}));
-    EXPECT_EQ(EncodeDataFile(DataSetCell{DataSetCell::Kind::EmptyText, {}}), (Bytes{8, 0, 0, 0}));
+    EXPECT_EQ(EncodeDataFile(DataSetCell::EmptyText()), (Bytes{8, 0, 0, 0}));
 }
 
 struct DecodeCase {
@@ -95,7 +95,7 @@ TEST_P(DataFileDecode, ReadsWhatIsThereAndNamesTheDamage) {
     const DecodeCase& c = GetParam();
     const DataFileContent read = DecodeDataFile(c.bytes);
     EXPECT_EQ(read.data.kind, c.kind);
-    EXPECT_EQ(read.data.values, c.values);
+    EXPECT_EQ(read.data.Values(), c.values);
     EXPECT_EQ(read.fault ? read.fault->Number : 0, c.fault);
 }
 
@@ -127,7 +127,7 @@ TEST_F(DataFileOnDisk, DamagedFileKeepsItsValuesAndIsSetAside) {
     RecordingMessages messages;
     DataSetCell data;
     EXPECT_FALSE(LoadDataFile(data, path, &messages));
-    EXPECT_EQ(data.values, (std::vector<double>{4, 5}));
+    EXPECT_EQ(data.Values(), (std::vector<double>{4, 5}));
     EXPECT_FALSE(fs::exists(path));
     EXPECT_EQ(Read(fs::path(path) += ".bad"), damaged);
     ASSERT_EQ(messages.shown.size(), 1u);

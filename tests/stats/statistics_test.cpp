@@ -70,8 +70,7 @@ TEST_P(StatisticsKeys, ShowTheResultOrTheError) {
 TEST(Statistics, DataBeyondTheCounterLimitIsRefused) {
     Calculator calc;
     StartCalculator(calc);
-    calc.StatData.values.assign(kMaxDataValues, 1.0);
-    calc.StatData.kind = DataSetCell::Kind::Values;
+    calc.StatData = DataSetCell::FromValues(std::vector<double>(kMaxDataValues, 1.0));
     PressKeys(calc, "3 Data");
     EXPECT_TRUE(calc.ErrorLocked);
     EXPECT_EQ(calc.panel.DisplayBox, "*Out of Range*");
@@ -83,8 +82,7 @@ TEST(Statistics, DataBeyondTheCounterLimitIsRefused) {
 TEST(Statistics, ALoadedSetBeyondTheLimitIsEmptyData) {
     Calculator calc;
     StartCalculator(calc);
-    calc.StatData.values.assign(kMaxDataValues + 1, 1.0);
-    calc.StatData.kind = DataSetCell::Kind::Values;
+    calc.StatData = DataSetCell::FromValues(std::vector<double>(kMaxDataValues + 1, 1.0));
     PressKeys(calc, "Dtn");
     EXPECT_EQ(calc.panel.DisplayBox, "*Empty Data*");
 }
@@ -112,7 +110,7 @@ TEST(DataWindow, ListsTheValuesAsShown) {
     EXPECT_EQ(items[0].Value, "   1E-20");
     EXPECT_EQ(items[1].Value, "   0.3");
     EXPECT_EQ(items[2].Value, "   12");
-    calc.StatData.values.assign(100, 1.0);
+    calc.StatData = DataSetCell::FromValues(std::vector<double>(100, 1.0));
     EXPECT_EQ(FillDataList(calc.StatData)[99].Label, "Data-100");
 }
 
@@ -143,7 +141,7 @@ TEST(DataWindow, DeletingKeepsTheRestInOrder) {
     PressKeys(calc, "2 Data 4 Data 9 Data");
     picker.SetNext({2});
     PressKeys(calc, "Del");
-    EXPECT_EQ(calc.StatData.values, (std::vector<double>{2, 9}));
+    EXPECT_EQ(calc.StatData.Values(), (std::vector<double>{2, 9}));
     EXPECT_EQ(FillDataList(calc.StatData)[1].Label, "Data-02");
     picker.SetNext({1, 2});
     PressKeys(calc, "Del");
@@ -152,6 +150,29 @@ TEST(DataWindow, DeletingKeepsTheRestInOrder) {
     EXPECT_EQ(calc.panel.DisplayBox, "*Empty Data*");
     PressKeys(calc, "AC 7 Data Dtn");
     EXPECT_EQ(calc.panel.DisplayBox, "1.");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DataSet, KeptSumsEqualTheFoldsBitForBit) {
+    std::vector<double> values;
+    DataSetCell grown;
+    double x = 0.1;
+    for (int i = 0; i < 2000; ++i) {
+        x = x * 7.3 - static_cast<long long>(x * 7.3) + (i % 7) * 123.456789012345678 - 400;
+        values.push_back(x);
+        grown.AppendValue(x);
+    }
+    std::vector<double> squares = values;
+    ApplyToEach(squares, "*");
+    EXPECT_EQ(grown.Sum(), FoldArray(values, "+"));
+    EXPECT_EQ(grown.SumOfSquares(), FoldArray(squares, "+"));
+    const DataSetCell loaded = DataSetCell::FromValues(values);
+    EXPECT_EQ(loaded.Sum(), grown.Sum());
+    EXPECT_EQ(loaded.SumOfSquares(), grown.SumOfSquares());
+    EXPECT_EQ(loaded, grown);
 }
 
 }  // namespace
