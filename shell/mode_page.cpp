@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "shell/calc_main_frm.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -42,6 +44,16 @@ QRadioButton* ModeOption(QWidget* group, const char* name, int y, const char* ca
     return option;
 }
 
+// The design font may be narrower than its installed substitute; the label's text then has its
+// letters narrowed rather than cut off.
+void FitTextWidth(QLabel* label) {
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+    if (needed <= label->width()) return;
+    QFont font = label->font();
+    font.setStretch(std::max(75, 100 * label->width() / needed));
+    label->setFont(font);
+}
+
 // Selects the one option of a group the model names; with none named the group shows none,
 // which an exclusive group only allows while its exclusiveness is lifted.
 void SelectOption(std::initializer_list<std::pair<QRadioButton*, bool>> group) {
@@ -75,6 +87,7 @@ void CalcMainFrm::CreateModePage(QWidget* panel) {
     widgets_.precLab->setObjectName("PrecLab");
     widgets_.precLab->setTextFormat(Qt::PlainText);
     widgets_.precLab->setGeometry(TwipRect(90, 75, 3330, 195));
+    FitTextWidth(widgets_.precLab);
     widgets_.precBox = new QComboBox(strip);
     widgets_.precBox->setObjectName("PrecBox");
     widgets_.precBox->setFocusPolicy(Qt::NoFocus);
