@@ -91,11 +91,9 @@ ReportListWidget::ReportListWidget(std::vector<ReportColumn> columns, QWidget* p
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setIconSize(QSize(16, 16));
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    setSortingEnabled(false);
 }
 
 void ReportListWidget::SetUpColumns() {
