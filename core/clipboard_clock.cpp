@@ -128,6 +128,8 @@ void ClockKey(Calculator& calc) {
         EndClock(calc);
         return;
     }
+    // Without a clock there is nothing to show, and a half-cleared number would be worse.
+    if (calc.platform.clock == nullptr) return;
     calc.ClockShowing = true;
     calc.panel.ExpoBox.clear();
     calc.panel.DateBox.clear();
