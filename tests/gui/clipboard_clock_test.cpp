@@ -163,7 +163,7 @@ private slots:
 
     void clockEnds_data() {
         QTest::addColumn<QString>("how");
-        for (const char* how : {"Time again", "digit key", "keyboard key", "Min", "page 0", "page 2", "page 3", "Paste"})
+        for (const char* how : {"Time again", "digit key", "keyboard key", "Min", "Kin", "page 0", "page 2", "page 3", "Paste"})
             QTest::newRow(how) << QString(how);
     }
     void clockEnds() {
@@ -174,6 +174,10 @@ private slots:
         if (how == "digit key") face_.Click("key_5");
         if (how == "keyboard key") QTest::keyClick(&face_.Window(), Qt::Key_5);
         if (how == "Min") face_.Click("key_Min");
+        if (how == "Kin") {
+            HandleNextModal([](QWidget*) {});  // the register window, closed with no choice
+            face_.Find<QPushButton>("key_Kin")->click();  // on page 0, behind the clock's page
+        }
         if (how.startsWith("page")) Tabs()->setCurrentIndex(how.back().digitValue());
         if (how == "Paste") {
             Tabs()->setCurrentIndex(0);
