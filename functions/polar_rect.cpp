@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/calculator.h"
+#include "core/number_entry.h"
 #include "display/display_routines.h"
 #include "display/number_text.h"
 #include "functions/angle_units.h"
@@ -46,9 +47,10 @@ void ConversionKey(Calculator& calc, const Conversion& conversion) {
         calc.*conversion.firstInput =
             calc.EntryText.empty() ? ValueCell(calc.DisplayValue.Number()) : ValueCell(ReadNumber(calc.EntryText));
     }
-    // The entry has been taken: an exponent being keyed must not continue into the next input.
+    // The entry has been taken: the next input starts afresh, its exponent at +00.
     calc.ExponentEntry = false;
     calc.SignKeyed = false;
+    EndExponent(calc);
     calc.*conversion.pending = true;
     calc.EntryText.clear();
     calc.ParkedResult.clear();

@@ -22,6 +22,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"KeyAgainCompletes", "AC 2 PtoR 3 0 PtoR", "1.73205080756888|"},
         KeyCase{"KeyAgainChains", "AC 2 PtoR 3 0 PtoR 3 0 equal", "1.5|"},
         KeyCase{"KeyAgainChainsSecond", "AC 2 PtoR 3 0 PtoR 3 0 equal XtoY", "0.86602540378444|"},
+        KeyCase{"KeyedExponentAsInput", "AC 2 exp 1 PtoR 6 0 equal", "10.|"},
+        KeyCase{"SecondInputExponentStartsAfresh", "AC 2 exp 1 PtoR 6 exp 1 equal", "10.|"},
         KeyCase{"FunctionResultAsInput", "AC 9 Sqrt PtoR 9 0 equal XtoY", "3.|"},
         KeyCase{"RadiansFirst", "RadButton AC 2 PtoR 1 equal", "1.08060461173628|"},
         KeyCase{"RadiansSecond", "RadButton AC 2 PtoR 1 equal XtoY", "1.68294196961579|"},
