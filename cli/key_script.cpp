@@ -66,7 +66,7 @@ std::optional<ScriptStep> ParseStep(const std::string& arg) {
     }
 
     step.control = name == "Random" ? "com_Random" : "key_" + name;
-    if (!FindFaceKey(step.control) || name == "Random" && hasChoice) return std::nullopt;
+    if (!FindFaceKey(step.control) || (name == "Random" && hasChoice)) return std::nullopt;
     if (!hasChoice) return step;
 
     bool registerKey = false;

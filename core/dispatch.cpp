@@ -218,6 +218,8 @@ void SetOperatorIndicator(Calculator& calc, std::string_view caption) {
 }
 
 void ClickKey(Calculator& calc, const FaceKey& key) {
+    // Only a conversion key right after a conversion key is a repeat.
+    if (key.handler != PolarToRectKey && key.handler != RectToPolarKey) calc.ConversionKeyed = false;
     if (key.handler) {
         key.handler(calc);
     } else {

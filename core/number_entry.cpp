@@ -89,6 +89,8 @@ void AppendToEntry(Calculator& calc) {
         entry.clear();
         calc.ParkedResult = calc.InjectedFullText;
         calc.ValueInjected = false;
+        // The sign keyed on an earlier entry no longer lets an exponent attach to a result.
+        calc.SignKeyed = false;
     }
 }
 

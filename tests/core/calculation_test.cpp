@@ -64,6 +64,7 @@ const Row kEntry[] = {
     {"exchange after a product", "2 multiply 8 minus 3 XtoY equal", "-13.|"},
     {"exchange with pending product", "1 plus 2 multiply 5 XtoY equal", "15.|"},
     {"digit after a result starts a new number", "PI 5", "5.|"},
+    {"sign of an old entry does not reach a result", "8 PM Sqr exp", "64.|"},
     {"PI shows fourteen decimals", "PI", "3.14159265358979|"},
 };
 INSTANTIATE_TEST_SUITE_P(NumberEntry, KeySequence, testing::ValuesIn(kEntry), Name);
