@@ -153,6 +153,10 @@ void CalcMainFrm::PrepareVoice() {
 }
 
 bool CalcMainFrm::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && voicePending_) {
+        voicePending_ = false;
+        QTimer::singleShot(0, this, [this] { CreateMainVoice(); });
+    }
     if (event->type() == QEvent::WindowActivate) {
         ApplyTopmost();
         if (calc_->ReadOutLoudOn) PrepareVoice();

@@ -71,6 +71,7 @@ private:
     void SelectTab_Click(int page);
     void ApplyTopmost();
     void PrepareVoice();
+    void CreateMainVoice();
 
     void LoadPreferences();
     void Form_QueryUnload();
@@ -92,6 +93,7 @@ private:
     SystemClock clock_;
     bool alwaysOnTopOn_ = false;
     int openModals_ = 0;
+    bool voicePending_ = false;
     bool initialized_ = false;  // start-up ran and shutdown has not
     QtSettingsStore settings_;
     std::filesystem::path programFolder_;

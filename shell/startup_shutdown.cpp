@@ -27,8 +27,15 @@ void CalcMainFrm::LoadPreferences() {
     actions_.readOut->setChecked(calc_->ReadOutLoudOn);
     actions_.onTop->setChecked(alwaysOnTopOn_);
     SyncModeControls();
+    voicePending_ = true;
+}
+
+// The speech engine's start takes longer than the whole face; the voice is made just after the
+// face has first been painted, so that the window shows without waiting for it.
+void CalcMainFrm::CreateMainVoice() {
     voice_ = CreateVoice();
     calc_->platform.speech = voice_.get();
+    if (calc_->ReadOutLoudOn && isActiveWindow()) PrepareVoice();
 }
 
 // Whatever closes the window; closing is never refused.

@@ -25,6 +25,7 @@ private slots:
         QCOMPARE(face_.Display().trimmed(), QString("0."));
         QVERIFY(!face_.Find<QComboBox>("PrecBox")->isEnabled());
         QCOMPARE(face_.Find<QComboBox>("PrecBox")->count(), 15);
+        QTRY_VERIFY(window.calc().platform.speech != nullptr);  // the voice exists once shown
     }
 
     void preferencesAreStoredAtOnce() {
