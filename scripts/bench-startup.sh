@@ -36,7 +36,8 @@ g++ -std=c++20 -fPIC -O1 -I"$here" "$work/count_widgets.cpp" -o "$work/count_wid
 mkdir -p "$work/data"
 widgets=$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" "$work/count_widgets" "$work/data")
 
-# The minimal window: a main window with a menu bar, the rest plain push buttons.
+# The minimal window: as large as numora's, with a menu bar, 40 key-sized push buttons in view
+# (numora shows one page of keys and the keypad) and the rest on a hidden page.
 cat >"$work/minimal_window.cpp" <<'CPP'
 #include <cstdlib>
 #include <QApplication>
@@ -49,11 +50,16 @@ int main(int argc, char* argv[]) {
     window.setWindowTitle("Minimal");
     window.menuBar()->addMenu("&File");
     auto* face = new QWidget(&window);
+    face->setFixedSize(318, 478);
     window.setCentralWidget(face);
+    auto* hiddenPage = new QWidget(face);
+    hiddenPage->hide();
     const int total = std::atoi(argv[1]);
     int made = int(window.findChildren<QWidget*>().size()) + 1;
-    for (int i = 0; made < total; ++i, ++made)
-        (new QPushButton("Key", face))->setGeometry(i % 20 * 16, i / 20 * 16, 15, 15);
+    for (int i = 0; made < total; ++i, ++made) {
+        auto* key = new QPushButton("Key", i < 40 ? face : hiddenPage);
+        key->setGeometry(4 + i % 5 * 59, 4 + i % 40 / 5 * 35, 55, 30);
+    }
     window.show();
     return app.exec();
 }
