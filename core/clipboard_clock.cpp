@@ -69,8 +69,13 @@ std::string UpperCase(const std::string& text) {
     return result;
 }
 
+// Without a clock the clock display is blank rather than a number stripped of its exponent.
 void ShowClockNow(Calculator& calc) {
-    if (calc.platform.clock == nullptr) return;
+    if (calc.platform.clock == nullptr) {
+        calc.panel.DateBox.clear();
+        calc.panel.DisplayBox.clear();
+        return;
+    }
     const LocalDateTime now = calc.platform.clock->Now();
     calc.panel.DateBox = ClockDateLine(now);
     calc.panel.DisplayBox = ClockTimeText(now);
@@ -128,8 +133,6 @@ void ClockKey(Calculator& calc) {
         EndClock(calc);
         return;
     }
-    // Without a clock there is nothing to show, and a half-cleared number would be worse.
-    if (calc.platform.clock == nullptr) return;
     calc.ClockShowing = true;
     calc.panel.ExpoBox.clear();
     calc.panel.DateBox.clear();
