@@ -15,14 +15,6 @@ namespace {
 
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
-QPushButton* CreateButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setFixedSize(TwipsToPixels(1215), TwipsToPixels(375));
-    return button;
-}
-
 }  // namespace
 
 CalcConstantFrm::CalcConstantFrm(Calculator& calc, QWidget* parent)
@@ -55,8 +47,8 @@ void CalcConstantFrm::CreateControls() {
     valueBox_ = new QLineEdit(this);
     valueBox_->setObjectName("ValueBox");
     valueBox_->setFixedWidth(TwipsToPixels(3000));
-    okButton_ = CreateButton("OKButton", "&Apply", this);
-    auto* exitButton = CreateButton("ExitButton", "E&xit", this);
+    okButton_ = CreateDialogButton("OKButton", "&Apply", this);
+    auto* exitButton = CreateDialogButton("ExitButton", "E&xit", this);
 
     auto* choice = new QHBoxLayout;
     choice->addWidget(label2);

@@ -16,14 +16,6 @@ namespace {
 
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
-QPushButton* CreateButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setFixedSize(TwipsToPixels(1215), TwipsToPixels(375));
-    return button;
-}
-
 }  // namespace
 
 CalcMemoryFrm::CalcMemoryFrm(Calculator& calc, QWidget* parent)
@@ -63,12 +55,12 @@ void CalcMemoryFrm::CreateControls() {
     auto* frameLayout = new QVBoxLayout(decFrame_);
     frameLayout->addWidget(descBox_);
 
-    okButton_ = CreateButton("OKButton", "OK", this);
-    exitButton_ = CreateButton("ExitButton", "E&xit", this);
+    okButton_ = CreateDialogButton("OKButton", "OK", this);
+    exitButton_ = CreateDialogButton("ExitButton", "E&xit", this);
     deleteFrame_ = new QWidget(this);
     deleteFrame_->setObjectName("DeleteFrame");
-    auto* clrButton = CreateButton("CLRButton", "&Clear", deleteFrame_);
-    auto* selectAllButton = CreateButton("SelectAllButton", "Select &All", deleteFrame_);
+    auto* clrButton = CreateDialogButton("CLRButton", "&Clear", deleteFrame_);
+    auto* selectAllButton = CreateDialogButton("SelectAllButton", "Select &All", deleteFrame_);
     auto* deleteLayout = new QVBoxLayout(deleteFrame_);
     deleteLayout->setContentsMargins(0, 0, 0, 0);
     deleteLayout->addWidget(selectAllButton);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "memory/register_file.h"
 
-#include <new>
 #include <string>
 
 #include "memory/ansi_text.h"
@@ -55,23 +54,11 @@ std::vector<unsigned char> EncodeRegisterFile(const RegisterBank& registers) {
 
 bool LoadRegisterFile(RegisterBank& registers, const std::filesystem::path& path,
                       MessageService* messages) {
-    try {
-        registers = RegisterBank{};
-        const FileBytes file = ReadWholeFile(path);
-        if (file.fault) {
-            ShowFileWarning(messages, *file.fault);
-            return false;
-        }
-        RegisterFileContent content = DecodeRegisterFile(file.bytes);
-        registers = std::move(content.registers);
-        if (content.fault) {
-            SetAsideDamaged(path);
-            ShowFileWarning(messages, *content.fault);
-        }
-        return false;
-    } catch (const std::bad_alloc&) {
-        return true;
-    }
+    return LoadDecodedFile(registers, path, messages, [](const auto& bytes, RegisterBank& target) {
+        RegisterFileContent content = DecodeRegisterFile(bytes);
+        target = std::move(content.registers);
+        return content.fault;
+    });
 }
 
 void SaveRegisterFile(const RegisterBank& registers, const std::filesystem::path& path,

@@ -8,6 +8,14 @@
 
 #include "shell/twips.h"
 
+QPushButton* CreateDialogButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setFixedSize(TwipsToPixels(1215), TwipsToPixels(375));
+    return button;
+}
+
 namespace {
 
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QIcon>
+#include <QPushButton>
 #include <QTreeWidget>
 
 // One column of a report list: header text, width in twips, alignment of header and cells.
@@ -13,6 +14,9 @@ struct ReportColumn {
     int WidthTwips;
     Qt::Alignment Align;
 };
+
+// A push button of the list windows: 1215 x 375 twips, never pressed by Enter.
+QPushButton* CreateDialogButton(const char* name, const QString& caption, QWidget* parent);
 
 // The pictures of the lists' small-icon image list `DumImg`, drawn here so that they stay sharp
 // at any scaling: 0 a register chip, 1 a constant tag, 2 a data bar.

@@ -10,18 +10,6 @@
 #include "shell/face_fonts.h"
 #include "shell/twips.h"
 
-namespace {
-
-QPushButton* CreateButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setFixedSize(TwipsToPixels(1215), TwipsToPixels(375));
-    return button;
-}
-
-}  // namespace
-
 CalcDataFrm::CalcDataFrm(Calculator& calc, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), model_(calc) {
     setObjectName("CalcDataFrm");
@@ -44,10 +32,10 @@ void CalcDataFrm::CreateControls() {
     itemBox_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     itemBox_->setFixedHeight(TwipsToPixels(4200));
 
-    auto* allButton = CreateButton("AllButton", "Select &All", this);
-    auto* clearButton = CreateButton("ClearButton", "&Clear", this);
-    deleteButton_ = CreateButton("DeleteButton", "&Delete", this);
-    auto* exitButton = CreateButton("ExitButton", "E&xit", this);
+    auto* allButton = CreateDialogButton("AllButton", "Select &All", this);
+    auto* clearButton = CreateDialogButton("ClearButton", "&Clear", this);
+    deleteButton_ = CreateDialogButton("DeleteButton", "&Delete", this);
+    auto* exitButton = CreateDialogButton("ExitButton", "E&xit", this);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(allButton);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "stats/data_file.h"
 
-#include <new>
 #include <string>
 
 #include "display/number_text.h"
@@ -114,23 +113,11 @@ std::vector<unsigned char> EncodeDataFile(const DataSetCell& data) {
 }
 
 bool LoadDataFile(DataSetCell& data, const std::filesystem::path& path, MessageService* messages) {
-    try {
-        data = DataSetCell{};
-        const FileBytes file = ReadWholeFile(path);
-        if (file.fault) {
-            ShowFileWarning(messages, *file.fault);
-            return false;
-        }
-        DataFileContent content = DecodeDataFile(file.bytes);
-        data = std::move(content.data);
-        if (content.fault) {
-            SetAsideDamaged(path);
-            ShowFileWarning(messages, *content.fault);
-        }
-        return false;
-    } catch (const std::bad_alloc&) {
-        return true;
-    }
+    return LoadDecodedFile(data, path, messages, [](const auto& bytes, DataSetCell& target) {
+        DataFileContent content = DecodeDataFile(bytes);
+        target = std::move(content.data);
+        return content.fault;
+    });
 }
 
 void SaveDataFile(const DataSetCell& data, const std::filesystem::path& path,
