@@ -3,17 +3,8 @@
 # numora-keys end to end: the printed display line, --state, --each and the exit status.
 set -u
 keys=$1
-failed=0
 
-check() {  # expected-output args...
-    local expected=$1; shift
-    local got
-    got=$("$keys" "$@" 2>/dev/null)
-    if [ "$got" != "$(printf "$expected")" ]; then
-        printf 'FAIL: numora-keys %s\n  expected: %q\n  got:      %q\n' "$*" "$(printf "$expected")" "$got"
-        failed=1
-    fi
-}
+. "$(dirname "$0")/check.sh"
 
 check '14.\t' 2 plus 3 multiply 4 equal
 check '*Divide by Zero*\t' 5 divide 0 equal

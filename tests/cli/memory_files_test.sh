@@ -3,20 +3,11 @@
 # numora-keys with the memory, register, statistics and constant keys, and --dir across runs.
 set -u
 keys=$1
-failed=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 
-check() {  # expected-output args...
-    local expected=$1; shift
-    local got
-    got=$("$keys" "$@" 2>/dev/null)
-    if [ "$got" != "$(printf "$expected")" ]; then
-        printf 'FAIL: numora-keys %s\n  expected: %q\n  got:      %q\n' "$*" "$(printf "$expected")" "$got"
-        failed=1
-    fi
-}
+. "$(dirname "$0")/check.sh"
 
 d="$work/dir"
 check '2.5\t' --dir "$d" 2 dot 5 Min
