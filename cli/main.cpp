@@ -31,18 +31,6 @@ void PrintPanel(const Calculator& calc, bool state) {
     std::printf("%s\n", line.c_str());
 }
 
-void PressModeButton(Calculator& calc, const ScriptStep& step) {
-    if (step.control == "DegButton") DegButton_Click(calc);
-    else if (step.control == "RadButton") RadButton_Click(calc);
-    else if (step.control == "GradButton") GradButton_Click(calc);
-    else if (step.control == "StdButton") StdButton_Click(calc);
-    else {
-        if (step.control == "FxnButton") FxnButton_Click(calc);
-        else ScnButton_Click(calc);
-        if (step.precision) PrecBox_Click(calc, *step.precision);
-    }
-}
-
 // The windows' answers for a key that opens one: the register, the list items, the table row.
 struct ScriptedPickers {
     ScriptedRegisterChooser registers;
@@ -69,7 +57,7 @@ void Press(Calculator& calc, MemoryClipboard& clipboard, ScriptedPickers& picker
         ClickKey(calc, *FindFaceKey(step.control));
         break;
     case ScriptStep::Kind::ModeButton:
-        PressModeButton(calc, step);
+        ClickModeControl(calc, step.control, step.precision);
         break;
     case ScriptStep::Kind::Copy:
         CopyResult(calc);

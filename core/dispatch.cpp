@@ -13,15 +13,13 @@
 #include "core/number_entry.h"
 #include "display/display_routines.h"
 #include "display/number_text.h"
+#include "functions/angle_units.h"
 #include "functions/function_keys.h"
 #include "memory/memory_keys.h"
 #include "speech/key_words.h"
 #include "stats/stat_keys.h"
 
 namespace {
-
-// The pi of every conversion and of the PI key: the double nearest 3.14159265358979.
-constexpr double kPi = 3.14159265358979;
 
 template <std::size_t N>
 bool IsOneOf(std::string_view token, const std::array<std::string_view, N>& list) {
@@ -102,7 +100,7 @@ void Route(Calculator& calc, std::string_view token) {
         }
     } else if (token == "PI") {
         if (!calc.ExponentEntry && !calc.FractionEntry) {
-            InjectValue(calc, kPi);
+            InjectValue(calc, kCalculatorPi);
             calc.EntryText.clear();
         }
     } else if (token == "x-y") {

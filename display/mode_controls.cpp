@@ -90,6 +90,21 @@ void RefreshDisplay(Calculator& calc) {
     calc.KeyToken.clear();
 }
 
+bool ClickModeControl(Calculator& calc, std::string_view name, std::optional<int> precision) {
+    if (name == "DegButton") DegButton_Click(calc);
+    else if (name == "RadButton") RadButton_Click(calc);
+    else if (name == "GradButton") GradButton_Click(calc);
+    else if (name == "StdButton") StdButton_Click(calc);
+    else if (name == "FxnButton" || name == "ScnButton") {
+        if (name == "FxnButton") FxnButton_Click(calc);
+        else ScnButton_Click(calc);
+        if (precision) PrecBox_Click(calc, *precision);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void InitializeModeControls(Calculator& calc) {
     if (calc.RadianMode) RadButton_Click(calc);
     else if (calc.GradianMode) GradButton_Click(calc);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 #include "core/value_cell.h"
 
 struct Calculator;
@@ -19,6 +22,10 @@ void PrecBox_Click(Calculator& calc, int index);
 void PrecBox_Change(Calculator& calc);
 ValueCell ReadPrecisionChoice(const Calculator& calc);
 void RefreshDisplay(Calculator& calc);
+
+// Clicks a mode control by its name ("DegButton" ... "StdButton"); for FxnButton and ScnButton a
+// precision, when given, is then picked in the list. False for a name that is no mode control.
+bool ClickModeControl(Calculator& calc, std::string_view name, std::optional<int> precision);
 
 // The start-up pass through the same handlers: the angle button of the set flag (degrees when
 // none), the empty precision list, the display option of the current mode.

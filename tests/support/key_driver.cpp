@@ -21,16 +21,9 @@ void PressKeys(Calculator& calc, std::string_view keys) {
         if (key.empty()) continue;
         const auto colon = key.find(':');
         const std::string name = key.substr(0, colon);
-        const int precision = colon == std::string::npos ? -1 : static_cast<int>(ReadNumber(key.substr(colon + 1)));
-        if (name == "DegButton") DegButton_Click(calc);
-        else if (name == "RadButton") RadButton_Click(calc);
-        else if (name == "GradButton") GradButton_Click(calc);
-        else if (name == "StdButton") StdButton_Click(calc);
-        else if (name == "FxnButton" || name == "ScnButton") {
-            if (name == "FxnButton") FxnButton_Click(calc);
-            else ScnButton_Click(calc);
-            if (precision >= 0) PrecBox_Click(calc, precision);
-        } else {
+        std::optional<int> precision;
+        if (colon != std::string::npos) precision = static_cast<int>(ReadNumber(key.substr(colon + 1)));
+        if (!ClickModeControl(calc, name, precision)) {
             const FaceKey* face = FindFaceKey(name == "Random" ? "com_Random" : "key_" + name);
             if (!face) throw std::invalid_argument("no key " + key);
             ClickKey(calc, *face);
