@@ -39,6 +39,7 @@ constexpr std::array kRows{
     R(104, A, "key_8"),
     R(57, N, "key_9"), R(105, A, "key_9"),
     R2(110, 190, A, "key_dot"),
+    R(188, N, "key_dot"),  // the comma, the decimal point of most of the world's keyboards
     R(46, A, "key_AC"),
     R(8, A, "key_Ers"),
     R(27, A, "key_C"),

@@ -54,7 +54,8 @@ void CalcMainFrm::CreateMenus() {
                 [this, page] { widgets_.selectTab->setCurrentIndex(page); });
     }
     AddSeparator(menus_.file, "mnuDum5a");
-    actions_.close = AddItem(menus_.file, "mnuClose", "Close       ", Qt::CTRL | Qt::Key_X);
+    actions_.close = AddItem(menus_.file, "mnuClose", "Close       ");
+    actions_.close->setShortcuts({Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_Q});  // Ctrl+Q: desktop habit
     bar->addMenu(menus_.file);
 
     menus_.edit = AddMenu(bar, "mnuEdit", "&Edit");

@@ -32,6 +32,7 @@ TEST(KeyboardMap, FirstMatchingRowDecides) {
         {120, 0, "key_PI"},      {112, 0, "page:0"},       {115, 2, "page:3"},
         {38, 0, "key_Xy"},       {40, 0, ""},              {65, 0, ""},
         {0, 0, ""},              {107, 0, "key_plus"},     {108, 0, "key_equal"},
+        {188, 0, "key_dot"},     {188, 1, ""},
     };
     for (const Row& r : rows)
         EXPECT_EQ(Describe(MapKeyboardKey(r.code, r.shift)), r.faceKey) << r.code << " shift " << r.shift;

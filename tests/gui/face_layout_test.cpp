@@ -145,6 +145,7 @@ private slots:
             QCOMPARE(action->text(), QString(item.caption));
             QCOMPARE(action->shortcut(), item.shortcut);
         }
+        QVERIFY(face_.Find<QAction>("mnuClose")->shortcuts().contains(QKeySequence("Ctrl+Q")));
         const struct {
             const char* name;
             const char* caption;

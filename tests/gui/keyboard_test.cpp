@@ -11,7 +11,12 @@ namespace {
 struct Stroke {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    QString text = {};  // as the layout prints it; none: QTest's US character of the key
 };
+
+Stroke Pad(Qt::Key key, const char* text) { return {key, Qt::KeypadModifier, text}; }
+Stroke Shifted(Qt::Key key, const char* text) { return {key, Qt::ShiftModifier, text}; }
+Stroke Plain(Qt::Key key, const char* text) { return {key, Qt::NoModifier, text}; }
 
 }  // namespace
 
@@ -23,40 +28,99 @@ class KeyboardTest : public QObject {
     FaceFixture face_;
 
     void Press(const QList<Stroke>& strokes) {
-        for (const Stroke& s : strokes) QTest::keyClick(&face_.Window(), s.key, s.modifiers);
+        for (const Stroke& s : strokes) {
+            if (s.text.isNull())
+                QTest::keyClick(&face_.Window(), s.key, s.modifiers);
+            else
+                QTest::sendKeyEvent(QTest::Click, &face_.Window(), s.key, s.text, s.modifiers);
+        }
     }
 
 private slots:
     void initTestCase() { face_.Start(); }
     void init() { face_.Click("key_AC"); }
 
-    // What a real keyboard reports is taken back to the key that was pressed.
+    // What a real keyboard reports is taken to the US key that prints the same character.
     void translation_data() {
         QTest::addColumn<int>("qtKey");
         QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("shift");
-        QTest::newRow("Shift+8 gives *") << int(Qt::Key_Asterisk) << int(Qt::ShiftModifier) << 56 << 1;
-        QTest::newRow("Ctrl+Shift+6 gives ^") << int(Qt::Key_AsciiCircum) << int(Qt::ShiftModifier | Qt::ControlModifier) << 54 << 3;
-        QTest::newRow("Shift+= gives +") << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << 187 << 1;
-        QTest::newRow("+ key of its own") << int(Qt::Key_Plus) << 0 << 43 << 0;
-        QTest::newRow("pad 7") << int(Qt::Key_7) << int(Qt::KeypadModifier) << 103 << 0;
-        QTest::newRow("main 7") << int(Qt::Key_7) << 0 << 55 << 0;
-        QTest::newRow("pad point") << int(Qt::Key_Period) << int(Qt::KeypadModifier) << 110 << 0;
-        QTest::newRow("pad comma") << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << 110 << 0;
-        QTest::newRow("pad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13 << 0;
-        QTest::newRow("Alt+F4") << int(Qt::Key_F4) << int(Qt::AltModifier) << 115 << 4;
-        QTest::newRow("Shift+0 gives )") << int(Qt::Key_ParenRight) << int(Qt::ShiftModifier) << 48 << 1;
+        QTest::newRow("Shift+8 gives *") << int(Qt::Key_Asterisk) << int(Qt::ShiftModifier) << "*" << 56 << 1;
+        QTest::newRow("Ctrl+Shift+6 prints a control character")
+            << int(Qt::Key_AsciiCircum) << int(Qt::ShiftModifier | Qt::ControlModifier) << "\x1e" << 54 << 3;
+        QTest::newRow("Shift+= gives +") << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << "+" << 187 << 1;
+        QTest::newRow("+ key of its own") << int(Qt::Key_Plus) << 0 << "+" << 187 << 1;
+        QTest::newRow("German Shift+0 gives =") << int(Qt::Key_Equal) << int(Qt::ShiftModifier) << "=" << 187 << 0;
+        QTest::newRow("French Shift+& gives 1") << int(Qt::Key_1) << int(Qt::ShiftModifier) << "1" << 49 << 0;
+        QTest::newRow("pad 7") << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7" << 103 << 0;
+        QTest::newRow("main 7") << int(Qt::Key_7) << 0 << "7" << 55 << 0;
+        QTest::newRow("pad point") << int(Qt::Key_Period) << int(Qt::KeypadModifier) << "." << 110 << 0;
+        QTest::newRow("pad comma") << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << "," << 110 << 0;
+        QTest::newRow("pad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << 13 << 0;
+        QTest::newRow("Alt+F4") << int(Qt::Key_F4) << int(Qt::AltModifier) << "" << 115 << 4;
+        QTest::newRow("Shift+0 gives )") << int(Qt::Key_ParenRight) << int(Qt::ShiftModifier) << ")" << 48 << 1;
     }
     void translation() {
         QFETCH(int, qtKey);
         QFETCH(int, modifiers);
+        QFETCH(QString, text);
         QFETCH(int, code);
         QFETCH(int, shift);
-        const auto key = TranslateKey(qtKey, Qt::KeyboardModifiers(modifiers));
+        const auto key = TranslateKey(qtKey, Qt::KeyboardModifiers(modifiers), text);
         QVERIFY(key.has_value());
         QCOMPARE(key->code, code);
         QCOMPARE(key->shiftState, shift);
+    }
+
+    // The key events each layout delivers for the same calculations, as Qt reports them on X11.
+    void layouts_data() {
+        QTest::addColumn<QList<Stroke>>("strokes");
+        QTest::addColumn<QString>("display");
+        const Stroke enter = Plain(Qt::Key_Return, "\r");
+        const Stroke padEnter = Pad(Qt::Key_Enter, "\r");
+        const QList<Stroke> padTimes{Pad(Qt::Key_5, "5"), Pad(Qt::Key_Asterisk, "*"), Pad(Qt::Key_2, "2"), padEnter};
+
+        QTest::newRow("US 2+3=") << QList<Stroke>{Plain(Qt::Key_2, "2"), Shifted(Qt::Key_Plus, "+"),
+                                                  Plain(Qt::Key_3, "3"), Plain(Qt::Key_Equal, "=")} << "5.";
+        QTest::newRow("US 1,5*2=") << QList<Stroke>{Plain(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","), Plain(Qt::Key_5, "5"),
+                                                    Shifted(Qt::Key_Asterisk, "*"), Plain(Qt::Key_2, "2"),
+                                                    Plain(Qt::Key_Equal, "=")} << "3.";
+        QTest::newRow("US pad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Period, ".")} + padTimes << "3.";
+
+        QTest::newRow("German 2+3=") << QList<Stroke>{Plain(Qt::Key_2, "2"), Plain(Qt::Key_Plus, "+"),
+                                                      Plain(Qt::Key_3, "3"), Shifted(Qt::Key_Equal, "=")} << "5.";
+        QTest::newRow("German 2+3=4 Enter") << QList<Stroke>{Plain(Qt::Key_2, "2"), Plain(Qt::Key_Plus, "+"),
+                                                             Plain(Qt::Key_3, "3"), Shifted(Qt::Key_Equal, "="),
+                                                             Plain(Qt::Key_4, "4"), enter} << "4.";
+        QTest::newRow("German 1,5*2=") << QList<Stroke>{Plain(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","),
+                                                        Plain(Qt::Key_5, "5"), Shifted(Qt::Key_Asterisk, "*"),
+                                                        Plain(Qt::Key_2, "2"), Shifted(Qt::Key_Equal, "=")} << "3.";
+        QTest::newRow("German pad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Comma, ",")} + padTimes << "3.";
+
+        QTest::newRow("French 2+3=") << QList<Stroke>{Shifted(Qt::Key_2, "2"), Shifted(Qt::Key_Plus, "+"),
+                                                      Shifted(Qt::Key_3, "3"), Plain(Qt::Key_Equal, "=")} << "5.";
+        QTest::newRow("French 1,5*2=") << QList<Stroke>{Shifted(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","),
+                                                        Shifted(Qt::Key_5, "5"), Plain(Qt::Key_Asterisk, "*"),
+                                                        Shifted(Qt::Key_2, "2"), Plain(Qt::Key_Equal, "=")} << "3.";
+        QTest::newRow("French 384 Enter") << QList<Stroke>{Shifted(Qt::Key_3, "3"), Shifted(Qt::Key_8, "8"),
+                                                           Shifted(Qt::Key_4, "4"), enter} << "384.";
+        QTest::newRow("French top row with Shift") << QList<Stroke>{
+            Shifted(Qt::Key_1, "1"), Shifted(Qt::Key_2, "2"), Shifted(Qt::Key_3, "3"), Shifted(Qt::Key_4, "4"),
+            Shifted(Qt::Key_5, "5"), Shifted(Qt::Key_6, "6"), Shifted(Qt::Key_7, "7"), Shifted(Qt::Key_8, "8"),
+            Shifted(Qt::Key_9, "9"), Shifted(Qt::Key_0, "0")} << "1234567890.";
+        QTest::newRow("French top row without Shift") << QList<Stroke>{
+            Shifted(Qt::Key_5, "5"), Plain(Qt::Key_Ampersand, "&"), Plain(Qt::Key_Eacute, "\u00e9"),
+            Plain(Qt::Key_QuoteDbl, "\""), Plain(Qt::Key_ParenLeft, "("), Plain(Qt::Key_Egrave, "\u00e8"),
+            Plain(Qt::Key_Underscore, "_"), Plain(Qt::Key_Ccedilla, "\u00e7"), Plain(Qt::Key_Agrave, "\u00e0")} << "5.";
+        QTest::newRow("French pad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Period, ".")} + padTimes << "3.";
+    }
+    void layouts() {
+        QFETCH(QList<Stroke>, strokes);
+        QFETCH(QString, display);
+        Press(strokes);
+        QCOMPARE(face_.Display().trimmed(), display);
     }
 
     void keysAct_data() {
