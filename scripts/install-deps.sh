@@ -9,6 +9,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick fonts-liberation fonts-dejavu-core
+  x11-xkb-utils xkb-data xclip openbox x11-utils
 )
 
 missing=()
