@@ -15,6 +15,8 @@
 
 namespace {
 
+constexpr std::string_view kUnicodeMinus = "\u2212";
+
 bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 std::string_view Trimmed(std::string_view text) {
@@ -94,7 +96,13 @@ std::string ClockTimeText(const LocalDateTime& when) {
            FormatPattern(when.second, "00") + (when.hour < 12 ? " AM" : " PM");
 }
 
-double ReadPastedNumber(std::string_view text) {
+double ReadPastedNumber(std::string_view pasted, const NumberLocale& locale) {
+    std::string text(pasted);
+    for (size_t at; (at = text.find(kUnicodeMinus)) != std::string::npos;)
+        text.replace(at, kUnicodeMinus.size(), "-");
+    for (const NumberLocale& reading : {locale, NumberLocale{}}) {
+        if (const std::optional<double> value = ReadLocaleNumber(text, reading.point, reading.group)) return *value;
+    }
     std::string compact;
     for (char c : text)
         if (!IsWhiteSpace(c)) compact += c;
@@ -123,7 +131,7 @@ void PasteKey(Calculator& calc) {
             calc.platform.messages->Show("Warning", kNothingToPaste, MessageIcon::Critical);
         return;
     }
-    InjectValue(calc, ReadPastedNumber(text));
+    InjectValue(calc, ReadPastedNumber(text, calc.platform.locale != nullptr ? *calc.platform.locale : NumberLocale{}));
     calc.EntryText.clear();
 }
 

@@ -20,8 +20,10 @@ void ClockTick(Calculator& calc);
 std::string ClockDateLine(const LocalDateTime& when);
 // "02:05:29 PM".
 std::string ClockTimeText(const LocalDateTime& when);
-// The number at the start of a pasted text: white space anywhere is skipped, "D" is an exponent
-// letter like "E", "&H" and "&O" start hexadecimal and octal whole numbers; no number reads 0.
-double ReadPastedNumber(std::string_view text);
+// A pasted text as a number: the whole text as the locale writes numbers, else with "." as the
+// point and "," between groups, else the number at its start, where white space anywhere is
+// skipped, "D" is an exponent letter like "E", "&H" and "&O" start hexadecimal and octal whole
+// numbers and no number reads 0. The minus sign U+2212 counts as "-".
+double ReadPastedNumber(std::string_view text, const NumberLocale& locale = {});
 
 inline constexpr const char* kNothingToPaste = "Nothing to paste. Clipboard is EMPTY !";

@@ -53,6 +53,12 @@ public:
     LocalDateTime Now() const override;
 };
 
+// How the user's locale writes numbers (UTF-8), for reading text pasted from other programs.
+struct NumberLocale {
+    std::string point = ".";
+    std::string group = ",";
+};
+
 struct Platform {
     SpeechOutput* speech = nullptr;
     ClockSource* clock = nullptr;
@@ -61,4 +67,5 @@ struct Platform {
     RegisterChooser* registers = nullptr;    // memory/register_chooser.h
     DataPicker* dataPicker = nullptr;        // stats/data_picker.h
     ConstantPicker* constants = nullptr;     // constants/constant_picker.h
+    const NumberLocale* locale = nullptr;   // null: "." and ","
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,6 +31,12 @@ std::string HashPattern(int decimals, bool exponent = false);
 // digits, at most one ".", optional "E"/"e" exponent; stops at the first other character; a
 // text with no number reads as 0.
 double ReadNumber(std::string_view text);
+
+// Reads a text written the way a locale writes numbers (`point` and `group` as UTF-8): the whole
+// text, blanks aside, must be one number: a sign, digits grouped by threes at `group` or not
+// grouped, `point` and the fraction, an "E"/"e" exponent. Under "," and ".": "1.234,5" -> 1234.5,
+// "2,5" -> 2.5; "12.34" and "2 apples" -> nothing.
+std::optional<double> ReadLocaleNumber(std::string_view text, std::string_view point, std::string_view group);
 
 // True when the whole text, blanks trimmed, is one number in the form ReadNumber accepts.
 bool ReadsAsNumber(std::string_view text);

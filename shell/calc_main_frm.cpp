@@ -43,6 +43,7 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     services.clock = &clock_;
     services.clipboard = clipboard_.get();
     services.messages = messages_.get();
+    services.locale = &numberLocale_;
     // A child of the window: the register, data and constants dialogs as the engine's pickers.
     auto* pickers = new DialogPickers(this, [this](QDialog& dialog) { return ShowModal(dialog); });
     pickers->Install(services);

@@ -91,6 +91,7 @@ private:
     std::unique_ptr<StagedClipboard> clipboard_;
     std::unique_ptr<DialogMessages> messages_;
     SystemClock clock_;
+    NumberLocale numberLocale_;  // the user's, read again at each paste
     bool alwaysOnTopOn_ = false;
     int openModals_ = 0;
     bool voicePending_ = false;

@@ -2,6 +2,7 @@
 #include "shell/calc_main_frm.h"
 
 #include <QAction>
+#include <QLocale>
 #include <QMenuBar>
 #include <QTabWidget>
 
@@ -127,6 +128,8 @@ void CalcMainFrm::mnuReadOut_Click() {
 
 void CalcMainFrm::mnuPaste_Click() {
     if (widgets_.selectTab->currentIndex() != 1 && calc_->ClockShowing) RunEngine(EndClock);
+    const QLocale locale;
+    numberLocale_ = {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
     RunEngine([](Calculator& calc) {
         calc.ClockShowing = false;
         DispatchKey(calc, "xtract");

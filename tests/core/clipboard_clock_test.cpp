@@ -44,6 +44,8 @@ TEST(PastedNumber, SkipsWhiteSpaceAndKnowsPrefixes) {
         {"1.5D2", 150},         {"2d-1", 0.2},      {"&HFF", 255},        {"&hff", 255},
         {"&O17", 15},           {"&H", 0},          {"&HFG1", 15},        {"apples", 0},
         {"-7.25", -7.25},       {"1.2.3", 1.2},     {"", 0},              {"&O9", 0},
+        {"1,234.5", 1234.5},    {"1,23", 1},        {"\u22127.5", -7.5},   {".5", 0.5},
+        {"1,234,567", 1234567}, {"1e", 1},
     };
     for (const auto& row : rows) EXPECT_DOUBLE_EQ(ReadPastedNumber(row.text), row.value) << row.text;
 }

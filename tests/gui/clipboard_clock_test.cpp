@@ -87,6 +87,32 @@ private slots:
         QCOMPARE(face_.Exponent().trimmed(), exponent);
     }
 
+    // Text from other programs is read as the user's locale writes numbers first.
+    void pasteReadsTheLocalesNumbers_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("de comma") << "de_DE" << "2,5" << "2.5";
+        QTest::newRow("de groups") << "de_DE" << "1.234,5" << "1234.5";
+        QTest::newRow("de point") << "de_DE" << "12.34" << "12.34";
+        QTest::newRow("de exponent") << "de_DE" << "3.5E2" << "350.";
+        QTest::newRow("de minus sign") << "de_DE" << "\u22127,25" << "-7.25";
+        QTest::newRow("en groups") << "en_US" << "1,234.5" << "1234.5";
+        QTest::newRow("en comma") << "en_US" << "2,5" << "2.";
+        QTest::newRow("fr narrow space") << "fr_FR" << "1\u202f234,5" << "1234.5";
+    }
+    void pasteReadsTheLocalesNumbers() {
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(QString, display);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        QGuiApplication::clipboard()->setText(text);
+        Action("mnuPaste")->trigger();
+        QLocale::setDefault(before);
+        QCOMPARE(face_.Display().trimmed(), display);
+    }
+
     void pastedValueIsComputedNotEntry() {
         QGuiApplication::clipboard()->setText("3.5E2");
         Action("mnuPaste")->trigger();
