@@ -3,7 +3,7 @@
 
 #include <atomic>
 
-#include <espeak-ng/espeak_ng.h>
+#include "speech/espeak_audio_device.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ bool EspeakEngine::WaitUntilReady() {
 
 void EspeakEngine::Run() {
     const bool initialised = Initialise();
-    const bool usable = initialised && (output_ == Output::Memory || OpenSpeakers());
+    const bool usable = initialised && espeak_SetVoiceByName(kVoiceName) == EE_OK;
     {
         std::lock_guard lock(mutex_);
         ready_ = usable;
@@ -98,23 +98,19 @@ void EspeakEngine::Run() {
     runningEngine = nullptr;
 }
 
+// Playback mode says nothing when there is no audio device: it starts, stays silent and prints
+// an error for every utterance and at its end. So the device is tried first, and without one
+// espeak-ng is not started at all. Playback mode plays asynchronously on espeak-ng's own threads
+// and reports each word once its sound has gone to the device; the synchronous playback mode
+// would report no words at all.
 bool EspeakEngine::Initialise() {
     runningEngine = this;
+    if (output_ == Output::Speakers && !AudioDeviceOpens()) return false;
     const espeak_AUDIO_OUTPUT mode =
-        output_ == Output::Memory ? AUDIO_OUTPUT_SYNCHRONOUS : AUDIO_OUTPUT_SYNCH_PLAYBACK;
+        output_ == Output::Memory ? AUDIO_OUTPUT_SYNCHRONOUS : AUDIO_OUTPUT_PLAYBACK;
     if (espeak_Initialize(mode, 0, nullptr, espeakINITIALIZE_DONT_EXIT) < 0) return false;
     espeak_SetSynthCallback(OnSynth);
-    return espeak_SetVoiceByName(kVoiceName) == EE_OK;
-}
-
-// Playback mode says nothing when there is no audio device: it starts, stays silent and
-// prints errors on every utterance. The synchronous playback mode the engine starts in fails
-// at once instead, so it is asked first with an empty text, which opens the device without a
-// sound; only then does the engine switch to playback, which speaks without blocking.
-bool EspeakEngine::OpenSpeakers() {
-    const bool device = espeak_Synth("", 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
-                                     AsUserData(0)) == EE_OK;
-    return device && espeak_ng_InitializeOutput(ENOUTPUT_MODE_SPEAK_AUDIO, 0, nullptr) == ENS_OK;
+    return true;
 }
 
 void EspeakEngine::Synthesise(const Request& request) {

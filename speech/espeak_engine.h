@@ -18,8 +18,9 @@
 class EspeakEngine {
 public:
     enum class Output {
-        Speakers,  // heard on the audio device; without one the engine stays silent
-        Memory,    // synthesised into memory and dropped: word events only, no sound
+        Speakers,  // heard on the audio device, each word reported as its sound is played;
+                   // without a device the engine stays silent
+        Memory,    // synthesised into memory and dropped: word events only, as fast as made
     };
 
     // Told of each word of its utterances, on one of the engine's threads, while the engine's
@@ -62,7 +63,6 @@ private:
 
     void Run();
     bool Initialise();
-    bool OpenSpeakers();
     void Synthesise(const Request& request);
     void Deliver(std::uint64_t utterance, int position, int length);
     bool ShouldAbort(std::uint64_t utterance) const;

@@ -14,13 +14,22 @@
 #include "persist/qt_settings_store.h"
 #include "shell/preferences.h"
 
+namespace {
+
+// The voice keeps the device open until the process ends, so its folder must stay as long.
+const QTemporaryDir& Home() {
+    static const QTemporaryDir home;
+    return home;
+}
+
+}  // namespace
+
 class EspeakSpeakersTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir home_;
     FaceFixture face_;
 
-    QString AudioFolder() const { return home_.filePath("audio"); }
+    QString AudioFolder() const { return Home().filePath("audio"); }
 
     // The device writes a new file each time it is opened (the voice opens it again after every
     // cut), so what was played is the sum of the files.
@@ -43,8 +52,8 @@ class EspeakSpeakersTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(QDir(home_.path()).mkpath("audio"));
-        QFile asoundrc(home_.filePath(".asoundrc"));
+        QVERIFY(QDir(Home().path()).mkpath("audio"));
+        QFile asoundrc(Home().filePath(".asoundrc"));
         QVERIFY(asoundrc.open(QIODevice::WriteOnly));
         asoundrc.write(QString("pcm.!default {\n"
                                "    type file\n"
@@ -56,9 +65,9 @@ private slots:
                            .arg(AudioFolder())
                            .toUtf8());
         asoundrc.close();
-        qputenv("HOME", home_.path().toLocal8Bit());
+        qputenv("HOME", Home().path().toLocal8Bit());
         // No PulseAudio, even where one runs: espeak-ng then plays on ALSA's default device.
-        qputenv("PULSE_SERVER", ("unix:" + home_.filePath("no-pulse")).toLocal8Bit());
+        qputenv("PULSE_SERVER", ("unix:" + Home().filePath("no-pulse")).toLocal8Bit());
 
         QtSettingsStore store;
         StorePreference(store, kReadOutLoudKey, true);
