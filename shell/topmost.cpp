@@ -2,19 +2,19 @@
 #include "shell/topmost.h"
 
 #include <QWidget>
+#include <QWindow>
 
 void SetTopmost(QWidget* window, bool topmost) {
     if (window == nullptr) return;
     if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost) return;
-    // Changing a window flag hides a shown window; show it again where it was.
-    const bool wasVisible = window->isVisible();
-    const QRect geometry = window->geometry();
-    const bool noActivation = window->testAttribute(Qt::WA_ShowWithoutActivating);
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (wasVisible) {
-        window->setAttribute(Qt::WA_ShowWithoutActivating, true);
-        window->setGeometry(geometry);
-        window->show();
-        window->setAttribute(Qt::WA_ShowWithoutActivating, noActivation);
+    QWindow* native = window->windowHandle();
+    if (native == nullptr) {
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+        return;
     }
+    // QWidget::setWindowFlag would destroy and re-create the native window (a flicker and the
+    // keyboard focus lost); the native window changes its layer in place, and the widget is
+    // only told the flag.
+    window->overrideWindowFlags(window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, topmost));
+    native->setFlag(Qt::WindowStaysOnTopHint, topmost);
 }

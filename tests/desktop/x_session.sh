@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the desktop tests: a private X server (Xvfb) and a throwaway home for the real
 # numora. `need TOOL...` skips the test (exit 77) when a tool is missing; `start_x` starts the
-# server; `start_numora` starts the program and sets $wid to its main window; `copied` presses
+# server; `start_window_manager` starts openbox on it; `start_numora` starts the program and sets $wid to its main window; `copied` presses
 # Ctrl+C in it and prints the clipboard; `finish` ends the test with its status.
 failed=0
 numora=$1
@@ -36,6 +36,15 @@ start_x() {
     export XDG_RUNTIME_DIR="$home/run"
     mkdir -p "$home/data" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+# openbox drops the windows that ask to be shown while it starts up: wait for its start command.
+start_window_manager() {
+    need openbox
+    openbox --sm-disable --startup "touch $home/wm-ready" >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 200); do [ -e "$home/wm-ready" ] && return; sleep 0.05; done
+    echo "FAIL: openbox did not start"; exit 1
 }
 
 start_numora() {
