@@ -92,16 +92,31 @@ QIcon DumImgPicture(int index) {
     return icon;
 }
 
+void SetUpReportView(QTreeView& view) {
+    view.setRootIsDecorated(false);
+    view.setItemsExpandable(false);
+    view.setUniformRowHeights(true);
+    view.setAllColumnsShowFocus(true);
+    view.setIconSize(QSize(16, 16));
+    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    view.header()->setStretchLastSection(false);
+    view.header()->setSectionsMovable(false);
+}
+
+void SizeReportColumns(QTreeView& view, const std::vector<ReportColumn>& columns) {
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c)
+        view.header()->resizeSection(c, TwipsToPixels(columns[c].WidthTwips));
+}
+
+int ReportViewWidth(const QTreeView& view) {
+    int width = 2 * view.frameWidth() + view.verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < view.header()->count(); ++c) width += view.header()->sectionSize(c);
+    return width;
+}
+
 ReportListWidget::ReportListWidget(std::vector<ReportColumn> columns, QWidget* parent)
     : QTreeWidget(parent), columns_(std::move(columns)) {
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
-    setIconSize(QSize(16, 16));
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    header()->setStretchLastSection(false);
-    header()->setSectionsMovable(false);
+    SetUpReportView(*this);
 }
 
 void ReportListWidget::SetUpColumns() {
@@ -111,10 +126,9 @@ void ReportListWidget::SetUpColumns() {
     QStringList titles;
     for (const ReportColumn& column : columns_) titles << column.Text;
     setHeaderLabels(titles);
-    for (int c = 0; c < static_cast<int>(columns_.size()); ++c) {
+    for (int c = 0; c < static_cast<int>(columns_.size()); ++c)
         headerItem()->setTextAlignment(c, columns_[c].Align | Qt::AlignVCenter);
-        header()->resizeSection(c, TwipsToPixels(columns_[c].WidthTwips));
-    }
+    SizeReportColumns(*this, columns_);
 }
 
 void ReportListWidget::AddRow(const std::vector<std::string>& texts, const QIcon& icon) {
@@ -156,11 +170,5 @@ void ReportListWidget::FitColumnsToText() {
         const int needed = sizeHintForColumn(c);
         if (needed > header()->sectionSize(c)) header()->resizeSection(c, needed);
     }
-    setFixedWidth(FullWidth());
-}
-
-int ReportListWidget::FullWidth() const {
-    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < columnCount(); ++c) width += header()->sectionSize(c);
-    return width;
+    setFixedWidth(ReportViewWidth(*this));
 }

@@ -22,6 +22,13 @@ QPushButton* CreateDialogButton(const char* name, const QString& caption, QWidge
 // at any scaling: 0 a register chip, 1 a constant tag, 2 a data bar.
 QIcon DumImgPicture(int index);
 
+// Gives a tree view the look of a report list: flat rows of one height, no expanding, icons of
+// 16 pixels, the vertical scroll bar always there, fixed columns of the given design widths.
+void SetUpReportView(QTreeView& view);
+void SizeReportColumns(QTreeView& view, const std::vector<ReportColumn>& columns);
+// Total width of the columns with the frame and the vertical scroll bar.
+int ReportViewWidth(const QTreeView& view);
+
 // A list view in report view: flat rows, fixed columns, optional check box in front of each row.
 // Rows are addressed by their 1-based position, as the window models count them.
 class ReportListWidget final : public QTreeWidget {
@@ -41,8 +48,6 @@ public:
     // design width (this platform's check boxes and substitute fonts take more room), and the
     // list with it; never narrows one.
     void FitColumnsToText();
-    // Total width of the columns with the frame and the vertical scroll bar.
-    int FullWidth() const;
 
 private:
     std::vector<ReportColumn> columns_;

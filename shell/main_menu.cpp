@@ -123,7 +123,8 @@ void CalcMainFrm::mnuReadOut_Click() {
     calc_->ReadOutLoudOn = !calc_->ReadOutLoudOn;
     actions_.readOut->setChecked(calc_->ReadOutLoudOn);
     StorePreference(settings_, kReadOutLoudKey, calc_->ReadOutLoudOn);
-    PrepareVoice();
+    if (voice_ == nullptr && calc_->ReadOutLoudOn) CreateMainVoice();
+    else PrepareVoice();
 }
 
 void CalcMainFrm::mnuPaste_Click() {

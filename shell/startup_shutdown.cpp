@@ -27,11 +27,12 @@ void CalcMainFrm::LoadPreferences() {
     actions_.readOut->setChecked(calc_->ReadOutLoudOn);
     actions_.onTop->setChecked(alwaysOnTopOn_);
     SyncModeControls();
-    voicePending_ = true;
+    voicePending_ = calc_->ReadOutLoudOn;
 }
 
-// The speech engine's start takes longer than the whole face; the voice is made just after the
-// face has first been painted, so that the window shows without waiting for it.
+// The speech engine's start takes longer than the whole face, so the voice is made only once
+// read-out is on: at start just after the face has first been painted, so that the window shows
+// without waiting for it, or when read-out is first switched on.
 void CalcMainFrm::CreateMainVoice() {
     voice_ = CreateVoice();
     calc_->platform.speech = voice_.get();

@@ -2,15 +2,16 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <QDialog>
 
 #include "stats/data_picker.h"
 #include "stats/data_window_model.h"
 
+class DataListModel;
 class QPushButton;
-class QTreeWidgetItem;
-class ReportListWidget;
+class QTreeView;
 
 // The data window: a view of DataWindowModel. Its "&Delete" changes the data set through the
 // model; leaving hands nothing back.
@@ -19,19 +20,20 @@ class CalcDataFrm final : public QDialog {
 
 public:
     explicit CalcDataFrm(Calculator& calc, QWidget* parent = nullptr);
+    ~CalcDataFrm() override;
 
 private:
     void CreateControls();
-    void FillDataList();
+    void FitColumnsToText();
     void Render();
 
-    void ItemBox_ItemCheck(QTreeWidgetItem* item);
     void AllButton_Click();
     void ClearButton_Click();
     void DeleteButton_Click();
 
     DataWindowModel model_;
-    ReportListWidget* itemBox_ = nullptr;
+    std::unique_ptr<DataListModel> list_;
+    QTreeView* itemBox_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
 };
 

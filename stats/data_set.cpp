@@ -11,13 +11,7 @@ DataSetCell DataSetCell::EmptyText() {
 
 DataSetCell DataSetCell::FromValues(const std::vector<double>& values) {
     DataSetCell cell;
-    if (values.empty()) return cell;
-    cell.kind = Kind::Values;
-    cell.values_ = values;
-    cell.sum_ = FoldArray(values, "+");
-    std::vector<double> squares = values;
-    ApplyToEach(squares, "*");
-    cell.sumOfSquares_ = FoldArray(squares, "+");
+    for (double value : values) cell.AppendValue(value);
     return cell;
 }
 

@@ -5,39 +5,32 @@
 #include "core/platform.h"
 #include "display/number_text.h"
 
-std::vector<DataListItem> FillDataList(const DataSetCell& data) {
-    std::vector<DataListItem> items;
-    if (!data.HasElements()) return items;
-    items.reserve(data.Values().size());
-    for (std::size_t k = 0; k < data.Values().size(); ++k)
-        items.push_back({"Data-" + FormatPattern(static_cast<double>(k + 1), "00"),
-                         "   " + PlainText(data.Values()[k]), false});
-    return items;
+DataWindowModel::DataWindowModel(Calculator& calc) : calc_(calc), checks_(calc.StatData.Count(), false) {}
+
+std::string DataWindowModel::Label(int position) {
+    return "Data-" + FormatPattern(static_cast<double>(position), "00");
 }
 
-DataWindowModel::DataWindowModel(Calculator& calc) : Items(FillDataList(calc.StatData)), calc_(calc) {}
+std::string DataWindowModel::ValueText(int position) const {
+    return "   " + PlainText(calc_.StatData.Values()[position - 1]);
+}
 
 void DataWindowModel::ItemCheck(int position, bool checked) {
-    if (position < 1 || position > static_cast<int>(Items.size())) return;
-    Items[position - 1].Checked = checked;
-    DeleteEnabled = CountChecked() > 0;
+    if (position < 1 || position > RowCount()) return;
+    if (checks_[position - 1] != checked) checkedCount_ += checked ? 1 : -1;
+    checks_[position - 1] = checked;
+    DeleteEnabled = checkedCount_ > 0;
 }
 
-void DataWindowModel::SelectAll() {
-    for (auto& item : Items) item.Checked = true;
-    DeleteEnabled = CountChecked() > 0;
+void DataWindowModel::SetAll(bool checked) {
+    checks_.assign(checks_.size(), checked);
+    checkedCount_ = checked ? RowCount() : 0;
+    DeleteEnabled = checkedCount_ > 0;
 }
 
-void DataWindowModel::ClearChecks() {
-    for (auto& item : Items) item.Checked = false;
-    DeleteEnabled = false;
-}
+void DataWindowModel::SelectAll() { SetAll(true); }
 
-int DataWindowModel::CountChecked() const {
-    int count = 0;
-    for (const auto& item : Items) count += item.Checked ? 1 : 0;
-    return count;
-}
+void DataWindowModel::ClearChecks() { SetAll(false); }
 
 void DataWindowModel::PressDelete() {
     if (!DeleteEnabled) return;
@@ -45,15 +38,18 @@ void DataWindowModel::PressDelete() {
     if (messages && !messages->AskYesNo("Warning", "Are you sure you want to delete Selected Data?",
                                          MessageIcon::Critical))
         return;
-    if (CountChecked() == static_cast<int>(Items.size())) {
+    if (checkedCount_ == RowCount()) {
         DeleteEnabled = false;
         calc_.StatData = DataSetCell::EmptyText();
-        Items.clear();
+        checks_.clear();
+        checkedCount_ = 0;
         return;
     }
     std::vector<double> kept;
-    for (std::size_t k = 0; k < Items.size(); ++k)
-        if (!Items[k].Checked) kept.push_back(calc_.StatData.Values()[k]);
+    kept.reserve(checks_.size() - checkedCount_);
+    for (std::size_t k = 0; k < checks_.size(); ++k)
+        if (!checks_[k]) kept.push_back(calc_.StatData.Values()[k]);
     calc_.StatData = DataSetCell::FromValues(kept);
-    Items = FillDataList(calc_.StatData);
+    checks_.assign(kept.size(), false);
+    checkedCount_ = 0;
 }

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "face_fixture.h"
 #include "modal_watch.h"
@@ -14,18 +14,23 @@
 
 namespace {
 
-QTreeWidget* List(QWidget* window) { return window->findChild<QTreeWidget*>("ItemBox"); }
+QTreeView* List(QWidget* window) { return window->findChild<QTreeView*>("ItemBox"); }
+QAbstractItemModel* Items(QWidget* window) { return List(window)->model(); }
+int RowCount(QWidget* window) { return Items(window)->rowCount(); }
 QPushButton* Button(QWidget* window, const char* name) { return window->findChild<QPushButton*>(name); }
 void Press(QWidget* window, const char* name) { QTest::mouseClick(Button(window, name), Qt::LeftButton); }
-void Tick(QWidget* window, int position) { List(window)->topLevelItem(position - 1)->setCheckState(0, Qt::Checked); }
+void SetCheck(QWidget* window, int position, Qt::CheckState state) {
+    Items(window)->setData(Items(window)->index(position - 1, 0), state, Qt::CheckStateRole);
+}
+void Tick(QWidget* window, int position) { SetCheck(window, position, Qt::Checked); }
 
 // Each row as "label|value|checked".
 QStringList Rows(QWidget* window) {
     QStringList rows;
-    QTreeWidget* list = List(window);
-    for (int k = 0; k < list->topLevelItemCount(); ++k) {
-        QTreeWidgetItem* item = list->topLevelItem(k);
-        rows << item->text(0) + "|" + item->text(1) + (item->checkState(0) == Qt::Checked ? "|x" : "|");
+    QAbstractItemModel* items = Items(window);
+    for (int k = 0; k < items->rowCount(); ++k) {
+        const bool checked = items->index(k, 0).data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
+        rows << items->index(k, 0).data().toString() + "|" + items->index(k, 1).data().toString() + (checked ? "|x" : "|");
     }
     return rows;
 }
@@ -55,14 +60,14 @@ private slots:
         QCOMPARE(Button(&window, "ClearButton")->text(), QString("&Clear"));
         QCOMPARE(Button(&window, "DeleteButton")->text(), QString("&Delete"));
         QCOMPARE(Button(&window, "ExitButton")->text(), QString("E&xit"));
-        QTreeWidget* list = List(&window);
-        QCOMPARE(list->headerItem()->text(0), QString("   Data"));
-        QCOMPARE(list->headerItem()->text(1), QString("              Value"));
+        QTreeView* list = List(&window);
+        QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), QString("   Data"));
+        QCOMPARE(list->model()->headerData(1, Qt::Horizontal).toString(), QString("              Value"));
         QVERIFY(list->header()->sectionSize(0) >= TwipsToPixels(1300));
         QCOMPARE(list->header()->sectionSize(1), TwipsToPixels(2800));
         QCOMPARE(Rows(&window), QStringList({"Data-01|   2|", "Data-02|   0.3|", "Data-03|   1E-20|",
                                              "Data-04|   -1.23456789012346E+17|"}));
-        QVERIFY(!list->topLevelItem(0)->icon(0).isNull());
+        QVERIFY(!list->model()->index(0, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
         QVERIFY(!Button(&window, "DeleteButton")->isEnabled());
     }
 
@@ -80,7 +85,7 @@ private slots:
         QVERIFY(!del->isEnabled());
         Tick(&window, 3);
         QVERIFY(del->isEnabled());
-        List(&window)->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
+        SetCheck(&window, 3, Qt::Unchecked);
         QVERIFY(!del->isEnabled());
     }
 
@@ -88,7 +93,7 @@ private slots:
         DialogCalculator d;
         CalcDataFrm window(d.calc);
         window.show();
-        QCOMPARE(List(&window)->topLevelItemCount(), 0);
+        QCOMPARE(RowCount(&window), 0);
         Press(&window, "AllButton");
         QVERIFY(!Button(&window, "DeleteButton")->isEnabled());
     }
@@ -120,7 +125,7 @@ private slots:
         Press(&window, "DeleteButton");
         QVERIFY(again->seen);
         QCOMPARE(d.calc.StatData, Values({2, 9}));
-        QCOMPARE(List(&window)->topLevelItemCount(), 2);
+        QCOMPARE(RowCount(&window), 2);
     }
 
     void deletingEveryValueLeavesEmptyText() {
@@ -134,7 +139,7 @@ private slots:
         Press(&window, "DeleteButton");
         QVERIFY(yes->seen);
         QCOMPARE(d.calc.StatData.kind, DataSetCell::Kind::EmptyText);
-        QCOMPARE(List(&window)->topLevelItemCount(), 0);
+        QCOMPARE(RowCount(&window), 0);
         QVERIFY(!Button(&window, "DeleteButton")->isEnabled());
         QVERIFY(window.isVisible());
     }

@@ -25,11 +25,14 @@ private slots:
         QCOMPARE(face_.Display().trimmed(), QString("0."));
         QVERIFY(!face_.Find<QComboBox>("PrecBox")->isEnabled());
         QCOMPARE(face_.Find<QComboBox>("PrecBox")->count(), 15);
-        QTRY_VERIFY(window.calc().platform.speech != nullptr);  // the voice exists once shown
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(50);
+        QVERIFY(window.calc().platform.speech == nullptr);  // no speech engine while read-out is off
     }
 
     void preferencesAreStoredAtOnce() {
         Action("mnuReadOut")->trigger();
+        QVERIFY(face_.Window().calc().platform.speech != nullptr);
         Action("mnuOnTop")->trigger();
         face_.ClickAll({"key_2", "key_dot", "key_5", "key_Min"});
         QCOMPARE(face_.Label("Mem_Indicator"), QString("MEM"));

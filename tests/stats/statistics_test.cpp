@@ -104,14 +104,13 @@ TEST(DataWindow, ListsTheValuesAsShown) {
     Calculator calc;
     StartCalculator(calc);
     for (double v : {1E-20, 0.1 + 0.2, 12.0}) calc.StatData.AppendValue(v);
-    const auto items = FillDataList(calc.StatData);
-    ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0].Label, "Data-01");
-    EXPECT_EQ(items[0].Value, "   1E-20");
-    EXPECT_EQ(items[1].Value, "   0.3");
-    EXPECT_EQ(items[2].Value, "   12");
-    calc.StatData = DataSetCell::FromValues(std::vector<double>(100, 1.0));
-    EXPECT_EQ(FillDataList(calc.StatData)[99].Label, "Data-100");
+    const DataWindowModel items(calc);
+    ASSERT_EQ(items.RowCount(), 3);
+    EXPECT_EQ(items.Label(1), "Data-01");
+    EXPECT_EQ(items.ValueText(1), "   1E-20");
+    EXPECT_EQ(items.ValueText(2), "   0.3");
+    EXPECT_EQ(items.ValueText(3), "   12");
+    EXPECT_EQ(DataWindowModel::Label(100), "Data-100");
 }
 
 TEST(DataWindow, DeleteButtonFollowsTheCheckMarks) {
@@ -142,7 +141,7 @@ TEST(DataWindow, DeletingKeepsTheRestInOrder) {
     picker.SetNext({2});
     PressKeys(calc, "Del");
     EXPECT_EQ(calc.StatData.Values(), (std::vector<double>{2, 9}));
-    EXPECT_EQ(FillDataList(calc.StatData)[1].Label, "Data-02");
+    EXPECT_EQ(DataWindowModel(calc).RowCount(), 2);
     picker.SetNext({1, 2});
     PressKeys(calc, "Del");
     EXPECT_EQ(calc.StatData.kind, DataSetCell::Kind::EmptyText);
