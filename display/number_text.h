@@ -38,6 +38,10 @@ double ReadNumber(std::string_view text);
 // "2,5" -> 2.5; "12.34" and "2 apples" -> nothing.
 std::optional<double> ReadLocaleNumber(std::string_view text, std::string_view point, std::string_view group);
 
+// The value as PlainText shows it, read back: ReadNumber(PlainText(value)), without the text for
+// the values that already have at most 15 significant digits.
+double AtShownDigits(double value);
+
 // True when the whole text, blanks trimmed, is one number in the form ReadNumber accepts.
 bool ReadsAsNumber(std::string_view text);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "stats/data_file.h"
 
+#include <utility>
+
 #include <string>
 
 #include "display/number_text.h"
@@ -54,7 +56,7 @@ void DecodeArray(ByteReader& reader, DataFileContent& content) {
         }
         values.push_back(*value);
     }
-    content.data = DataSetCell::FromValues(values);
+    content.data = DataSetCell::FromValues(std::move(values));
 }
 
 }  // namespace

@@ -9,9 +9,12 @@ DataSetCell DataSetCell::EmptyText() {
     return cell;
 }
 
-DataSetCell DataSetCell::FromValues(const std::vector<double>& values) {
+DataSetCell DataSetCell::FromValues(std::vector<double> values) {
     DataSetCell cell;
-    for (double value : values) cell.AppendValue(value);
+    if (values.empty()) return cell;
+    cell.kind = Kind::Values;
+    cell.values_ = std::move(values);
+    for (double value : cell.values_) cell.AddToSums(value);
     return cell;
 }
 
@@ -19,7 +22,11 @@ void DataSetCell::AppendValue(double value) {
     if (!HasElements()) *this = DataSetCell{};
     kind = Kind::Values;
     values_.push_back(value);
-    // One more step of the two folds, in the same order and with the same rounding.
+    AddToSums(value);
+}
+
+// One more step of the two folds, in the same order and with the same rounding.
+void DataSetCell::AddToSums(double value) {
     const double shown = ShownValue(value);
     sum_ += shown;
     sumOfSquares_ += ShownValue(shown * shown);

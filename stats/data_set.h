@@ -17,7 +17,7 @@ public:
     DataSetCell() = default;
     static DataSetCell EmptyText();
     // A set of these values in order; Empty when there are none.
-    static DataSetCell FromValues(const std::vector<double>& values);
+    static DataSetCell FromValues(std::vector<double> values);
 
     Kind kind = Kind::Empty;
 
@@ -37,6 +37,8 @@ public:
     }
 
 private:
+    void AddToSums(double value);
+
     std::vector<double> values_;
     double sum_ = 0.0;
     double sumOfSquares_ = 0.0;

@@ -34,7 +34,7 @@ std::optional<double> KeyResult(std::string_view token, double n, double s1, dou
 
 }  // namespace
 
-double ShownValue(double value) { return ReadNumber(PlainText(value)); }
+double ShownValue(double value) { return AtShownDigits(value); }
 
 double FoldArray(const std::vector<double>& values, std::string_view op) {
     if (op == "+") {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "display/number_text.h"
 
+#include <bit>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -81,6 +83,26 @@ TEST(NumberPlainTextAgreement, MatchesCorrectRoundingOfRandomValues) {
         char reference[40];
         std::snprintf(reference, sizeof reference, "%.14e", value);
         ASSERT_EQ(ReadNumber(PlainText(value)), std::strtod(reference, nullptr)) << reference << " " << PlainText(value);
+    }
+}
+
+// The shortcut for values that already have 15 digits or fewer gives the very bits of the text
+// round trip, for keyed-looking values, long ones, exact ties and the edges of the range.
+TEST(NumberShownDigits, AgreesBitForBitWithTheTextRoundTrip) {
+    std::vector<double> values{-0.0, 0.5, 0.1 + 0.2, 1.0 / 3, 123456789012344.5, 123456789012345.5, 1E-300,
+                               4.9E-324, 1.7976931348623157E308, 1E15, 999999999999999.9, 1.25E-5, -2.5E22};
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<int> digits(1, 17), exponent(-30, 30);
+    for (int i = 0; i < 20000; ++i) {
+        const double whole = std::floor(std::pow(10.0, digits(random)) * std::generate_canonical<double, 64>(random));
+        values.push_back((i % 2 ? -1 : 1) * whole * std::pow(10.0, exponent(random)));
+        values.push_back(std::bit_cast<double>(random() >> 1));
+    }
+    for (double value : values) {
+        if (!std::isfinite(value)) continue;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(AtShownDigits(value)),
+                  std::bit_cast<std::uint64_t>(ReadNumber(PlainText(value))))
+            << PlainText(value);
     }
 }
 
