@@ -3,6 +3,7 @@
 
 #include "constants/constant_picker.h"
 #include "core/calculator.h"
+#include "core/number_entry.h"
 #include "display/display_routines.h"
 #include "display/number_text.h"
 
@@ -11,8 +12,7 @@ void ConstantKey(Calculator& calc) {
     if (calc.platform.constants) calc.platform.constants->ShowConstantWindow(calc);
     if (calc.ChosenConstant.empty()) return;
     // An open fraction entry is abandoned, not completed.
-    calc.ExponentEntry = false;
-    calc.SignKeyed = false;
+    EndOpenEntry(calc);
     calc.SexagesimalStage = ValueCell();
     calc.FractionEntry = false;
     InjectValue(calc, ReadNumber(calc.ChosenConstant));

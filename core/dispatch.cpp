@@ -38,18 +38,17 @@ constexpr std::array<std::string_view, 7> kStatisticsKeys{"sqr1", "sqr2", "dts",
 
 void ClearStage(Calculator& calc) { calc.SexagesimalStage = ValueCell(); }
 
-void EndEntryFlags(Calculator& calc) {
-    calc.ExponentEntry = false;
-    calc.SignKeyed = false;
+// The number being keyed ends, and with it a sexagesimal entry in progress.
+void EndEntryAndStage(Calculator& calc) {
+    EndOpenEntry(calc);
     ClearStage(calc);
 }
 
-// Closes an open fraction and ends exponent entry and the sign flag. False when the fraction
-// failed (zero denominator): the key ends at the error display.
+// Closes an open fraction and ends the number being keyed. False when the fraction failed (zero
+// denominator): the key ends at the error display.
 bool Prelude(Calculator& calc) {
     CompleteFractionEntry(calc);
-    calc.ExponentEntry = false;
-    calc.SignKeyed = false;
+    EndOpenEntry(calc);
     if (calc.ErrorLocked) {
         calc.KeyToken.clear();
         return false;
@@ -57,11 +56,9 @@ bool Prelude(Calculator& calc) {
     return true;
 }
 
-// A function key closes the number being keyed, exponent included.
 bool FunctionPrelude(Calculator& calc) {
     if (!Prelude(calc)) return false;
     ClearStage(calc);
-    EndExponent(calc);
     return true;
 }
 
@@ -76,10 +73,9 @@ void Route(Calculator& calc, std::string_view token) {
             calc.FractionText.clear();
             calc.FractionEntry = false;
         }
-        EndEntryFlags(calc);
+        ClearStage(calc);
         calc.KeyToken.clear();
         ClearEntry(calc);
-        EndExponent(calc);
     } else if (token == "dot") {
         calc.KeyToken = calc.FractionEntry ? "" : "dot";
     } else if (token == "exp") {
@@ -100,12 +96,13 @@ void Route(Calculator& calc, std::string_view token) {
         }
     } else if (token == "PI") {
         if (!calc.ExponentEntry && !calc.FractionEntry) {
+            EndOpenEntry(calc);
             InjectValue(calc, kCalculatorPi);
             calc.EntryText.clear();
         }
     } else if (token == "x-y") {
         ExchangeDisplay(calc);
-        EndEntryFlags(calc);
+        EndEntryAndStage(calc);
         calc.FractionEntry = false;
     } else if (token == "xy" || token == "root") {
         if (!FunctionPrelude(calc)) return;
@@ -113,7 +110,6 @@ void Route(Calculator& calc, std::string_view token) {
     } else if (IsOneOf(token, kPowerFunctions)) {
         if (!FunctionPrelude(calc)) return;
         UnaryFunction(calc, token);
-        EndEntryFlags(calc);
     } else if (IsOneOf(token, kLogFunctions)) {
         if (!FunctionPrelude(calc)) return;
         UnaryFunction(calc, token);
@@ -133,20 +129,17 @@ void Route(Calculator& calc, std::string_view token) {
     } else if (token == "asex") {
         CompleteFractionEntry(calc);
         if (calc.ErrorLocked) return;
-        EndExponent(calc);
+        EndEntryAndStage(calc);
         SexagesimalDisplay(calc);
-        EndEntryFlags(calc);
         calc.KeyToken.clear();
     } else if (token == "rand") {
         calc.RandomFormat = true;
-        EndExponent(calc);
+        EndEntryAndStage(calc);
+        calc.FractionEntry = false;
         RandomKey(calc);
-        EndEntryFlags(calc);
-        calc.FractionEntry = false;
     } else if (token == "mo" || token == "xtract") {
-        EndEntryFlags(calc);
+        EndEntryAndStage(calc);
         calc.FractionEntry = false;
-        EndExponent(calc);
         if (token == "mo") RecallMemory(calc);
         else PasteKey(calc);
     } else if (token == "ko") {

@@ -134,15 +134,17 @@ void EraseKey(Calculator& calc) {
     calc.KeyToken.clear();
 }
 
-void EndExponent(Calculator& calc) {
+void EndOpenEntry(Calculator& calc) {
+    calc.ExponentEntry = false;
+    calc.SignKeyed = false;
     calc.ExponentDigits.clear();
     calc.ExponentNegative = false;
 }
 
 void ClearEntry(Calculator& calc) {
+    EndOpenEntry(calc);
     InjectValue(calc, 0.0);
     calc.EntryText.clear();
-    calc.ExponentDigits.clear();
 }
 
 void AllClear(Calculator& calc) {

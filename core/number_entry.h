@@ -12,5 +12,8 @@ void EraseKey(Calculator& calc);
 void ClearEntry(Calculator& calc);
 void AllClear(Calculator& calc);
 void ExchangeDisplay(Calculator& calc);
-// Operators, "=", function keys, C and AC end a keyed exponent: the next number starts at +00.
-void EndExponent(Calculator& calc);
+// Ends the number being keyed; every key after which a digit starts a new number calls it.
+// Exponent entry and the sign flag end, and the keyed exponent's digits and sign are emptied, so
+// that the next number's exponent starts at +00. The entry text itself is the caller's: a key
+// may still take it as its operand.
+void EndOpenEntry(Calculator& calc);

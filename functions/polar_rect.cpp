@@ -48,9 +48,7 @@ void ConversionKey(Calculator& calc, const Conversion& conversion) {
             calc.EntryText.empty() ? ValueCell(calc.DisplayValue.Number()) : ValueCell(ReadNumber(calc.EntryText));
     }
     // The entry has been taken: the next input starts afresh, its exponent at +00.
-    calc.ExponentEntry = false;
-    calc.SignKeyed = false;
-    EndExponent(calc);
+    EndOpenEntry(calc);
     calc.*conversion.pending = true;
     calc.EntryText.clear();
     calc.ParkedResult.clear();

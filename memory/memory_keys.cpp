@@ -5,6 +5,7 @@
 
 #include "core/calculator.h"
 #include "core/clipboard_clock.h"
+#include "core/number_entry.h"
 #include "display/display_routines.h"
 #include "display/number_text.h"
 #include "functions/function_keys.h"
@@ -16,13 +17,13 @@ namespace {
 double ShownValue(const Calculator& calc) { return ReadNumber(PlainText(calc.DisplayValue.Number())); }
 
 void EndEntryAfterStore(Calculator& calc) {
+    EndOpenEntry(calc);
     calc.ParkedResult = calc.EntryText.empty() ? PlainText(calc.DisplayValue.Number()) : calc.EntryText;
     calc.EntryText.clear();
 }
 
 void AbandonOpenEntry(Calculator& calc) {
-    calc.ExponentEntry = false;
-    calc.SignKeyed = false;
+    EndOpenEntry(calc);
     calc.SexagesimalStage = ValueCell();
     calc.FractionEntry = false;
 }
@@ -59,6 +60,7 @@ void StoreMemory(Calculator& calc) {
     if (shown.IsText() && !ReadsAsNumber(shown.Text())) return;
     calc.MemoryValue = shown.Number();
     // Like a computed value, the stored number ends the entry and is the next operand.
+    EndOpenEntry(calc);
     calc.ParkedResult = PlainText(shown.Number());
     calc.EntryText.clear();
     ShowMemoryIndicator(calc);

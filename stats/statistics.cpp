@@ -8,6 +8,7 @@
 
 #include "core/calculator.h"
 #include "core/error_state.h"
+#include "core/number_entry.h"
 #include "display/display_routines.h"
 #include "display/number_text.h"
 #include "stats/stat_keys.h"
@@ -66,8 +67,7 @@ void ApplyToEach(std::vector<double>& values, std::string_view op) {
 }
 
 void StatisticsResult(Calculator& calc, std::string_view token) {
-    calc.ExponentEntry = false;
-    calc.ExponentDigits.clear();
+    EndOpenEntry(calc);
     if (!calc.StatData.HasElements()) {
         FailWith(calc, kEmptyData);
         calc.EntryText.clear();

@@ -120,6 +120,16 @@ TEST_P(ConstantKeyCases, AppliesThePickedRow) {
     EXPECT_EQ(calc.panel.ExpoBox, c.expo);
 }
 
+TEST(ConstantKey, EndsTheKeyedNumberWithItsExponent) {
+    Calculator calc;
+    ScriptedConstantPicker picker;
+    calc.platform.constants = &picker;
+    StartCalculator(calc);
+    picker.SetNext(28);
+    PressKeys(calc, "5 exp 3 PM Cnst 2 exp 4");
+    EXPECT_EQ(calc.panel.DisplayBox + "|" + calc.panel.ExpoBox, "2.| 04");
+}
+
 TEST(ConstantKey, ExitAfterAnApplyLeavesTheDisplay) {
     Calculator calc;
     ScriptedConstantPicker picker;

@@ -69,6 +69,31 @@ const Row kEntry[] = {
 };
 INSTANTIATE_TEST_SUITE_P(NumberEntry, KeySequence, testing::ValuesIn(kEntry), Name);
 
+// A key after which the next digit starts a new number ends the keyed exponent with it: the new
+// number's exponent starts at +00. The register and constant keys have rows of their own.
+const Row kEndOfNumber[] = {
+    {"operator", "5 exp 3 PM plus 2 exp 4", "2.| 04"},
+    {"equal", "5 exp 3 PM equal 2 exp 4", "2.| 04"},
+    {"C", "5 exp 3 PM C 2 exp 4", "2.| 04"},
+    {"power key", "5 exp 3 PM Xy 2 exp 4", "2.| 04"},
+    {"function", "5 exp 3 PM Sqrt 2 exp 4", "2.| 04"},
+    {"trigonometric function", "5 exp 3 PM Sin 2 exp 4", "2.| 04"},
+    {"PI", "5 exp 3 PM plus PI 2 exp 4", "2.| 04"},
+    {"exchange", "5 exp 3 PM XtoY 2 exp 4", "2.| 04"},
+    {"Min", "5 exp 3 PM Min 2 exp 4", "2.| 04"},
+    {"MR", "5 exp 3 PM Mr 2 exp 4", "2.| 04"},
+    {"Sexa", "5 exp 3 PM Sexa 2 exp 4", "2.| 04"},
+    {"Asex", "5 exp 3 PM Asex 2 exp 4", "2.| 04"},
+    {"random", "5 exp 3 PM Random 2 exp 4", "2.| 04"},
+    {"R>P", "5 exp 3 PM RtoP 2 exp 4", "2.| 04"},
+    {"P>R", "5 exp 3 PM PtoR 2 exp 4", "2.| 04"},
+    {"Data", "5 exp 3 PM Data 2 exp 4", "2.| 04"},
+    {"statistics result", "1 Data 5 exp 3 PM Dtn 2 exp 4", "2.| 04"},
+    {"Min without exponent", "5 Min 2", "2.|"},
+    {"Data without exponent", "5 Data 2", "2.|"},
+};
+INSTANTIATE_TEST_SUITE_P(EndOfNumber, KeySequence, testing::ValuesIn(kEndOfNumber), Name);
+
 const Row kPriority[] = {
     {"product before sum", "2 plus 3 multiply 4 equal", "14.|"},
     {"sum after product", "2 multiply 3 plus 4 equal", "10.|"},

@@ -162,6 +162,29 @@ TEST_F(Registers, DeleteClearsTheTickedRegisters) {
     EXPECT_EQ(messages.questions, (std::vector<std::string>{"Warning|Are you sure you want to delete Selected Data?"}));
 }
 
+struct EndCase {
+    const char* key;
+    const char* display;  // "DisplayBox|ExpoBox" after the key and "2 exp 4"
+};
+
+void PrintTo(const EndCase& c, std::ostream* os) { *os << c.key; }
+
+class RegisterKeysEndTheNumber : public Registers, public ::testing::WithParamInterface<EndCase> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, RegisterKeysEndTheNumber,
+    ::testing::Values(EndCase{"Kout", "2.| 04"}, EndCase{"XtoK", "2.| 04"}, EndCase{"Mplus", "2.| 04"},
+                      EndCase{"Mminus", "2.| 04"},
+                      // Kin stores without ending the entry: the digit goes on with the exponent.
+                      EndCase{"Kin", "5.|-24"}),
+    [](const auto& info) { return std::string(info.param.key); });
+
+TEST_P(RegisterKeysEndTheNumber, WithItsKeyedExponent) {
+    Choose(1);
+    PressKeys(calc, std::string("5 exp 3 PM ") + GetParam().key + " 2 exp 4");
+    EXPECT_EQ(calc.panel.DisplayBox + "|" + calc.panel.ExpoBox, GetParam().display);
+}
+
 TEST(RegisterList, ValueTexts) {
     EXPECT_EQ(RegisterValueText(0), "   0.0");
     EXPECT_EQ(RegisterValueText(2.5), "   2.5");

@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatCase{"NoDataPopulation", "Strd0", nullptr, "Empty Data"},
         StatCase{"NoDataSample", "Strd1", nullptr, "Empty Data"},
         StatCase{"DataEndsTheEntryAsOperand", "1 2 Data plus equal", "12.", ""},
-        StatCase{"DataLeavesTheDisplay", "1 2 Data", "12.", ""}),
+        StatCase{"DataLeavesTheDisplay", "1 2 Data", "12.", ""},
+        StatCase{"KeyedExponentsStayWithTheirValues", "7 exp 1 PM Data 1 exp 3 PM Data Dts", "0.701", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(StatisticsKeys, ShowTheResultOrTheError) {
