@@ -7,13 +7,14 @@
 
 namespace {
 
-// The angle is reduced to one turn in its own unit before it is converted: fmod is exact, so the
-// conversion only ever sees an angle below one turn and keeps its digits even for 1E+15 radians.
-// The result keeps the sign of the argument, as the calculator's RealMod does.
+// The angle is reduced to one turn in its own unit before it is converted, so the conversion only
+// ever sees an angle below one turn and keeps its digits even for 1E+15 radians. The result keeps
+// the sign of the argument, as the calculator's RealMod does.
 long double ToDegreesReduced(const Calculator& calc, double u) {
-    if (calc.RadianMode) return std::fmod(std::fmod(u, 2.0L * kCalculatorPi) * (180.0L / kCalculatorPi), 360.0L);
-    if (calc.GradianMode) return std::fmod(std::fmod(u, 400.0L) * (180.0L / 200.0L), 360.0L);
-    return std::fmod(static_cast<long double>(u), 360.0L);
+    const long double reduced = ReducedToOneTurn(calc, u);
+    if (calc.RadianMode) return std::fmod(reduced * (180.0L / kCalculatorPi), 360.0L);
+    if (calc.GradianMode) return std::fmod(reduced * (180.0L / 200.0L), 360.0L);
+    return reduced;
 }
 
 }  // namespace
@@ -38,3 +39,5 @@ double FullTurn(const Calculator& calc) {
     if (calc.GradianMode) return 400.0;
     return 360.0;
 }
+
+double ReducedToOneTurn(const Calculator& calc, double u) { return std::fmod(u, FullTurn(calc)); }

@@ -17,3 +17,7 @@ double AngleUnitToDegrees(const Calculator& calc, double u);
 long double AngleUnitToRadians(const Calculator& calc, double u);
 // One full turn in the current unit: 360 degrees, 400 gradians or 2 times the calculator's pi.
 double FullTurn(const Calculator& calc);
+// u reduced below one full turn in the current unit, keeping its sign. fmod is exact, so even an
+// angle far beyond 2^53 keeps its true place on the turn; the conversions above and the exact
+// results of the trigonometric functions all start from this one reduction.
+double ReducedToOneTurn(const Calculator& calc, double u);

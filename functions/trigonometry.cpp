@@ -18,11 +18,12 @@ constexpr long double kDegreesPerRadian = 180.0L / kCalculatorPi;
 
 // Where an angle lies on the turn, for the exact results at the axes. The angle is reduced to one
 // turn in the current unit first, so that 540 degrees, -180 degrees and 3 half turns in radians
-// are recognised as well as the angles of the first turn.
+// are recognised as well as the angles of the first turn. It is the reduction the functions
+// compute from: 1E+20 degrees lies at 280 degrees for both.
 class AngleOnTurn {
 public:
     AngleOnTurn(const Calculator& calc, double x)
-        : turn_(FullTurn(calc)), reduced_(std::fabs(RealMod(x, turn_))) {}
+        : turn_(FullTurn(calc)), reduced_(std::fabs(ReducedToOneTurn(calc, x))) {}
 
     bool AtHalfTurns(int decimals) const {
         return IsAt(0.0, decimals) || IsAt(0.5, decimals) || IsAt(1.0, decimals);

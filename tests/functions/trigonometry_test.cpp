@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <string>
+
 #include "core/calculator.h"
+#include "display/number_text.h"
 #include "functions/angle_units.h"
 #include "functions/key_case.h"
 #include "support/key_driver.h"
@@ -88,6 +93,38 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"ArcTangentOfOne", "1 ArcTanh", "*Undefined*|"},
         KeyCase{"ArcTangentOfHalf", "dot 5 ArcTanh", "0.54930614433406|"}),
     KeyCaseName);
+
+struct HugeAngle {
+    const char* keys;
+    double degrees;  // a whole number of degrees beyond 2^53
+};
+
+void PrintTo(const HugeAngle& a, std::ostream* os) { *os << a.keys; }
+
+class HugeDegreeAngles : public testing::TestWithParam<HugeAngle> {};
+
+INSTANTIATE_TEST_SUITE_P(Keys, HugeDegreeAngles,
+                         testing::Values(HugeAngle{"1 exp 2 0", 1e20}, HugeAngle{"3 exp 1 8", 3e18},
+                                         HugeAngle{"1 exp 1 9", 1e19}));
+
+// Sine, cosine and tangent agree to the shown decimals with long double functions (through the
+// calculator's pi) of the angle's place on the turn, found by integer arithmetic.
+TEST_P(HugeDegreeAngles, FollowTheirPlaceOnTheTurn) {
+    const auto wholeDegrees = static_cast<unsigned __int128>(GetParam().degrees);
+    const long double radians = static_cast<long double>(static_cast<std::uint64_t>(wholeDegrees % 360)) *
+                                (static_cast<long double>(kCalculatorPi) / 180.0L);
+    const long double sine = std::sin(radians);
+    const long double cosine = std::cos(radians);
+    const auto shown = [&](const char* key) {
+        const std::string keys = std::string(GetParam().keys) + " " + key;
+        const std::string display = DisplayAfter(keys);
+        EXPECT_EQ(display.back(), '|') << keys << " shows an exponent: " << display;
+        return static_cast<long double>(ReadNumber(display.substr(0, display.find('|'))));
+    };
+    EXPECT_NEAR(shown("Sin"), sine, 1e-14L);
+    EXPECT_NEAR(shown("Cos"), cosine, 1e-14L);
+    EXPECT_NEAR(shown("Tan"), sine / cosine, 1e-14L);
+}
 
 TEST(AngleUnits, ConvertThroughTheCalculatorsPi) {
     Calculator calc;
