@@ -7,9 +7,12 @@
 // The statistics data set in its three states. Only Values counts as holding data; it always
 // has at least one value. Empty and EmptyText differ only in how the file stores them.
 //
-// The set keeps the two sums the statistics keys need as it grows, so a key costs the same
-// for ten values as for thirty thousand. They are added in index order from each value's
-// shown form, exactly as a fold over the whole set would add them.
+// The set keeps what the statistics keys need as it grows, so a key costs the same for ten
+// values as for thirty thousand: the two sums, added in index order from each value's shown
+// form exactly as a fold over the whole set would add them, and the sum of squared deviations
+// from the mean by Welford's updates, which keep the digits that the sums formula S2 - S1^2/n
+// cancels away when the values are large beside their spread. A set that loses values is
+// built anew, so the updates start again from its first value.
 class DataSetCell {
 public:
     enum class Kind { Empty, EmptyText, Values };
@@ -31,17 +34,28 @@ public:
     // The sum of the values and the sum of their squares, each value taken at its shown digits.
     double Sum() const { return sum_; }
     double SumOfSquares() const { return sumOfSquares_; }
+    // The sum of the squared deviations of the shown values from their mean.
+    long double SquaredDeviations() const { return squaredDeviations_; }
 
     bool operator==(const DataSetCell& other) const {
         return kind == other.kind && values_ == other.values_;
     }
 
 private:
-    void AddToSums(double value);
+    // One more step of the two folds and of Welford's update, for the value that makes the set
+    // `count` values long.
+    void AddToSums(double value, std::size_t count);
+    void AddDeviation(double shown, std::size_t count);
 
     std::vector<double> values_;
     double sum_ = 0.0;
     double sumOfSquares_ = 0.0;
+    // Welford's updates run on the values less the first one: differences of near values are
+    // exact, and the running mean stays of the size of the spread, where its rounding is small.
+    // The long double keeps the updates' rounding below the fifteen shown digits.
+    double shift_ = 0.0;
+    long double shiftedMean_ = 0.0;
+    long double squaredDeviations_ = 0.0;
 };
 
 // The 16-bit counters of the list window and the statistics walk at most this many values.

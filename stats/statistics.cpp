@@ -15,20 +15,23 @@
 
 namespace {
 
-// The result of a statistics key, or nullopt for the error with no reason text.
-std::optional<double> KeyResult(std::string_view token, double n, double s1, double s2) {
-    // The shortcut formula can come out a hair below 0 for equal values; a variance is never
-    // negative.
-    const auto variance = [&](double divisor) { return std::max(0.0, (s2 - s1 * s1 / n) / divisor); };
+// The result of a statistics key, or nullopt for the error with no reason text. The standard
+// deviations come from the squared deviations from the mean (m2), the rest from the sums.
+std::optional<double> KeyResult(std::string_view token, double n, double s1, double s2, long double m2) {
+    // The last rounding of an update can leave m2 a hair below 0 for values that differ in their
+    // last bits; a variance is never negative.
+    const auto deviation = [&](double divisor) {
+        return static_cast<double>(std::sqrt(std::max(0.0L, m2 / divisor)));
+    };
     if (token == "dtn") return n;
     if (token == "dts") return s1;
     if (token == "ave") return s1 / n;
     if (token == "sqr1") return s1 * s1;
     if (token == "sqr2") return s2;
-    if (token == "strd0") return std::sqrt(variance(n));
+    if (token == "strd0") return deviation(n);
     if (token == "strd1") {
         if (n < 2) return std::nullopt;
-        return std::sqrt(variance(n - 1));
+        return deviation(n - 1);
     }
     return std::nullopt;
 }
@@ -84,7 +87,7 @@ void StatisticsResult(Calculator& calc, std::string_view token) {
         FailWith(calc, kEmptyData);
         return;
     }
-    const std::optional<double> result = KeyResult(token, n, s1, s2);
+    const std::optional<double> result = KeyResult(token, n, s1, s2, calc.StatData.SquaredDeviations());
     if (!result) {
         FailWith(calc, "");
         calc.EntryText.clear();

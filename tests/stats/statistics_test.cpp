@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <string>
+#include <utility>
 
 #include "core/calculator.h"
+#include "display/number_text.h"
 #include "stats/data_window_model.h"
 #include "stats/scripted_data_picker.h"
 #include "stats/statistics.h"
@@ -12,6 +16,15 @@
 namespace {
 
 constexpr const char* kEight = "2 Data 4 Data 4 Data 4 Data 5 Data 5 Data 7 Data 9 Data ";
+// Values whose spread is tiny beside their size. The decimals' deviations are those of the
+// doubles nearest to them (123456789.123 is held to about 1E-8), worked out in exact fractions.
+const std::string kNearValues = "1 0 0 0 0 0 0 0 0 1 Data 1 0 0 0 0 0 0 0 0 2 Data 1 0 0 0 0 0 0 0 0 3 Data ";
+const std::string kNearDecimals =
+    "1 2 3 4 5 6 7 8 9 dot 1 2 3 Data 1 2 3 4 5 6 7 8 9 dot 1 2 4 Data "
+    "1 2 3 4 5 6 7 8 9 dot 1 2 6 Data 1 2 3 4 5 6 7 8 9 dot 1 2 9 Data ";
+const std::string kDecimals = "1 dot 5 Data 2 dot 2 5 Data 3 dot 7 5 Data 1 0 dot 1 2 5 Data ";
+const std::string kEitherSign = "3 PM Data 1 dot 2 Data 7 Data 0 dot 0 5 Data 1 1 PM Data ";
+const std::string kSmall = "0 dot 0 0 1 2 Data 0 dot 0 0 3 4 Data 0 dot 0 0 0 5 Data ";
 
 struct StatCase {
     const char* name;
@@ -51,7 +64,21 @@ INSTANTIATE_TEST_SUITE_P(
         StatCase{"NoDataSample", "Strd1", nullptr, "Empty Data"},
         StatCase{"DataEndsTheEntryAsOperand", "1 2 Data plus equal", "12.", ""},
         StatCase{"DataLeavesTheDisplay", "1 2 Data", "12.", ""},
-        StatCase{"KeyedExponentsStayWithTheirValues", "7 exp 1 PM Data 1 exp 3 PM Data Dts", "0.701", ""}),
+        StatCase{"KeyedExponentsStayWithTheirValues", "7 exp 1 PM Data 1 exp 3 PM Data Dts", "0.701", ""},
+        StatCase{"NearValuesPopulation", kNearValues + "Strd0", "0.81649658092773", ""},
+        StatCase{"NearValuesSample", kNearValues + "Strd1", "1.", ""},
+        StatCase{"NearValuesMean", kNearValues + "Ave", "1000000002.", ""},
+        StatCase{"NearDecimalsPopulation", kNearDecimals + "Strd0", "0.00229128680043", ""},
+        StatCase{"NearDecimalsSample", kNearDecimals + "Strd1", "0.00264575010204", ""},
+        // Shown as before the deviations were taken from the mean.
+        StatCase{"DecimalsPopulation", kDecimals + "Strd0", "3.39964956833789", ""},
+        StatCase{"DecimalsSample", kDecimals + "Strd1", "3.92557718686055", ""},
+        StatCase{"EitherSignPopulation", kEitherSign + "Strd0", "5.89627000738603", ""},
+        StatCase{"EitherSignSample", kEitherSign + "Strd1", "6.59223027510417", ""},
+        StatCase{"DoublingPopulation", "1 0 0 Data 2 0 0 Data 4 0 0 Data 8 0 0 Data Strd0", "268.09513236909", ""},
+        StatCase{"DoublingSample", "1 0 0 Data 2 0 0 Data 4 0 0 Data 8 0 0 Data Strd1", "309.569593683445", ""},
+        StatCase{"SmallPopulation", kSmall + "Strd0", "0.00123558353286", ""},
+        StatCase{"SmallSample", kSmall + "Strd1", "0.00151327459504", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(StatisticsKeys, ShowTheResultOrTheError) {
@@ -133,6 +160,17 @@ TEST(DataWindow, DeleteButtonFollowsTheCheckMarks) {
     EXPECT_FALSE(window.DeleteEnabled);
 }
 
+TEST(DataWindow, DeletingTakesTheDeviationsFromTheRest) {
+    Calculator calc;
+    StartCalculator(calc);
+    ScriptedDataPicker picker;
+    calc.platform.dataPicker = &picker;
+    PressKeys(calc, "7 Data " + kNearValues);
+    picker.SetNext({1});
+    PressKeys(calc, "Del Strd0");
+    EXPECT_EQ(calc.panel.DisplayBox, "0.81649658092773");
+}
+
 TEST(DataWindow, DeletingKeepsTheRestInOrder) {
     Calculator calc;
     StartCalculator(calc);
@@ -156,6 +194,41 @@ TEST(DataWindow, DeletingKeepsTheRestInOrder) {
 
 namespace {
 
+// Data whose spread is not small beside its size: wherever the sums formula S2 - S1^2/n showed
+// all fifteen digits of the deviation right, the deviations from the mean show the same digits.
+// The right digits come from two passes in long double over the shown values.
+TEST(Statistics, WellConditionedDeviationsKeepTheirRightDigits) {
+    std::mt19937_64 random(7);
+    int kept = 0;
+    for (int set = 0; set < 300; ++set) {
+        const int count = std::uniform_int_distribution<int>(2, 40)(random);
+        const std::string pattern = FixedPattern(std::uniform_int_distribution<int>(0, 4)(random));
+        const double scale = std::pow(10.0, std::uniform_int_distribution<int>(-3, 6)(random));
+        std::vector<double> values;
+        std::uniform_real_distribution<double> spread(-scale, 3 * scale);
+        for (int i = 0; i < count; ++i) values.push_back(ReadNumber(FormatPattern(spread(random), pattern)));
+        long double mean = 0;
+        for (double v : values) mean += v;
+        mean /= count;
+        long double squaredDeviations = 0;
+        for (double v : values) squaredDeviations += (v - mean) * (v - mean);
+
+        Calculator calc;
+        StartCalculator(calc);
+        calc.StatData = DataSetCell::FromValues(values);
+        const double n = count;
+        const double s1 = calc.StatData.Sum();
+        for (const auto& [key, divisor] : {std::pair{"Strd0", n}, std::pair{"Strd1", n - 1}}) {
+            const std::string right = PlainText(static_cast<double>(std::sqrt(squaredDeviations / divisor)));
+            if (PlainText(std::sqrt((calc.StatData.SumOfSquares() - s1 * s1 / n) / divisor)) != right) continue;
+            PressKeys(calc, key);
+            EXPECT_EQ(PlainText(calc.InjectedValue), right) << key << " of set " << set;
+            ++kept;
+        }
+    }
+    EXPECT_GT(kept, 500);
+}
+
 TEST(DataSet, KeptSumsEqualTheFoldsBitForBit) {
     std::vector<double> values;
     DataSetCell grown;
@@ -172,6 +245,7 @@ TEST(DataSet, KeptSumsEqualTheFoldsBitForBit) {
     const DataSetCell loaded = DataSetCell::FromValues(values);
     EXPECT_EQ(loaded.Sum(), grown.Sum());
     EXPECT_EQ(loaded.SumOfSquares(), grown.SumOfSquares());
+    EXPECT_EQ(loaded.SquaredDeviations(), grown.SquaredDeviations());
     EXPECT_EQ(loaded, grown);
 }
 
