@@ -24,7 +24,7 @@ done
 
 check '2.1380899352994\t' 2 Data 4 Data 4 Data 4 Data 5 Data 5 Data 7 Data 9 Data Strd1
 check '299792000.\t' Cnst:90
-check '6.62618\t-34' Cnst:117
+check '6.62607\t-34' Cnst:117
 check '*Empty Data*\t' Dtn
 check '2.\t' 2 Data 4 Data 9 Data Del:2 Dtn
 check '5.\t' 3 Kin:1 AC 2 Mplus:1 Kout:1

@@ -91,7 +91,7 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("value");
         QTest::newRow("acre") << 12 << "Constant No.   12" << "4046.86  ";
-        QTest::newRow("Plank constant") << 117 << "Constant No.   117" << "6.62618E-34  ";
+        QTest::newRow("Plank constant") << 117 << "Constant No.   117" << "6.62607E-34  ";
         QTest::newRow("astronomical unit") << 4 << "Constant No.   4" << "149598000000  ";
     }
 
