@@ -79,7 +79,7 @@ HelpTopic DisplayModes() {
                        "provided for."}),
                 "Result of calculations are normally displayed with a maximum of 15 "
                 "significant digits. However, exponential display is automatically performed for "
-                "any number less than 0.01(10^-2) or greater than 10 billion (10^10).",
+                "any number less than 0.0001(10^-4) or from 1000 trillion (10^15) up.",
                 Lines({"c.) Normal mode:",
                        "Use this mode to clear display mode previously set. Picking the Normal mode key "
                        "restores calculator's normal display with a maximum of fifteen significant digits "

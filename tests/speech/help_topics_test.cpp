@@ -43,6 +43,13 @@ TEST(HelpTopics, TextsKeepTheirLineAndParagraphBreaks) {
               std::string::npos);
 }
 
+// The display's own limits (display/number_text.h): exponent form below 0.0001 and from 1E15 up.
+TEST(HelpTopics, DisplayModesGiveTheLimitsOfTheExponentForm) {
+    EXPECT_NE(Topic(4).find("exponential display is automatically performed for any number less than "
+                            "0.0001(10^-4) or from 1000 trillion (10^15) up."),
+              std::string::npos);
+}
+
 TEST(HelpTopics, OverviewContactNamesNoPerson) {
     const std::string text = Topic(1);
     EXPECT_TRUE(text.ends_with("\r\rThe Numora developers\r\nnumora@example.org\r\n"
