@@ -16,6 +16,7 @@
 #include "display/mode_controls.h"
 #include "memory/scripted_register_chooser.h"
 #include "memory/session_steps.h"
+#include "memory/session_stores.h"
 #include "persist/program_folder.h"
 #include "persist/qt_settings_store.h"
 #include "stats/scripted_data_picker.h"
@@ -89,22 +90,16 @@ int main(int argc, char** argv) {
                              &pickers.registers, &pickers.data, &pickers.constants});
     calc.ReadOutLoudOn = options->speak;
 
-    // Only with --dir does a run read and leave the files and the saved memory.
+    // A run starts and ends as numora does, over the same files and saved memory.
     QtSettingsStore store;
-    const auto folder = options->dir ? std::optional(ChooseProgramFolder(options->dir, ExecutableFolder()))
-                                     : std::nullopt;
-    if (folder) {
-        RunStartupSteps(calc, store, *folder);
-    } else {
-        DispatchKey(calc, "AC");
-        InitializeModeControls(calc);
-    }
+    SessionStores stores(store, ChooseProgramFolder(options->dir, ExecutableFolder()));
+    RunStartupSteps(calc, stores);
 
     for (const ScriptStep& step : options->steps) {
         Press(calc, clipboard, pickers, step);
         if (options->each) PrintPanel(calc, options->state);
     }
     if (!options->each) PrintPanel(calc, options->state);
-    if (folder) RunShutdownSteps(calc, store, *folder);
+    RunShutdownSteps(calc, stores);
     return 0;
 }

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "memory/register_file.h"
 
+#include <cmath>
 #include <string>
 
+#include "display/number_text.h"
 #include "memory/ansi_text.h"
-#include "memory/file_moves.h"
 #include "memory/little_endian.h"
 
 namespace {
@@ -33,10 +34,17 @@ RegisterFileContent DecodeRegisterFile(std::span<const unsigned char> bytes) {
             content.fault = PastEnd(i);
             break;
         }
+        if (!std::isfinite(*value)) {
+            content.fault = {kFaultBadValue, "Overflow: the value of " + RegisterLabel(i) + " is not a finite number"};
+            break;
+        }
         content.registers[i].Value = *value;
         content.registers[i].Description =
             AnsiToUtf8(std::string(text->begin(), text->end()));
     }
+    if (!content.fault && !reader.AtEnd())
+        content.fault = {kFaultBadRecord, PlainText(static_cast<double>(reader.Left())) +
+                                              " bytes after the last record"};
     return content;
 }
 
@@ -52,17 +60,15 @@ std::vector<unsigned char> EncodeRegisterFile(const RegisterBank& registers) {
     return out;
 }
 
-bool LoadRegisterFile(RegisterBank& registers, const std::filesystem::path& path,
-                      MessageService* messages) {
-    return LoadDecodedFile(registers, path, messages, [](const auto& bytes, RegisterBank& target) {
+bool LoadRegisterFile(RegisterBank& registers, StoredFile& file, MessageService* messages) {
+    return LoadStoredFile(file, registers, kMaxRegisterFileBytes, messages, [](const auto& bytes, RegisterBank& target) {
         RegisterFileContent content = DecodeRegisterFile(bytes);
         target = std::move(content.registers);
         return content.fault;
     });
 }
 
-void SaveRegisterFile(const RegisterBank& registers, const std::filesystem::path& path,
+void SaveRegisterFile(const RegisterBank& registers, StoredFile& file, SaveWhen when,
                       MessageService* messages) {
-    if (auto fault = ReplaceFile(path, EncodeRegisterFile(registers)))
-        ShowFileWarning(messages, *fault);
+    SaveStoredFile(file, EncodeRegisterFile(registers), when, messages);
 }

@@ -3,8 +3,10 @@
 
 #include <QDir>
 #include <QStandardPaths>
-#include <fstream>
 #include <system_error>
+
+#include "memory/register_file.h"
+#include "stats/data_file.h"
 
 std::filesystem::path ExecutableFolder() {
     std::error_code ec;
@@ -12,17 +14,11 @@ std::filesystem::path ExecutableFolder() {
     return ec ? std::filesystem::current_path() : exe.parent_path();
 }
 
-bool IsWritableFolder(const std::filesystem::path& folder) {
-    // Trying is the only reliable test: permission bits say nothing about read-only mounts.
-    const auto probe = folder / ".numora-write-probe";
-    bool writable = false;
-    {
-        std::ofstream out(probe, std::ios::binary | std::ios::trunc);
-        writable = static_cast<bool>(out);
-    }
-    std::error_code ignored;
-    std::filesystem::remove(probe, ignored);
-    return writable;
+std::filesystem::path UserDataFolder() {
+    // The application data folder of "Numora" whatever names the running program gave Qt, so
+    // that numora and numora-keys share it.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Numora";
+    return std::filesystem::path(data.toStdString());
 }
 
 std::filesystem::path ChooseProgramFolder(const std::optional<std::string>& dirOption,
@@ -33,8 +29,10 @@ std::filesystem::path ChooseProgramFolder(const std::optional<std::string>& dirO
         std::filesystem::create_directories(dir, ec);
         return dir;
     }
-    if (IsWritableFolder(programFolder)) return programFolder;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Numora";
-    QDir().mkpath(data);
-    return std::filesystem::path(data.toStdString());
+    if (std::filesystem::exists(programFolder / kRegisterFileName, ec) &&
+        std::filesystem::exists(programFolder / kDataFileName, ec))
+        return programFolder;
+    const auto folder = UserDataFolder();
+    QDir().mkpath(QString::fromStdString(folder.string()));
+    return folder;
 }

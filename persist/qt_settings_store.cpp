@@ -1,17 +1,58 @@
 // SPDX-License-Identifier: MIT
 #include "persist/qt_settings_store.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
 #include <QUrl>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
+// The file of the values every copy shares; a folder's own values live there too.
+constexpr const char* kSharedApplication = "Numora";
+// A lock file without its owner's details is one whose writer was killed while making it.
+constexpr qint64 kEmptyLockAgeMs = 1000;
+
 QString KeyPath(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + '/' + QString::fromStdString(key);
+}
+
+// An application name that is a folder's path.
+bool IsFolder(const std::string& application) { return application.starts_with('/'); }
+
+// A folder path can be longer than a file name may be, so its values are a group of the shared
+// file named from the path's hash.
+QString FolderGroup(const std::string& application) {
+    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(application),
+                                                     QCryptographicHash::Sha256);
+    return "Folder-" + QString::fromLatin1(hash.toHex());
+}
+
+// Reading a pipe or a device at the file's name would wait for ever.
+bool IsUsable(const QString& file) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(file.toStdString(), ec);
+    return !std::filesystem::exists(status) || std::filesystem::is_regular_file(status);
+}
+
+// QSettings waits 30 s before it takes over a lock file that says nothing of its owner.
+void RemoveEmptyStaleLock(const QString& file) {
+    const QString lockName = file + ".lock";
+    const QFileInfo info(lockName);
+    if (!info.exists()) return;
+    QLockFile lock(lockName);
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&pid, &host, &application)) return;
+    if (info.lastModified().msecsTo(QDateTime::currentDateTime()) > kEmptyLockAgeMs) lock.removeStaleLockFile();
 }
 
 }  // namespace
@@ -25,17 +66,34 @@ std::string QtSettingsStore::FileOf(const std::string& application) {
 
 std::string QtSettingsStore::Read(const std::string& application, const std::string& section,
                                   const std::string& key, const std::string& fallback) {
-    QSettings settings(QString::fromStdString(FileOf(application)), QSettings::IniFormat);
-    const QVariant value = settings.value(KeyPath(section, key));
-    if (!value.isValid() || settings.status() != QSettings::NoError) return fallback;
+    QString file = QString::fromStdString(FileOf(IsFolder(application) ? kSharedApplication : application));
+    QString path = KeyPath(section, key);
+    if (IsFolder(application)) {
+        if (const auto value = ReadValue(file, FolderGroup(application) + '/' + path)) return *value;
+        // Where earlier versions kept a folder's values: a file named after its path.
+        file = QString::fromStdString(FileOf(application));
+    }
+    return ReadValue(file, path).value_or(fallback);
+}
+
+std::optional<std::string> QtSettingsStore::ReadValue(const QString& file, const QString& path) {
+    if (!IsUsable(file)) return std::nullopt;
+    QSettings settings(file, QSettings::IniFormat);
+    const QVariant value = settings.value(path);
+    if (!value.isValid() || settings.status() != QSettings::NoError) return std::nullopt;
     return value.toString().toStdString();
 }
 
 bool QtSettingsStore::Write(const std::string& application, const std::string& section,
                             const std::string& key, const std::string& value) {
-    const QString file = QString::fromStdString(FileOf(application));
-    if (!QDir().mkpath(QFileInfo(file).absolutePath())) return false;
+    const QString file = QString::fromStdString(FileOf(IsFolder(application) ? kSharedApplication : application));
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !IsUsable(file)) return false;
+    RemoveEmptyStaleLock(file);
     QSettings settings(file, QSettings::IniFormat);
+    if (IsFolder(application)) {
+        settings.beginGroup(FolderGroup(application));
+        settings.setValue("Path", QString::fromStdString(application));
+    }
     settings.setValue(KeyPath(section, key), QString::fromStdString(value));
     settings.sync();
     return settings.status() == QSettings::NoError;

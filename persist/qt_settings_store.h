@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <optional>
+
+#include <QString>
+
 #include "memory/settings_store.h"
 
 // The per-user settings store as INI files under the user's configuration folder
-// ($XDG_CONFIG_HOME, else ~/.config): "Numora/<application>.ini", the application name
-// percent-encoded so that a folder path makes one file name; sections are INI groups.
+// ($XDG_CONFIG_HOME, else ~/.config), sections as INI groups. The title's values are in
+// "Numora/Numora.ini"; a folder's values (an application name that is a path) are in the same
+// file, in a group named from the path's hash, so that any path works. A folder's values that
+// earlier versions kept in "Numora/<percent-encoded path>.ini" are still read.
 class QtSettingsStore final : public SettingsStore {
 public:
     std::string Read(const std::string& application, const std::string& section,
@@ -13,6 +19,9 @@ public:
     bool Write(const std::string& application, const std::string& section, const std::string& key,
                const std::string& value) override;
 
-    // The INI file that holds the application's values.
+    // The INI file named after the application.
     static std::string FileOf(const std::string& application);
+
+private:
+    static std::optional<std::string> ReadValue(const QString& file, const QString& path);
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "shell/calc_main_frm.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -8,6 +10,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTime>
 
@@ -16,6 +19,7 @@
 #include "core/key_table.h"
 #include "core/keyboard_map.h"
 #include "display/display_panel_widget.h"
+#include "memory/session_stores.h"
 #include "shell/face_fonts.h"
 #include "shell/keyboard_translation.h"
 #include "shell/qt_pickers.h"
@@ -55,6 +59,8 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     clockTimer_.setSingleShot(true);
     clockTimer_.setTimerType(Qt::PreciseTimer);
     connect(&clockTimer_, &QTimer::timeout, this, [this] { RunEngine(ClockTick); });
+    saveTimer_.setSingleShot(true);
+    connect(&saveTimer_, &QTimer::timeout, this, &CalcMainFrm::SaveChangedStores);
     qApp->installEventFilter(this);
     ShowEngineState();
 }
@@ -95,6 +101,7 @@ void CalcMainFrm::CreateDummyBox(QWidget* face) {
 
 void CalcMainFrm::RunEngine(const std::function<void(Calculator&)>& step) {
     step(*calc_);
+    ScheduleSave();
     ShowEngineState();
     widgets_.frame->setFocus();
 }
@@ -176,12 +183,25 @@ void CalcMainFrm::closeEvent(QCloseEvent* event) {
 }
 
 int CalcMainFrm::ShowModal(QDialog& dialog) {
+    if (unattended_) {
+        if (const auto* box = qobject_cast<QMessageBox*>(&dialog))
+            std::fprintf(stderr, "%s\n", qPrintable(box->windowTitle() + ' ' + box->text()));
+        return QDialog::Rejected;
+    }
     ++openModals_;
     ApplyTopmost();
     const int result = dialog.exec();
     --openModals_;
     ApplyTopmost();
     return result;
+}
+
+void CalcMainFrm::CloseUnattended() {
+    unattended_ = true;
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (!modal->close()) break;
+    }
+    close();
 }
 
 void CalcMainFrm::BringForward() {

@@ -15,6 +15,7 @@
 #include "shell/qt_platform.h"
 
 class DisplayPanelWidget;
+class SessionStores;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -44,6 +45,9 @@ public:
     // Shows another window modally; the face leaves the topmost layer meanwhile.
     int ShowModal(class QDialog& dialog);
     void BringForward();
+    // Closes the window, saves included, with no one to answer: open dialogs end as their close
+    // box would end them, and warnings go to the standard error instead of a box.
+    void CloseUnattended();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,6 +79,8 @@ private:
 
     void LoadPreferences();
     void Form_QueryUnload();
+    void ScheduleSave();
+    void SaveChangedStores();
 
     void mnuFile_Click();
     void mnuEdit_Click();
@@ -96,9 +102,13 @@ private:
     int openModals_ = 0;
     bool voicePending_ = false;
     bool initialized_ = false;  // start-up ran and shutdown has not
+    bool unattended_ = false;
     QtSettingsStore settings_;
     std::filesystem::path programFolder_;
+    std::unique_ptr<SessionStores> stores_;
     QTimer clockTimer_;
+    static constexpr int kSaveDelayMs = 1000;
+    QTimer saveTimer_;
 
     struct Widgets {
         DisplayPanelWidget* frame = nullptr;

@@ -6,6 +6,7 @@
 
 #include "display/number_text.h"
 #include "memory/session_steps.h"
+#include "memory/session_stores.h"
 #include "shell/preferences.h"
 #include "shell/topmost.h"
 #include "shell/voice.h"
@@ -16,8 +17,19 @@ void CalcMainFrm::InitializeCalculator() {
     widgets_.precBox->clear();
     for (int decimals = 0; decimals <= 14; ++decimals)
         widgets_.precBox->addItem(QString::fromStdString(FormatPattern(decimals, "0")));
-    RunEngine([this](Calculator& calc) { RunStartupSteps(calc, settings_, programFolder_); });
+    stores_ = std::make_unique<SessionStores>(settings_, programFolder_);
+    RunEngine([this](Calculator& calc) { RunStartupSteps(calc, *stores_); });
     initialized_ = true;
+}
+
+// Stores reach the disk a moment after a change rather than only at close, so that a crash, a
+// kill or a logout loses at most that moment; a burst of changes makes one save.
+void CalcMainFrm::ScheduleSave() {
+    if (initialized_ && !saveTimer_.isActive()) saveTimer_.start(kSaveDelayMs);
+}
+
+void CalcMainFrm::SaveChangedStores() {
+    if (initialized_) stores_->SaveChanged(*calc_);
 }
 
 void CalcMainFrm::LoadPreferences() {
@@ -44,5 +56,6 @@ void CalcMainFrm::Form_QueryUnload() {
     if (!initialized_) return;
     initialized_ = false;
     clockTimer_.stop();
-    RunShutdownSteps(*calc_, settings_, programFolder_);
+    saveTimer_.stop();
+    RunShutdownSteps(*calc_, *stores_);
 }

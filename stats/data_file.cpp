@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "stats/data_file.h"
 
+#include <cmath>
 #include <utility>
-
 #include <string>
 
 #include "display/number_text.h"
-#include "memory/file_moves.h"
 #include "memory/little_endian.h"
 
 namespace {
@@ -54,6 +53,10 @@ void DecodeArray(ByteReader& reader, DataFileContent& content) {
             content.fault = PastEnd(ValueName(i));
             break;
         }
+        if (!std::isfinite(*value)) {
+            content.fault = {kFaultBadValue, "Overflow: " + ValueName(i) + " is not a finite number"};
+            break;
+        }
         values.push_back(*value);
     }
     content.data = DataSetCell::FromValues(std::move(values));
@@ -90,6 +93,9 @@ DataFileContent DecodeDataFile(std::span<const unsigned char> bytes) {
     default:
         content.fault = WrongType(*tag, "place of the data set");
     }
+    if (!content.fault && !reader.AtEnd())
+        content.fault = {kFaultBadRecord, PlainText(static_cast<double>(reader.Left())) +
+                                              " bytes after the data set"};
     return content;
 }
 
@@ -114,15 +120,14 @@ std::vector<unsigned char> EncodeDataFile(const DataSetCell& data) {
     return out;
 }
 
-bool LoadDataFile(DataSetCell& data, const std::filesystem::path& path, MessageService* messages) {
-    return LoadDecodedFile(data, path, messages, [](const auto& bytes, DataSetCell& target) {
+bool LoadDataFile(DataSetCell& data, StoredFile& file, MessageService* messages) {
+    return LoadStoredFile(file, data, kMaxDataFileBytes, messages, [](const auto& bytes, DataSetCell& target) {
         DataFileContent content = DecodeDataFile(bytes);
         target = std::move(content.data);
         return content.fault;
     });
 }
 
-void SaveDataFile(const DataSetCell& data, const std::filesystem::path& path,
-                  MessageService* messages) {
-    if (auto fault = ReplaceFile(path, EncodeDataFile(data))) ShowFileWarning(messages, *fault);
+void SaveDataFile(const DataSetCell& data, StoredFile& file, SaveWhen when, MessageService* messages) {
+    SaveStoredFile(file, EncodeDataFile(data), when, messages);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "memory/file_fault.h"
+#include "memory/stored_file.h"
 #include "stats/data_set.h"
 
 class MessageService;
@@ -22,9 +23,12 @@ inline constexpr unsigned kTagDouble = 5;
 inline constexpr unsigned kTagText = 8;
 inline constexpr unsigned kTagArray = 0x200C;
 
+// The array of the largest set: its header and a tagged double per value.
+inline constexpr std::size_t kMaxDataFileBytes = 12 + 10 * kMaxDataValues;
+
 // What a file held: the values read before any damage, and the damage. The program writes only
 // an empty cell, the empty text and a one-dimensional array of doubles from index 0; anything
-// else in a file is damage.
+// else in a file is damage, as are values that are not finite numbers and bytes after the cell.
 struct DataFileContent {
     DataSetCell data;
     std::optional<FileFault> fault;
@@ -33,9 +37,8 @@ struct DataFileContent {
 DataFileContent DecodeDataFile(std::span<const unsigned char> bytes);
 std::vector<unsigned char> EncodeDataFile(const DataSetCell& data);
 
-// Replaces the set with the file's (empty when it is missing). A damaged file keeps what was
-// read, is moved aside as "SdfInput.sdf.bad" and warned about. True only when memory ran out.
-bool LoadDataFile(DataSetCell& data, const std::filesystem::path& path, MessageService* messages);
-// Replaces the file; on failure the old file stays and the warning is shown.
-void SaveDataFile(const DataSetCell& data, const std::filesystem::path& path,
-                  MessageService* messages);
+// Replaces the set with the file's (empty when it is missing), as LoadStoredFile says: a damaged
+// file keeps what was read and is set aside as "SdfInput.sdf.bad". True only when memory ran out.
+bool LoadDataFile(DataSetCell& data, StoredFile& file, MessageService* messages);
+// Replaces the file as SaveStoredFile says; on failure the old file stays.
+void SaveDataFile(const DataSetCell& data, StoredFile& file, SaveWhen when, MessageService* messages);

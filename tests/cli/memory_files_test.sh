@@ -19,7 +19,7 @@ grep -q Width "$d/CalcMem.mem" || { echo "FAIL: the description did not survive"
 for f in "$work"/config/Numora/*.ini; do
     grep -q 'MemoryIn=2.5' "$f" || { echo "FAIL: MemoryIn not in $f"; failed=1; }
 done
-[ -z "$(find "$work" -path "$work/dir" -prune -o -path "$work/config" -prune -o -type f -print)" ] ||
+[ -z "$(find "$work" -path "$work/dir" -prune -o -path "$work/config" -prune -o -path "$work/fresh.*" -prune -o -type f -print)" ] ||
     { echo "FAIL: files written outside the folder and the settings"; failed=1; }
 
 check '2.1380899352994\t' 2 Data 4 Data 4 Data 4 Data 5 Data 5 Data 7 Data 9 Data Strd1
@@ -42,8 +42,28 @@ check '*Empty Data*\t' --dir "$e" Del:1,2,3 Dtn
 # A damaged data file is kept aside and the run goes on.
 printf '\x0c\x20\x01\x00' > "$e/SdfInput.sdf"
 msg=$("$keys" --dir "$e" Dtn 2>&1 >/dev/null)
-case "$msg" in *"Error No. 62:  Input past end of file"*) ;; *) echo "FAIL: no warning for a damaged file: $msg"; failed=1 ;; esac
+case "$msg" in *"Error No. 62:  $e/SdfInput.sdf: Input past end of file"*"kept as $e/SdfInput.sdf.bad"*) ;;
+    *) echo "FAIL: no warning for a damaged file: $msg"; failed=1 ;; esac
 [ -f "$e/SdfInput.sdf.bad" ] || { echo "FAIL: the damaged file was not kept aside"; failed=1; }
+
+# Without --dir: the user's data folder, unless both files lie beside the program (a portable
+# copy); the program's folder is never written to otherwise.
+x="$work/xdg"
+XDG_DATA_HOME="$x" "$keys" 3 Kin:2 >/dev/null 2>&1
+[ -f "$x/Numora/CalcMem.mem" ] && [ -f "$x/Numora/SdfInput.sdf" ] ||
+    { echo "FAIL: numora-keys without --dir did not use the data folder"; failed=1; }
+[ "$(XDG_DATA_HOME="$x" "$keys" Kout:2 2>/dev/null)" = "$(printf '3.\t')" ] ||
+    { echo "FAIL: the data folder's register did not come back"; failed=1; }
+p="$work/portable"
+mkdir -p "$p"
+cp "$keys" "$p/numora-keys"
+XDG_DATA_HOME="$x" "$p/numora-keys" 4 Kin:3 >/dev/null 2>&1
+[ "$(ls "$p")" = numora-keys ] || { echo "FAIL: files written beside the program: $(ls "$p")"; failed=1; }
+cp "$x/Numora/CalcMem.mem" "$x/Numora/SdfInput.sdf" "$p/"
+XDG_DATA_HOME="$work/other" "$p/numora-keys" 5 Kin:4 >/dev/null 2>&1
+[ "$(XDG_DATA_HOME="$work/other" "$p/numora-keys" Kout:4 2>/dev/null)" = "$(printf '5.\t')" ] &&
+    [ ! -e "$work/other/Numora/CalcMem.mem" ] ||
+    { echo "FAIL: the portable copy did not keep its files beside the program"; failed=1; }
 
 [ $failed -eq 0 ] && echo "memory files: all passed"
 exit $failed

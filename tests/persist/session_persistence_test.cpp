@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "core/calculator.h"
 #include "memory/register_file.h"
 #include "memory/session_steps.h"
+#include "memory/session_stores.h"
 #include "persist/program_folder.h"
 #include "persist/qt_settings_store.h"
 #include "stats/data_file.h"
@@ -52,14 +57,16 @@ TEST_F(Persistence, StoreWritesOnlyUnderTheConfigFolder) {
 TEST_F(Persistence, ShutdownThenStartupKeepsMemoryRegistersAndData) {
     {
         Calculator calc;
-        RunStartupSteps(calc, store, folder);
+        SessionStores stores(store, folder);
+        RunStartupSteps(calc, stores);
         calc.MemoryValue = 2.5;
         calc.MemoryRegisters[6] = {4.0, "Width"};
         calc.StatData.AppendValue(3);
-        RunShutdownSteps(calc, store, folder);
+        RunShutdownSteps(calc, stores);
     }
     Calculator calc;
-    RunStartupSteps(calc, store, folder);
+    SessionStores stores(store, folder);
+    RunStartupSteps(calc, stores);
     EXPECT_EQ(calc.MemoryValue, 2.5);
     EXPECT_EQ(calc.panel.Mem_Indicator, "MEM");
     EXPECT_EQ(calc.MemoryRegisters[6], (MemoryRegister{4.0, "Width"}));
@@ -70,8 +77,9 @@ TEST_F(Persistence, ShutdownThenStartupKeepsMemoryRegistersAndData) {
 
 TEST_F(Persistence, FirstShutdownWritesTheEmptyFiles) {
     Calculator calc;
-    RunStartupSteps(calc, store, folder);
-    RunShutdownSteps(calc, store, folder);
+    SessionStores stores(store, folder);
+    RunStartupSteps(calc, stores);
+    RunShutdownSteps(calc, stores);
     EXPECT_EQ(fs::file_size(folder / kRegisterFileName), 1000u);
     EXPECT_EQ(fs::file_size(folder / kDataFileName), 2u);
 }
@@ -80,40 +88,93 @@ TEST_F(Persistence, MemoryTextThatIsNoNumberLeavesZeroAndStartupGoesOn) {
     store.Write(FolderApplicationName(folder), "Setting", "MemoryIn", "abc");
     RegisterBank bank{};
     bank[0].Value = 9;
-    SaveRegisterFile(bank, folder / kRegisterFileName, nullptr);
+    StoredFile file(folder / kRegisterFileName);
+    SaveRegisterFile(bank, file, SaveWhen::Always, nullptr);
     Calculator calc;
     calc.MemoryValue = 5;
-    RunStartupSteps(calc, store, folder);
+    SessionStores stores(store, folder);
+    RunStartupSteps(calc, stores);
     EXPECT_EQ(calc.MemoryValue, 0.0);
     EXPECT_EQ(calc.panel.Mem_Indicator, "");
     EXPECT_EQ(calc.MemoryRegisters[0].Value, 9.0);
 }
 
+// Runs start-up with the folder, stores `memory` and closes; then gives what the next start reads.
+double MemoryAcrossRestart(QtSettingsStore& store, const fs::path& folder, double memory,
+                           const fs::path& readFrom) {
+    {
+        Calculator calc;
+        SessionStores stores(store, folder);
+        RunStartupSteps(calc, stores);
+        calc.MemoryValue = memory;
+        RunShutdownSteps(calc, stores);
+    }
+    Calculator calc;
+    SessionStores stores(store, readFrom);
+    RunStartupSteps(calc, stores);
+    return calc.MemoryValue;
+}
+
 TEST_F(Persistence, EachFolderKeepsItsOwnMemory) {
     fs::create_directories(root / "second");
-    Calculator first;
-    first.MemoryValue = 1;
-    WriteMemorySetting(first, store, folder);
-    Calculator second;
-    second.MemoryValue = 2;
-    WriteMemorySetting(second, store, root / "second");
+    EXPECT_EQ(MemoryAcrossRestart(store, folder, 1, folder.string() + "/"), 1.0);
+    EXPECT_EQ(MemoryAcrossRestart(store, root / "second", 2, root / "second" / ".." / "second"), 2.0);
     Calculator calc;
-    ReadMemorySetting(calc, store, folder);
+    SessionStores stores(store, folder);
+    stores.LoadMemory(calc);
     EXPECT_EQ(calc.MemoryValue, 1.0);
-    ReadMemorySetting(calc, store, folder.string() + "/");
-    EXPECT_EQ(calc.MemoryValue, 1.0);
-    ReadMemorySetting(calc, store, root / "second" / ".." / "second");
-    EXPECT_EQ(calc.MemoryValue, 2.0);
+}
+
+TEST_F(Persistence, MemoryOfALongFolderPathSurvivesARestart) {
+    fs::path deep = root;
+    while (deep.string().size() < 300) deep /= "データ保存フォルダ";
+    fs::create_directories(deep);
+    EXPECT_EQ(MemoryAcrossRestart(store, deep, 2.5, deep), 2.5);
+}
+
+TEST_F(Persistence, MemoryStoredByEarlierVersionsIsStillRead) {
+    const auto application = FolderApplicationName(folder);
+    const fs::path old = QtSettingsStore::FileOf(application);
+    fs::create_directories(old.parent_path());
+    std::ofstream(old) << "[Setting]\nMemoryIn=4.5\n";
+    Calculator calc;
+    SessionStores stores(store, folder);
+    stores.LoadMemory(calc);
+    EXPECT_EQ(calc.MemoryValue, 4.5);
+}
+
+// Neither a pipe at the settings file's name nor a lock file left empty by a kill may hold up
+// start-up or shutdown: a watchdog ends the test instead of a hang (QSettings would wait 30 s
+// for the lock, for ever for the pipe).
+TEST_F(Persistence, PipeAtTheSettingsFileAndAnEmptyLockFileDoNotStall) {
+    ::alarm(20);
+    const fs::path shared = QtSettingsStore::FileOf("Numora");
+    fs::create_directories(shared.parent_path());
+    ASSERT_EQ(::mkfifo(shared.c_str(), 0600), 0);
+    EXPECT_EQ(store.Read("Numora", "NumoraSetting", "ReadOutLoud", "0"), "0");
+    EXPECT_FALSE(store.Write("Numora", "NumoraSetting", "ReadOutLoud", "1"));
+    fs::remove(shared);
+
+    const fs::path lock = fs::path(shared) += ".lock";
+    std::ofstream{lock};
+    fs::last_write_time(lock, fs::file_time_type::clock::now() - std::chrono::minutes(1));
+    EXPECT_TRUE(store.Write("Numora", "NumoraSetting", "ReadOutLoud", "1"));
+    EXPECT_EQ(store.Read("Numora", "NumoraSetting", "ReadOutLoud", "0"), "1");
+    ::alarm(0);
 }
 
 TEST_F(Persistence, ProgramFolderChoice) {
     EXPECT_EQ(ChooseProgramFolder(std::string((root / "named" / "deep").string()), folder),
               root / "named" / "deep");
     EXPECT_TRUE(fs::is_directory(root / "named" / "deep"));
-    EXPECT_EQ(ChooseProgramFolder(std::nullopt, folder), folder);
-    // A folder where nothing can be created falls back to the per-user data folder.
-    EXPECT_EQ(ChooseProgramFolder(std::nullopt, root / "missing"), root / "data" / "Numora");
+    // The program's folder only holds the files of a portable copy; it is never written to.
+    EXPECT_EQ(ChooseProgramFolder(std::nullopt, folder), root / "data" / "Numora");
     EXPECT_TRUE(fs::is_directory(root / "data" / "Numora"));
+    EXPECT_TRUE(fs::is_empty(folder));
+    std::ofstream(folder / kRegisterFileName) << "";
+    EXPECT_EQ(ChooseProgramFolder(std::nullopt, folder), root / "data" / "Numora");
+    std::ofstream(folder / kDataFileName) << "";
+    EXPECT_EQ(ChooseProgramFolder(std::nullopt, folder), folder);
 }
 
 }  // namespace

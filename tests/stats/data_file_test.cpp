@@ -82,6 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
                    K::Values, {2}, kFaultPastEnd},
         DecodeCase{"TwoBillionElements", Join({ArrayHeader(2000000000u), DoubleCell(4)}), K::Values, {4},
                    kFaultPastEnd},
+        DecodeCase{"Infinity", Join({ArrayHeader(2), DoubleCell(1), DoubleCell(1E308 * 10)}), K::Values, {1},
+                   kFaultBadValue},
+        DecodeCase{"ValueBeyondTheCount", Join({ArrayHeader(1), DoubleCell(1), DoubleCell(2)}), K::Values, {1},
+                   kFaultBadRecord},
+        DecodeCase{"BytesAfterTheEmptyText", {8, 0, 0, 0, 0}, K::EmptyText, {}, kFaultBadRecord},
         DecodeCase{"UnknownTag", Bytes{7, 0, 1, 2, 3, 4}, K::Empty, {}, kFaultCellType},
         DecodeCase{"LoneDouble", DoubleCell(4), K::Empty, {}, kFaultCellType},
         DecodeCase{"NonEmptyText", Bytes{8, 0, 1, 0, 'x'}, K::Empty, {}, kFaultCellType},
@@ -126,33 +131,27 @@ TEST_F(DataFileOnDisk, DamagedFileKeepsItsValuesAndIsSetAside) {
     Write(damaged);
     RecordingMessages messages;
     DataSetCell data;
-    EXPECT_FALSE(LoadDataFile(data, path, &messages));
+    StoredFile file(path);
+    EXPECT_FALSE(LoadDataFile(data, file, &messages));
     EXPECT_EQ(data.Values(), (std::vector<double>{4, 5}));
     EXPECT_FALSE(fs::exists(path));
     EXPECT_EQ(Read(fs::path(path) += ".bad"), damaged);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], "Warning:|Error No. 62:  Input past end of file in value 3");
+    EXPECT_EQ(messages.shown[0], "Warning:|Error No. 62:  " + path.string() +
+                                     ": Input past end of file in value 3; the file was kept as " + path.string() + ".bad");
 }
 
 TEST_F(DataFileOnDisk, SaveAndLoadRoundTrip) {
     DataSetCell data;
     for (double v : {0.1, -2.5, 1E-20}) data.AppendValue(v);
     RecordingMessages messages;
-    SaveDataFile(data, path, &messages);
+    StoredFile file(path);
+    SaveDataFile(data, file, SaveWhen::Changed, &messages);
     DataSetCell back;
-    LoadDataFile(back, path, &messages);
+    StoredFile again(path);
+    LoadDataFile(back, again, &messages);
     EXPECT_EQ(back, data);
     EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(DataFileOnDisk, FailedSaveLeavesTheOldFileIntact) {
-    const Bytes old = Join({ArrayHeader(1), DoubleCell(8)});
-    Write(old);
-    fs::create_directories(fs::path(path) += ".tmp/blocked");
-    RecordingMessages messages;
-    SaveDataFile(DataSetCell{}, path, &messages);
-    EXPECT_EQ(Read(path), old);
-    EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 }  // namespace

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// What opening a data file for loading found.
+struct BoundedRead {
+    enum class Outcome {
+        Missing,     // nothing at the name
+        Read,        // a regular file of the user's, read whole
+        Damaged,     // something no save of ours leaves there: kept aside, never read through
+        Unreadable,  // the system refused to read it: left as it is
+    };
+    Outcome outcome = Outcome::Missing;
+    // Read: the whole file; Damaged: the first bytes of a file that is too large, else nothing.
+    std::vector<unsigned char> bytes;
+    std::string reason;  // Damaged and Unreadable: why, in the system's words where it gave some
+};
+
+// Opens without following a link and without waiting on a pipe or a device, accepts only a
+// regular file owned by the user, and reads at most `maxBytes` (a larger file is damage, of
+// which the first `maxBytes` are kept for whatever they still hold).
+BoundedRead ReadBoundedFile(const std::filesystem::path& path, std::size_t maxBytes);

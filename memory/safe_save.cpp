@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#include "memory/safe_save.h"
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::filesystem::path TemporaryName(const std::filesystem::path& path) {
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    std::string suffix = ".tmp.";
+    for (int i = 0; i < 8; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
+    auto temp = path;
+    temp += suffix;
+    return temp;
+}
+
+std::string Failure(const char* step) { return std::string(step) + " (" + std::strerror(errno) + ")"; }
+
+bool WriteAll(int fd, std::span<const unsigned char> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(put));
+    }
+    return true;
+}
+
+void FlushFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);  // the rename is done; a folder that cannot be flushed only loses durability
+    ::close(fd);
+}
+
+}  // namespace
+
+std::optional<std::string> SaveFileSafely(const std::filesystem::path& path,
+                                          std::span<const unsigned char> bytes) {
+    mode_t mode = S_IRUSR | S_IWUSR;
+    struct stat old {};
+    if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) mode = old.st_mode & 07777;
+
+    std::filesystem::path temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = TemporaryName(path);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return Failure("cannot create a temporary file in the folder");
+
+    const char* failedStep = nullptr;
+    if (!WriteAll(fd, bytes)) failedStep = "cannot write the temporary file";
+    else if (::fchmod(fd, mode) != 0) failedStep = "cannot set the permissions of the temporary file";
+    else if (::fsync(fd) != 0) failedStep = "cannot flush the temporary file to the disk";
+    if (failedStep) {
+        std::string failure = Failure(failedStep);
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return failure;
+    }
+    if (::close(fd) != 0) {
+        std::string failure = Failure("cannot close the temporary file");
+        ::unlink(temp.c_str());
+        return failure;
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        std::string failure = Failure("cannot rename the temporary file over it");
+        ::unlink(temp.c_str());
+        return failure;
+    }
+    FlushFolder(path.has_parent_path() ? path.parent_path() : std::filesystem::path("."));
+    return std::nullopt;
+}

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+
+// Replaces the file at `path` with `bytes` so that the name holds the old content or the new,
+// whole, even across a crash or a power cut: a temporary file of a name no one else can know
+// (created with O_EXCL, so never through a link or into a pipe) in the same folder, written and
+// flushed to the disk, given the old file's permissions (0600 for a new file: descriptions can
+// hold private notes), renamed over the old name, and the folder flushed. On failure the old
+// file is untouched, no temporary file is left, and the result says which step failed and the
+// system's reason.
+std::optional<std::string> SaveFileSafely(const std::filesystem::path& path,
+                                          std::span<const unsigned char> bytes);

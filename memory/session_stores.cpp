@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "memory/session_stores.h"
+
+#include <exception>
+
+#include "core/calculator.h"
+#include "display/number_text.h"
+#include "memory/memory_keys.h"
+#include "memory/register_file.h"
+#include "memory/settings_store.h"
+#include "stats/data_file.h"
+
+namespace {
+
+// One store that cannot be saved does not keep the others from being saved.
+template <typename Step>
+void Guarded(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace
+
+std::string FolderApplicationName(const std::filesystem::path& folder) {
+    // "/opt/numora/" and "/opt/numora" are one folder and keep one memory.
+    auto path = std::filesystem::absolute(folder).lexically_normal();
+    if (!path.has_filename() && path.has_parent_path()) path = path.parent_path();
+    return path.string();
+}
+
+SessionStores::SessionStores(SettingsStore& settings, const std::filesystem::path& folder)
+    : settings_(settings),
+      folder_(folder),
+      application_(FolderApplicationName(folder)),
+      registers_(folder / kRegisterFileName),
+      data_(folder / kDataFileName) {}
+
+void SessionStores::LoadMemory(Calculator& calc) {
+    const std::string text = settings_.Read(application_, "Setting", "MemoryIn", "0");
+    calc.MemoryValue = ReadsAsNumber(text) ? ReadNumber(text) : 0.0;
+    memoryStored_ = PlainText(calc.MemoryValue);
+    ShowMemoryIndicator(calc);
+}
+
+void SessionStores::LoadRegisters(Calculator& calc) {
+    LoadRegisterFile(calc.MemoryRegisters, registers_, calc.platform.messages);
+}
+
+void SessionStores::LoadData(Calculator& calc) { LoadDataFile(calc.StatData, data_, calc.platform.messages); }
+
+void SessionStores::Save(const Calculator& calc, SaveWhen when) {
+    Guarded([&] {
+        const std::string memory = PlainText(calc.MemoryValue);
+        if (when == SaveWhen::Changed && memory == memoryStored_) return;
+        if (settings_.Write(application_, "Setting", "MemoryIn", memory)) memoryStored_ = memory;
+    });
+    Guarded([&] { SaveRegisterFile(calc.MemoryRegisters, registers_, when, calc.platform.messages); });
+    Guarded([&] { SaveDataFile(calc.StatData, data_, when, calc.platform.messages); });
+}

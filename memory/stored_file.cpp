@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "memory/stored_file.h"
+
+#include <algorithm>
+
+#include "memory/safe_save.h"
+#include "memory/set_aside.h"
+
+namespace {
+
+constexpr const char* kKeptAsFound = "it stays as it is and will not be saved over until Numora is started again";
+
+}  // namespace
+
+void SetAsideAndWarn(StoredFile& file, const FileFault& fault, MessageService* messages) {
+    const SetAsideResult moved = SetAsideDamaged(file.path);
+    std::string text = file.path.string() + ": " + fault.Description + "; ";
+    if (moved.keptAs) {
+        text += "the file was kept as " + moved.keptAs->string();
+    } else {
+        file.keepAsFound = true;
+        text += "it could not be set aside (" + moved.reason + "), so " + kKeptAsFound;
+    }
+    ShowFileWarning(messages, {fault.Number, text});
+}
+
+void KeepUnreadable(StoredFile& file, const std::string& reason, MessageService* messages) {
+    file.keepAsFound = true;
+    ShowFileWarning(messages, {kFaultAccess, "Path/File access error: cannot read " + file.path.string() +
+                                                 " (" + reason + "); " + kKeptAsFound});
+}
+
+void SaveStoredFile(StoredFile& file, std::span<const unsigned char> bytes, SaveWhen when,
+                    MessageService* messages) {
+    if (file.keepAsFound) return;
+    if (when == SaveWhen::Changed && file.onDisk && std::ranges::equal(*file.onDisk, bytes)) return;
+    if (const auto failure = SaveFileSafely(file.path, bytes)) {
+        if (when == SaveWhen::Always || !file.failureShown)
+            ShowFileWarning(messages, {kFaultAccess, "Path/File access error: cannot save " + file.path.string() +
+                                                         ": " + *failure + "; the file was left as it was"});
+        file.failureShown = true;
+        return;
+    }
+    file.onDisk.emplace(bytes.begin(), bytes.end());
+    file.failureShown = false;
+}
