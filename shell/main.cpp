@@ -8,6 +8,7 @@
 
 #include "persist/program_folder.h"
 #include "shell/calc_main_frm.h"
+#include "shell/quit_signals.h"
 #include "shell/shell_setup.h"
 #include "shell/single_instance.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     window.SetProgramFolder(ChooseProgramFolder(dir, ExecutableFolder()));
     if (!instance.Listen([&window] { window.BringForward(); }) && instance.ActivatePreviousInstance())
         return 0;
+    OnQuitSignals(&window, [&window] { window.CloseUnattended(); });
     window.InitializeCalculator();
     window.show();
     return app.exec();
