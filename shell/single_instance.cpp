@@ -2,19 +2,45 @@
 #include "shell/single_instance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "display/number_text.h"
 
 namespace {
 
 constexpr int kAnswerTimeoutMs = 2000;
+// A later copy says its line at once; a connection that says nothing is closed after this.
+constexpr int kSilentTimeoutMs = 3000;
+constexpr qint64 kMaxRequestBytes = 1024;
 constexpr const char* kRequest = "raise\n";
 constexpr const char* kAnswer = "raised\n";
 
-// The per-user runtime folder keeps one user's channel apart from another's.
+// A folder that only this user can have made or can write: else another user could hold the
+// channel's name and make every start of ours end as "already running".
+bool IsPrivateFolder(const QString& folder) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0;
+}
+
+// The user's runtime folder; without one, a folder named with the user id in the temporary
+// folder; when that one is someone else's, no channel at all.
 QString ChannelPath(const QString& title) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return folder.isEmpty() ? title : QDir(folder).filePath(title);
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (!runtime.isEmpty() && IsPrivateFolder(runtime)) return QDir(runtime).filePath(title);
+    }
+    const QString user = QString::fromStdString(PlainText(::getuid()));
+    const QString folder = QDir(QDir::tempPath()).filePath(title.toLower() + "-" + user);
+    ::mkdir(QFile::encodeName(folder).constData(), S_IRWXU);
+    if (!IsPrivateFolder(folder)) return {};
+    return QDir(folder).filePath(title + "-" + user);
 }
 
 }  // namespace
@@ -22,6 +48,7 @@ QString ChannelPath(const QString& title) {
 SingleInstance::SingleInstance(const QString& applicationTitle) : name_(ChannelPath(applicationTitle)) {}
 
 bool SingleInstance::ActivatePreviousInstance() {
+    if (name_.isEmpty()) return false;
     QLocalSocket socket;
     socket.connectToServer(name_);
     if (!socket.waitForConnected(kAnswerTimeoutMs)) return false;
@@ -33,6 +60,7 @@ bool SingleInstance::ActivatePreviousInstance() {
 }
 
 bool SingleInstance::Listen(std::function<void()> bringForward) {
+    if (name_.isEmpty()) return true;
     bringForward_ = std::move(bringForward);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_.listen(name_)) {
@@ -46,11 +74,16 @@ bool SingleInstance::Listen(std::function<void()> bringForward) {
     }
     QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
         while (QLocalSocket* socket = server_.nextPendingConnection()) {
+            socket->setReadBufferSize(kMaxRequestBytes);
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            QTimer::singleShot(kSilentTimeoutMs, socket, [socket] { socket->abort(); });
             QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-                if (!socket->canReadLine()) return;
-                if (socket->readLine() != kRequest) {
-                    socket->disconnectFromServer();
+                if (!socket->canReadLine()) {
+                    if (socket->bytesAvailable() >= kMaxRequestBytes) socket->abort();
+                    return;
+                }
+                if (socket->readLine(kMaxRequestBytes) != kRequest) {
+                    socket->abort();
                     return;
                 }
                 bringForward_();

@@ -4,10 +4,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <pwd.h>
+#include <unistd.h>
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
@@ -18,11 +22,22 @@ class SingleInstanceTest : public QObject {
 
     QString Channel() const { return folder_.filePath("run/Numora"); }
 
-    QProcess* Launch() {
+    // Without a runtime folder the channel lies in a folder of the user's own in TMPDIR.
+    QString FallbackChannel(const QString& temp) const {
+        const QString user = QString::number(::getuid());
+        return QDir(temp).filePath("numora-" + user + "/Numora-" + user);
+    }
+
+    QProcess* Launch(const QString& temp = {}) {
         auto* process = new QProcess(this);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("XDG_RUNTIME_DIR", folder_.filePath("run"));
+        if (temp.isEmpty()) {
+            env.insert("XDG_RUNTIME_DIR", folder_.filePath("run"));
+        } else {
+            env.remove("XDG_RUNTIME_DIR");
+            env.insert("TMPDIR", temp);
+        }
         env.insert("XDG_CONFIG_HOME", folder_.filePath("config"));
         process->setProcessEnvironment(env);
         process->start(program_, {"--dir", folder_.filePath("data")});
@@ -31,20 +46,20 @@ class SingleInstanceTest : public QObject {
     }
 
     // The first copy is up once its channel answers.
-    bool WaitForChannel() {
+    bool WaitForChannel(const QString& channel = {}) {
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 10000) {
             QLocalSocket probe;
-            probe.connectToServer(Channel());
+            probe.connectToServer(channel.isEmpty() ? Channel() : channel);
             if (probe.waitForConnected(200)) return true;
             QTest::qWait(50);
         }
         return false;
     }
 
-    void ExpectHandOver() {
-        QProcess* second = Launch();
+    void ExpectHandOver(const QString& temp = {}) {
+        QProcess* second = Launch(temp);
         QElapsedTimer clock;
         clock.start();
         QVERIFY(second->waitForFinished(5000));
@@ -95,6 +110,58 @@ private slots:
         QCOMPARE(next->state(), QProcess::Running);
         ExpectHandOver();
         QCOMPARE(next->state(), QProcess::Running);
+    }
+
+    void withoutRuntimeFolderTheChannelIsTheUsersOwn() {
+        const QString temp = folder_.filePath("tmp-own");
+        QVERIFY(QDir().mkpath(temp));
+        QVERIFY(Launch(temp)->waitForStarted());
+        QVERIFY(WaitForChannel(FallbackChannel(temp)));
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                            QFile::WriteOther | QFile::ExeOther;
+        QVERIFY(!(QFileInfo(QFileInfo(FallbackChannel(temp)).path()).permissions() & others));
+        ExpectHandOver(temp);
+    }
+
+    // Another user who holds the user's runtime and channel folders, and answers on the shared
+    // name, does not stop the user's copies from starting.
+    void squattedChannelFoldersAreNotUsed() {
+        const QString temp = folder_.filePath("tmp-squatted");
+        const QString runtime = QDir(temp).filePath(QString("runtime-") + ::getpwuid(::getuid())->pw_name);
+        const QString own = QFileInfo(FallbackChannel(temp)).path();
+        for (const QString& squatted : {runtime, own}) {
+            QVERIFY(QDir().mkpath(squatted));
+            if (::geteuid() == 0) QCOMPARE(::chown(QFile::encodeName(squatted).constData(), 65534, 65534), 0);
+            else QFile::setPermissions(squatted, QFile::permissions(squatted) | QFile::WriteOther | QFile::ExeOther);
+        }
+        QLocalServer squatter;
+        QVERIFY(squatter.listen(QDir(temp).filePath("Numora")));
+        connect(&squatter, &QLocalServer::newConnection, this, [&squatter] {
+            while (QLocalSocket* socket = squatter.nextPendingConnection()) socket->write("raised\n");
+        });
+        QProcess* first = Launch(temp);
+        QProcess* second = Launch(temp);
+        QTest::qWait(3000);
+        QCOMPARE(first->state(), QProcess::Running);
+        QCOMPARE(second->state(), QProcess::Running);
+        QVERIFY(!QFileInfo::exists(FallbackChannel(temp)));
+    }
+
+    // A request without an end, or none at all, is cut off; the first copy still answers.
+    void overlongAndSilentConnectionsAreClosed() {
+        QProcess* first = Launch();
+        QVERIFY(first->waitForStarted());
+        QVERIFY(WaitForChannel());
+        QLocalSocket overlong;
+        overlong.connectToServer(Channel());
+        QVERIFY(overlong.waitForConnected(5000));
+        overlong.write(QByteArray(4096, 'x'));
+        QVERIFY(overlong.waitForDisconnected(10000));
+        QLocalSocket silent;
+        silent.connectToServer(Channel());
+        QVERIFY(silent.waitForConnected(5000));
+        QVERIFY(silent.waitForDisconnected(20000));
+        ExpectHandOver();
     }
 };
 
