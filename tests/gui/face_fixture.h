@@ -38,6 +38,7 @@ public:
     void Abandon() { window_.reset(); }
 
     CalcMainFrm& Window() { return *window_; }
+    QString DataFolder() const { return folder_.filePath("data"); }
     template <typename T>
     T* Find(const QString& name) { return window_->findChild<T*>(name); }
 

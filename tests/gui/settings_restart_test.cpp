@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
-// What survives a restart: the two preferences at once, the simple memory at a normal exit.
+// What survives a restart: the two preferences at once, the simple memory a moment after it
+// changed and at a normal exit.
 #include <QAction>
 #include <QComboBox>
 #include <QRadioButton>
 
 #include "face_fixture.h"
+#include "memory/session_stores.h"
+#include "persist/qt_settings_store.h"
 
 class SettingsRestartTest : public QObject {
     Q_OBJECT
@@ -30,12 +33,15 @@ private slots:
         QVERIFY(window.calc().platform.speech == nullptr);  // no speech engine while read-out is off
     }
 
-    void preferencesAreStoredAtOnce() {
+    void preferencesAreStoredAtOnceAndMemoryAMomentLater() {
         Action("mnuReadOut")->trigger();
         QVERIFY(face_.Window().calc().platform.speech != nullptr);
         Action("mnuOnTop")->trigger();
         face_.ClickAll({"key_2", "key_dot", "key_5", "key_Min"});
         QCOMPARE(face_.Label("Mem_Indicator"), QString("MEM"));
+        QtSettingsStore store;
+        const std::string folder = FolderApplicationName(face_.DataFolder().toStdString());
+        QTRY_COMPARE_WITH_TIMEOUT(store.Read(folder, "Setting", "MemoryIn", "0"), std::string("2.5"), 10000);
         face_.Abandon();  // killed: no shutdown steps
 
         CalcMainFrm& window = face_.Start();
@@ -43,7 +49,7 @@ private slots:
         QVERIFY(window.calc().ReadOutLoudOn);
         QVERIFY(Action("mnuOnTop")->isChecked());
         QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(face_.Label("Mem_Indicator"), QString());
+        QCOMPARE(face_.Label("Mem_Indicator"), QString("MEM"));
     }
 
     void memorySurvivesANormalExit() {
