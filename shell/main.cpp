@@ -31,10 +31,10 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(dirOption)) dir = parser.value(dirOption).toStdString();
 
     CalcMainFrm window;
+    OnQuitSignals(&window, [&window] { window.CloseUnattended(); });
     window.SetProgramFolder(ChooseProgramFolder(dir, ExecutableFolder()));
     if (!instance.Listen([&window] { window.BringForward(); }) && instance.ActivatePreviousInstance())
         return 0;
-    OnQuitSignals(&window, [&window] { window.CloseUnattended(); });
     window.InitializeCalculator();
     window.show();
     return app.exec();
