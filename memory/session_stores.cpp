@@ -32,7 +32,6 @@ std::string FolderApplicationName(const std::filesystem::path& folder) {
 
 SessionStores::SessionStores(SettingsStore& settings, const std::filesystem::path& folder)
     : settings_(settings),
-      folder_(folder),
       application_(FolderApplicationName(folder)),
       registers_(folder / kRegisterFileName),
       data_(folder / kDataFileName) {}

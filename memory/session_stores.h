@@ -26,13 +26,10 @@ public:
     // The three stores, whatever they hold: the closing save.
     void SaveAll(const Calculator& calc) { Save(calc, SaveWhen::Always); }
 
-    const std::filesystem::path& Folder() const { return folder_; }
-
 private:
     void Save(const Calculator& calc, SaveWhen when);
 
     SettingsStore& settings_;
-    std::filesystem::path folder_;
     std::string application_;
     std::optional<std::string> memoryStored_;
     StoredFile registers_;
