@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Stored values survive the ways a session ends besides the close box: SIGTERM, SIGHUP and SIGINT
 // close the real program normally, saves included; a register stored a moment before a SIGKILL
-// is on the disk. The register cases run this program again as a child that shows the face and
-// stores a register by clicking, as a user would.
+// is on the disk; without --dir the real program keeps its files in the user's data folder, or
+// beside itself when both lie there. The register cases run this program again as a child that
+// shows the face and stores a register by clicking, as a user would.
 #include <csignal>
 #include <cstring>
 
@@ -18,6 +19,7 @@
 #include "face_fixture.h"
 #include "memory/calc_memory_window.h"
 #include "memory/register_file.h"
+#include "stats/data_file.h"
 #include "modal_watch.h"
 #include "shell/quit_signals.h"
 
@@ -122,6 +124,39 @@ private slots:
         QCOMPARE(process_.exitCode(), 0);
         // The closing save wrote the first run's cleared bank.
         QCOMPARE(QFileInfo(QDir(data).filePath(kRegisterFileName)).size(), 1000);
+    }
+
+    // Without --dir: the user's data folder, unless both files lie beside the program.
+    void dataFolderWithoutDir_data() {
+        QTest::addColumn<bool>("portable");
+        QTest::newRow("installed") << false;
+        QTest::newRow("portable copy") << true;
+    }
+    void dataFolderWithoutDir() {
+        QFETCH(bool, portable);
+        const QString built = QDir(qEnvironmentVariable("NUMORA_BIN", QCoreApplication::applicationDirPath())).filePath("numora");
+        const QString copy = folder_.filePath(QString("bin-") + QTest::currentDataTag());
+        const QString xdg = folder_.filePath(QString("xdg-") + QTest::currentDataTag());
+        QVERIFY(QDir().mkpath(copy));
+        QVERIFY(QFile::copy(built, QDir(copy).filePath("numora")));
+        if (portable) {
+            for (const char* name : {kRegisterFileName, kDataFileName}) {
+                QFile empty(QDir(copy).filePath(name));  // empty files are valid, and enough
+                QVERIFY(empty.open(QIODevice::WriteOnly));
+            }
+        }
+        QProcessEnvironment env = Environment();
+        env.insert("XDG_DATA_HOME", xdg);
+        process_.setProcessEnvironment(env);
+        process_.start(QDir(copy).filePath("numora"), {});
+        QTRY_VERIFY_WITH_TIMEOUT(ChannelAnswers(), 20000);
+        process_.terminate();
+        QVERIFY(process_.waitForFinished(20000));
+        const QString used = portable ? copy : QDir(xdg).filePath("Numora");
+        QCOMPARE(QFileInfo(QDir(used).filePath(kRegisterFileName)).size(), 1000);
+        QCOMPARE(QFileInfo(QDir(used).filePath(kDataFileName)).size(), 2);
+        QCOMPARE(QFileInfo::exists(QDir(copy).filePath(kRegisterFileName)), portable);
+        QCOMPARE(QFileInfo::exists(QDir(xdg).filePath(QString("Numora/") + kRegisterFileName)), !portable);
     }
 
     void registerSurvivesSigterm() {
