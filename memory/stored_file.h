@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
+#include <cstring>
 #include <filesystem>
 #include <new>
 #include <optional>
@@ -38,7 +40,7 @@ void KeepUnreadable(StoredFile& file, const std::string& reason, MessageService*
 // Loads the file through `decode(bytes, target)`, which fills `target` with what it could read
 // and returns the damage it found. A missing file leaves `target` empty; a damaged one keeps
 // what was read, is set aside and warned about; an unreadable one is warned about and kept as
-// found. True only when memory ran out (the file is then kept as found, too).
+// found. True only when memory ran out (the file is then kept as found and warned about, too).
 template <class Target, class Decode>
 bool LoadStoredFile(StoredFile& file, Target& target, std::size_t maxBytes, MessageService* messages,
                     Decode decode) {
@@ -61,7 +63,11 @@ bool LoadStoredFile(StoredFile& file, Target& target, std::size_t maxBytes, Mess
             file.onDisk = std::move(read.bytes);
         return false;
     } catch (const std::bad_alloc&) {
-        file.keepAsFound = true;
+        try {
+            KeepUnreadable(file, std::strerror(ENOMEM), messages);
+        } catch (const std::bad_alloc&) {
+            file.keepAsFound = true;
+        }
         return true;
     }
 }

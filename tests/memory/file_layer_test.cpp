@@ -321,6 +321,20 @@ TEST_F(FileLayerOnDisk, UnreadableFileIsKeptAndNotSavedOver) {
     EXPECT_EQ(Snapshot(folder).size(), 1u);
 }
 
+TEST_F(FileLayerOnDisk, LoadOutOfMemoryKeepsTheFile) {
+    const Bytes stored = EncodeRegisterFile(StoredBank());
+    WriteBytes(path, stored);
+    StoredFile file(path);
+    RecordingMessages messages;
+    RegisterBank bank{};
+    EXPECT_TRUE(LoadStoredFile(file, bank, kMaxRegisterFileBytes, &messages,
+                               [](const Bytes&, RegisterBank&) -> std::optional<FileFault> { throw std::bad_alloc(); }));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find("(Cannot allocate memory); it stays as it is"), std::string::npos);
+    SaveRegisterFile(bank, file, SaveWhen::Always, &messages);
+    EXPECT_EQ(ReadBytes(path), stored);
+}
+
 TEST_F(FileLayerOnDisk, FullDiskLeavesTheOldFile) {
     const Bytes stored = EncodeRegisterFile(StoredBank());
     WriteBytes(path, stored);
