@@ -2,8 +2,8 @@
 #include "stats/data_file.h"
 
 #include <cmath>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "display/number_text.h"
 #include "memory/little_endian.h"
