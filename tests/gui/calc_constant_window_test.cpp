@@ -73,7 +73,7 @@ private slots:
         QTest::newRow("grouped thousands") << 4 << QStringList({"  4", "AU", "astronomical unit", "149,598,000,000.00", "m"});
         QTest::newRow("negative") << 73 << QStringList({"  73", "0°F", "Zero Fahrenheit", "-17.7778", "°C"});
         QTest::newRow("too small to show") << 117 << QStringList({"  117", "h", "Plank constant", "0.00", "J.s"});
-        QTest::newRow("last") << 128 << QStringList({"  128", "íO", "fluxoid quantum", "0.00000000000000206785", "wb"});
+        QTest::newRow("last") << 128 << QStringList({"  128", "íO", "fluxoid quantum", "0.00000000000000206783", "wb"});
     }
 
     void rowTexts() {
