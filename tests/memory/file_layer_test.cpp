@@ -206,7 +206,9 @@ TEST_P(FileLayer, NothingStoredIsLostAndNothingOutsideChanges) {
     if (c.savedOver) {
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(place.file)));
         EXPECT_EQ(ReadBytes(place.file), kind.changed);
-        if (c.mode) EXPECT_EQ(fs::status(place.file).permissions() & fs::perms::all, fs::perms(c.mode));
+        if (c.mode) {
+            EXPECT_EQ(fs::status(place.file).permissions() & fs::perms::all, fs::perms(c.mode));
+        }
     } else {
         EXPECT_EQ(folderAfter, folderLoaded);
     }
@@ -299,8 +301,9 @@ protected:
 TEST_F(FileLayerOnDisk, UnreadableFileIsKeptAndNotSavedOver) {
     const Bytes stored = EncodeRegisterFile(StoredBank());
     WriteBytes(path, stored);
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         ASSERT_EQ(::chown(folder.c_str(), kNobody, kNobody), 0);  // the file stays root's, mode 0600
+    }
     ::chmod(path.c_str(), ::geteuid() == 0 ? 0600 : 0);
     const int status = InChildProcess(true, [&] {
         StoredFile file(path);

@@ -126,7 +126,9 @@ TEST_P(RegisterFileDamage, KeepsWhatWasReadBeforeTheDamage) {
     const DamageCase& c = GetParam();
     const RegisterFileContent read = DecodeRegisterFile(c.bytes);
     EXPECT_EQ(read.fault.has_value(), c.damaged);
-    if (read.fault) EXPECT_EQ(read.fault->Number, kFaultPastEnd);
+    if (read.fault) {
+        EXPECT_EQ(read.fault->Number, kFaultPastEnd);
+    }
     for (int i = 0; i < kRegisterCount; ++i) {
         EXPECT_EQ(read.registers[i].Value, i < c.registersKept ? 7.0 : 0.0) << i;
         EXPECT_EQ(read.registers[i].Description, i < c.registersKept ? "seven" : "") << i;
