@@ -14,7 +14,6 @@ DataSetCell DataSetCell::FromValues(std::vector<double> values) {
     if (values.empty()) return cell;
     cell.kind = Kind::Values;
     cell.values_ = std::move(values);
-    for (std::size_t i = 0; i < cell.values_.size(); ++i) cell.AddToSums(cell.values_[i], i + 1);
     return cell;
 }
 
@@ -22,21 +21,22 @@ void DataSetCell::AppendValue(double value) {
     if (!HasElements()) *this = DataSetCell{};
     kind = Kind::Values;
     values_.push_back(value);
-    AddToSums(value, values_.size());
+}
+
+const DataSetCell::Sums& DataSetCell::Summed() const {
+    while (sums_.count < values_.size()) sums_.Add(values_[sums_.count]);
+    return sums_;
 }
 
 // The two folds step in the same order and with the same rounding as over the whole set.
-void DataSetCell::AddToSums(double value, std::size_t count) {
+void DataSetCell::Sums::Add(double value) {
     const double shown = ShownValue(value);
-    sum_ += shown;
-    sumOfSquares_ += ShownValue(shown * shown);
-    AddDeviation(shown, count);
-}
-
-void DataSetCell::AddDeviation(double shown, std::size_t count) {
-    if (count == 1) shift_ = shown;
-    const long double shifted = static_cast<long double>(shown) - shift_;
-    const long double fromOldMean = shifted - shiftedMean_;
-    shiftedMean_ += fromOldMean / static_cast<long double>(count);
-    squaredDeviations_ += fromOldMean * (shifted - shiftedMean_);
+    sum += shown;
+    sumOfSquares += ShownValue(shown * shown);
+    ++count;
+    if (count == 1) shift = shown;
+    const long double shifted = static_cast<long double>(shown) - shift;
+    const long double fromOldMean = shifted - shiftedMean;
+    shiftedMean += fromOldMean / static_cast<long double>(count);
+    squaredDeviations += fromOldMean * (shifted - shiftedMean);
 }

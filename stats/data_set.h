@@ -12,7 +12,9 @@
 // form exactly as a fold over the whole set would add them, and the sum of squared deviations
 // from the mean by Welford's updates, which keep the digits that the sums formula S2 - S1^2/n
 // cancels away when the values are large beside their spread. A set that loses values is
-// built anew, so the updates start again from its first value.
+// built anew, so the updates start again from its first value. The steps are taken when a
+// statistic is first asked for, for the values added since: loading a full set costs no more
+// than reading its numbers.
 class DataSetCell {
 public:
     enum class Kind { Empty, EmptyText, Values };
@@ -32,30 +34,36 @@ public:
     void AppendValue(double value);
 
     // The sum of the values and the sum of their squares, each value taken at its shown digits.
-    double Sum() const { return sum_; }
-    double SumOfSquares() const { return sumOfSquares_; }
+    double Sum() const { return Summed().sum; }
+    double SumOfSquares() const { return Summed().sumOfSquares; }
     // The sum of the squared deviations of the shown values from their mean.
-    long double SquaredDeviations() const { return squaredDeviations_; }
+    long double SquaredDeviations() const { return Summed().squaredDeviations; }
 
     bool operator==(const DataSetCell& other) const {
         return kind == other.kind && values_ == other.values_;
     }
 
 private:
-    // One more step of the two folds and of Welford's update, for the value that makes the set
-    // `count` values long.
-    void AddToSums(double value, std::size_t count);
-    void AddDeviation(double shown, std::size_t count);
+    struct Sums {
+        std::size_t count = 0;  // how many values the sums hold
+        double sum = 0.0;
+        double sumOfSquares = 0.0;
+        // Welford's updates run on the values less the first one: differences of near values
+        // are exact, and the running mean stays of the size of the spread, where its rounding
+        // is small. The long double keeps the updates' rounding below the fifteen shown digits.
+        double shift = 0.0;
+        long double shiftedMean = 0.0;
+        long double squaredDeviations = 0.0;
+
+        // One more step of the two folds and of Welford's update.
+        void Add(double value);
+    };
+
+    // The sums brought up to every value of the set.
+    const Sums& Summed() const;
 
     std::vector<double> values_;
-    double sum_ = 0.0;
-    double sumOfSquares_ = 0.0;
-    // Welford's updates run on the values less the first one: differences of near values are
-    // exact, and the running mean stays of the size of the spread, where its rounding is small.
-    // The long double keeps the updates' rounding below the fifteen shown digits.
-    double shift_ = 0.0;
-    long double shiftedMean_ = 0.0;
-    long double squaredDeviations_ = 0.0;
+    mutable Sums sums_;
 };
 
 // The 16-bit counters of the list window and the statistics walk at most this many values.
