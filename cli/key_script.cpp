@@ -98,6 +98,10 @@ std::optional<ScriptOptions> ParseKeyScript(const std::vector<std::string>& args
     ScriptOptions options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (arg == "--help" || arg == "--version") {
+            options.answer = arg == "--help" ? ScriptOptions::Answer::Help : ScriptOptions::Answer::Version;
+            return options;
+        }
         if (arg == "--each") options.each = true;
         else if (arg == "--state") options.state = true;
         else if (arg == "--speak") options.speak = true;

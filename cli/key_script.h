@@ -18,6 +18,8 @@ struct ScriptStep {
 };
 
 struct ScriptOptions {
+    enum class Answer { Keys, Help, Version };
+    Answer answer = Answer::Keys;  // --help and --version answer without pressing any key
     std::optional<std::string> dir;
     bool each = false;
     bool state = false;

@@ -23,6 +23,21 @@
 
 namespace {
 
+constexpr const char* kUsage =
+    "Usage: numora-keys [--dir DIR] [--each] [--state] [--speak] KEY...\n"
+    "Presses the calculator's face keys by name and prints the display: the mantissa, a TAB and\n"
+    "the exponent field.\n"
+    "\n"
+    "  KEY        a face key's control name without key_: 7, plus, Sqrt, Kin:7:Width, FxnButton:2 ...\n"
+    "  --dir DIR  read and save the memory registers and the data set in DIR, as numora --dir does\n"
+    "  --each     print the display after every key\n"
+    "  --state    add the indicators to each printed line\n"
+    "  --speak    print the words read-out would speak\n"
+    "  --help     show this text and exit\n"
+    "  --version  show the version and exit\n"
+    "\n"
+    "Exit status: 0 when every key was pressed, 2 for a bad argument. See numora-keys(1).\n";
+
 void PrintPanel(const Calculator& calc, bool state) {
     const DisplayPanel& p = calc.panel;
     std::string line = p.DisplayBox + "\t" + p.ExpoBox;
@@ -79,6 +94,14 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 2;
+    }
+    if (options->answer == ScriptOptions::Answer::Help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options->answer == ScriptOptions::Answer::Version) {
+        std::puts("numora-keys " NUMORA_VERSION_TEXT);
+        return 0;
     }
 
     PrintedSpeech speech;

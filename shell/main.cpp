@@ -1,18 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include <cstdio>
-#include <optional>
 #include <string>
+#include <vector>
 
 #include <QApplication>
-#include <QCommandLineParser>
 
 #include "persist/program_folder.h"
 #include "shell/calc_main_frm.h"
+#include "shell/command_line.h"
 #include "shell/quit_signals.h"
 #include "shell/shell_setup.h"
 #include "shell/single_instance.h"
 
 int main(int argc, char* argv[]) {
+    const CommandLine options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (options.action) {
+    case CommandLine::Action::Help: std::fputs(UsageText().c_str(), stdout); return 0;
+    case CommandLine::Action::Version: std::fputs(VersionText().c_str(), stdout); return 0;
+    case CommandLine::Action::Error: std::fprintf(stderr, "%s\n", options.error.c_str()); return 2;
+    case CommandLine::Action::Run: break;
+    }
     QApplication app(argc, argv);
     PrepareApplication(app);
 
@@ -22,17 +29,9 @@ int main(int argc, char* argv[]) {
         std::puts("Numora is already running; its window was brought forward.");
         return 0;
     }
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    const QCommandLineOption dirOption("dir", "Folder of the register and data files.", "DIR");
-    parser.addOption(dirOption);
-    parser.process(app);
-    std::optional<std::string> dir;
-    if (parser.isSet(dirOption)) dir = parser.value(dirOption).toStdString();
-
     CalcMainFrm window;
     OnQuitSignals(&window, [&window] { window.CloseUnattended(); });
-    window.SetProgramFolder(ChooseProgramFolder(dir, ExecutableFolder()));
+    window.SetProgramFolder(ChooseProgramFolder(options.dir, ExecutableFolder()));
     if (!instance.Listen([&window] { window.BringForward(); }) && instance.ActivatePreviousInstance())
         return 0;
     window.InitializeCalculator();

@@ -13,11 +13,13 @@ check '3.\t\t\t\tDEGREE\tNORM\t+' --state 1 plus 2 equal
 check '1.\t\n1.\t\n2.\t\n3.\t' --each 1 plus 2 equal
 check '0.67\t\t\t\tDEGREE\tFIX\t÷' --state 2 divide 3 equal FxnButton:2
 check 'say: 1\nsay: +\nsay: 2\nsay: = 3\n3.\t' --speak 1 plus 2 equal
+check "numora-keys $NUMORA_VERSION" --version
 
 "$keys" 2 foo 3 >/dev/null 2>&1
 [ $? -eq 2 ] || { echo "FAIL: an unknown key must exit 2"; failed=1; }
 "$keys" FxnButton:15 >/dev/null 2>&1
 [ $? -eq 2 ] || { echo "FAIL: a precision of 15 must exit 2"; failed=1; }
+help=$("$keys" --help) && [[ $help == "Usage: numora-keys "* ]] || { echo "FAIL: --help must print the usage and exit 0"; failed=1; }
 msg=$("$keys" 1 Sin:3 2>&1 >/dev/null)
 case "$msg" in *Sin:3*) ;; *) echo "FAIL: the message must name the key: $msg"; failed=1;; esac
 
