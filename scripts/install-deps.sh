@@ -1,16 +1,29 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs every Debian package the build, the tests and the benchmarks need. Safe to run again.
+# Installs the Debian packages that building and running Numora need (and `make package`);
+# with --test also those of the tests and the benchmarks. Safe to run again.
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+run_packages=(
+  build-essential cmake ninja-build pkg-config file
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libespeak-ng-dev espeak-ng-data libpcaudio-dev libasound2-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick fonts-liberation fonts-dejavu-core
-  x11-xkb-utils xkb-data xclip openbox x11-utils
+  librsvg2-bin fonts-liberation fonts-dejavu-core
 )
+test_packages=(
+  clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth xdotool imagemagick
+  x11-xkb-utils xkb-data xclip openbox x11-utils
+  desktop-file-utils appstream man-db
+)
+
+packages=("${run_packages[@]}")
+case "${1:-}" in
+  "") ;;
+  --test) packages+=("${test_packages[@]}") ;;
+  *) echo "usage: $0 [--test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
