@@ -38,6 +38,9 @@ test-asan: test-deps
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+package: build
+	cd $(BUILD) && cpack
+
 bench: build-all
 	$(BUILD)/bin/key_press_bench
 
