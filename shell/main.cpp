@@ -11,6 +11,7 @@
 #include "shell/quit_signals.h"
 #include "shell/shell_setup.h"
 #include "shell/single_instance.h"
+#include "shell/startup_notification.h"
 
 int main(int argc, char* argv[]) {
     const CommandLine options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -20,20 +21,23 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Error: std::fprintf(stderr, "%s\n", options.error.c_str()); return 2;
     case CommandLine::Action::Run: break;
     }
+    const QByteArray startupId = LauncherStartupId();
     QApplication app(argc, argv);
     PrepareApplication(app);
 
     // A second copy hands over to the first before it reads any setting or file.
     SingleInstance instance(kApplicationTitle);
-    if (instance.ActivatePreviousInstance()) {
+    if (instance.ActivatePreviousInstance(startupId)) {
         std::puts("Numora is already running; its window was brought forward.");
         return 0;
     }
     CalcMainFrm window;
     OnQuitSignals(&window, [&window] { window.CloseUnattended(); });
     window.SetProgramFolder(ChooseProgramFolder(options.dir, ExecutableFolder()));
-    if (!instance.Listen([&window] { window.BringForward(); }) && instance.ActivatePreviousInstance())
-        return 0;
+    const auto bringForward = [&window](const QByteArray& id) {
+        BringForwardForLauncher(window, id, [&window] { window.BringForward(); });
+    };
+    if (!instance.Listen(bringForward) && instance.ActivatePreviousInstance(startupId)) return 0;
     window.InitializeCalculator();
     window.show();
     return app.exec();

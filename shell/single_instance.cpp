@@ -18,7 +18,8 @@ constexpr int kAnswerTimeoutMs = 2000;
 // A later copy says its line at once; a connection that says nothing is closed after this.
 constexpr int kSilentTimeoutMs = 3000;
 constexpr qint64 kMaxRequestBytes = 1024;
-constexpr const char* kRequest = "raise\n";
+// "raise", then a blank and the start-up id when the later copy has one.
+constexpr const char* kRequest = "raise";
 constexpr const char* kAnswer = "raised\n";
 
 // A folder that only this user can have made or can write: else another user could hold the
@@ -47,19 +48,19 @@ QString ChannelPath(const QString& title) {
 
 SingleInstance::SingleInstance(const QString& applicationTitle) : name_(ChannelPath(applicationTitle)) {}
 
-bool SingleInstance::ActivatePreviousInstance() {
+bool SingleInstance::ActivatePreviousInstance(const QByteArray& startupId) {
     if (name_.isEmpty()) return false;
     QLocalSocket socket;
     socket.connectToServer(name_);
     if (!socket.waitForConnected(kAnswerTimeoutMs)) return false;
-    socket.write(kRequest);
+    socket.write(kRequest + (startupId.isEmpty() ? QByteArray() : ' ' + startupId) + '\n');
     if (!socket.waitForBytesWritten(kAnswerTimeoutMs)) return false;
     while (!socket.canReadLine())
         if (!socket.waitForReadyRead(kAnswerTimeoutMs)) return false;
     return socket.readLine() == kAnswer;
 }
 
-bool SingleInstance::Listen(std::function<void()> bringForward) {
+bool SingleInstance::Listen(std::function<void(const QByteArray&)> bringForward) {
     if (name_.isEmpty()) return true;
     bringForward_ = std::move(bringForward);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
@@ -82,11 +83,12 @@ bool SingleInstance::Listen(std::function<void()> bringForward) {
                     if (socket->bytesAvailable() >= kMaxRequestBytes) socket->abort();
                     return;
                 }
-                if (socket->readLine(kMaxRequestBytes) != kRequest) {
+                const QByteArray line = socket->readLine(kMaxRequestBytes).chopped(1);
+                if (line != kRequest && !line.startsWith(QByteArray(kRequest) + ' ')) {
                     socket->abort();
                     return;
                 }
-                bringForward_();
+                bringForward_(line.mid(qstrlen(kRequest) + 1));
                 socket->write(kAnswer);
                 socket->flush();
             });
