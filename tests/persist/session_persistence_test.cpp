@@ -49,8 +49,8 @@ TEST_F(Persistence, StoreWritesOnlyUnderTheConfigFolder) {
     EXPECT_EQ(store.Read("/opt/numora", "Setting", "MemoryIn", "0"), "2.5");
     EXPECT_EQ(store.Read("/opt/other", "Setting", "MemoryIn", "0"), "0");
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file())
-            EXPECT_TRUE(entry.path().string().starts_with((root / "config" / "Numora").string())) << entry.path();
+        if (!entry.is_regular_file()) continue;
+        EXPECT_TRUE(entry.path().string().starts_with((root / "config" / "Numora").string())) << entry.path();
     }
     EXPECT_TRUE(fs::exists(root / "config" / "Numora" / "Numora.ini"));
 }
