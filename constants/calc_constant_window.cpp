@@ -48,6 +48,7 @@ void CalcConstantFrm::CreateControls() {
     valueBox_->setObjectName("ValueBox");
     valueBox_->setFixedWidth(TwipsToPixels(3000));
     okButton_ = CreateDialogButton("OKButton", "&Apply", this);
+    okButton_->setDefault(true);
     auto* exitButton = CreateDialogButton("ExitButton", "E&xit", this);
 
     auto* choice = new QHBoxLayout;

@@ -37,6 +37,14 @@ public:
     virtual std::string Text() const = 0;
 };
 
+// Whether a screen reader is listening: it then announces what the display shows, and the
+// read-out leaves that to it.
+class ScreenReaderWatch {
+public:
+    virtual ~ScreenReaderWatch() = default;
+    virtual bool Active() const = 0;
+};
+
 enum class MessageIcon { Information, Warning, Critical, Question };
 
 class MessageService {
@@ -68,4 +76,5 @@ struct Platform {
     DataPicker* dataPicker = nullptr;        // stats/data_picker.h
     ConstantPicker* constants = nullptr;     // constants/constant_picker.h
     const NumberLocale* locale = nullptr;   // null: "." and ","
+    const ScreenReaderWatch* screenReader = nullptr;
 };

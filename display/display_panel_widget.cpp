@@ -70,6 +70,7 @@ void DisplayPanelWidget::SetText(const Field& field, const std::string& text) {
 }
 
 void DisplayPanelWidget::Render(const DisplayPanel& panel) {
+    shown_ = panel;
     SetText(mem_, panel.Mem_Indicator);
     SetText(ccalc_, panel.CCalc_Indicator);
     SetText(mode_, panel.Mode_Indicator);

@@ -14,6 +14,8 @@ public:
     explicit DisplayPanelWidget(QWidget* parent = nullptr);
 
     void Render(const DisplayPanel& panel);
+    // The panel last rendered.
+    const DisplayPanel& Shown() const { return shown_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,5 +31,6 @@ private:
                    const QString& designText);
     void SetText(const Field& field, const std::string& text);
 
+    DisplayPanel shown_;
     Field mem_{}, ccalc_{}, mode_{}, dispMode_{}, date_{}, operator_{}, display_{}, expo_{};
 };

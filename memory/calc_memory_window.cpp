@@ -56,6 +56,7 @@ void CalcMemoryFrm::CreateControls() {
     frameLayout->addWidget(descBox_);
 
     okButton_ = CreateDialogButton("OKButton", "OK", this);
+    okButton_->setDefault(true);
     exitButton_ = CreateDialogButton("ExitButton", "E&xit", this);
     deleteFrame_ = new QWidget(this);
     deleteFrame_->setObjectName("DeleteFrame");

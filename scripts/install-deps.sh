@@ -16,6 +16,7 @@ test_packages=(
   xvfb xauth xdotool imagemagick
   x11-xkb-utils xkb-data xclip openbox x11-utils
   desktop-file-utils appstream man-db
+  at-spi2-core python3-pyatspi dbus
 )
 
 packages=("${run_packages[@]}")

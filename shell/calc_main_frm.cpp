@@ -20,6 +20,7 @@
 #include "core/keyboard_map.h"
 #include "display/display_panel_widget.h"
 #include "memory/session_stores.h"
+#include "shell/face_focus.h"
 #include "shell/face_fonts.h"
 #include "shell/keyboard_translation.h"
 #include "shell/qt_pickers.h"
@@ -35,11 +36,13 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     face->setObjectName("Face");
     face->setFixedSize(TwipsToPixels(4770), TwipsToPixels(7170));
     setCentralWidget(face);
+    InstallDisplayAccessibility();
     CreateNoticeStrip(face);
     CreateDisplayPanel(face);
     CreateTabArea(face);
     CreateKeypad(face);
     CreateDummyBox(face);
+    ChainFaceFocus(*widgets_.frame, *widgets_.selectTab, *face->findChild<QWidget*>("KeypadPanel"));
 
     clipboard_ = std::make_unique<StagedClipboard>(widgets_.dummyBox);
     messages_ = std::make_unique<DialogMessages>(this, [this](QDialog& box) { return ShowModal(box); });
@@ -48,6 +51,7 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     services.clipboard = clipboard_.get();
     services.messages = messages_.get();
     services.locale = &numberLocale_;
+    services.screenReader = &screenReader_;
     // A child of the window: the register, data and constants dialogs as the engine's pickers.
     auto* pickers = new DialogPickers(this, [this](QDialog& dialog) { return ShowModal(dialog); });
     pickers->Install(services);
@@ -100,10 +104,17 @@ void CalcMainFrm::CreateDummyBox(QWidget* face) {
 }
 
 void CalcMainFrm::RunEngine(const std::function<void(Calculator&)>& step) {
+    const DisplayPanel before = calc_->panel;
+    const bool clockWasShowing = calc_->ClockShowing;
     step(*calc_);
     ScheduleSave();
     ShowEngineState();
-    widgets_.frame->setFocus();
+    // The running clock's every second is not news; the key that starts or ends it is.
+    if (!clockWasShowing || !calc_->ClockShowing) AnnounceDisplay(*widgets_.frame, before);
+    // A key pressed from the keyboard keeps the focus; without a focused control the display
+    // takes it, so that keys keep reaching the face.
+    const QWidget* focus = focusWidget();
+    if (focus == nullptr || !focus->isVisible() || !focus->isEnabled()) widgets_.frame->setFocus();
 }
 
 void CalcMainFrm::ShowEngineState() {
@@ -131,6 +142,7 @@ void CalcMainFrm::SelectTab_Click(int page) {
 }
 
 bool CalcMainFrm::Form_KeyDown(const QKeyEvent& event) {
+    if (SwitchPageByKey(*widgets_.selectTab, event)) return true;
     const std::optional<VirtualKey> key = TranslateKey(event);
     if (!key) return false;
     const std::optional<KeyboardAction> action = MapKeyboardKey(key->code, key->shiftState);

@@ -12,6 +12,7 @@
 
 #include "core/calculator.h"
 #include "persist/qt_settings_store.h"
+#include "shell/display_accessibility.h"
 #include "shell/qt_platform.h"
 
 class DisplayPanelWidget;
@@ -98,6 +99,7 @@ private:
     std::unique_ptr<DialogMessages> messages_;
     SystemClock clock_;
     NumberLocale numberLocale_;  // the user's, read again at each paste
+    QtScreenReaderWatch screenReader_;
     bool alwaysOnTopOn_ = false;
     int openModals_ = 0;
     bool voicePending_ = false;

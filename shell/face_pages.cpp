@@ -10,6 +10,7 @@
 #include "core/dispatch.h"
 #include "core/key_table.h"
 #include "shell/twips.h"
+#include "speech/key_names.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ void CalcMainFrm::CreateTabArea(QWidget* face) {
     widgets_.selectTab->setObjectName("SelectTab");
     widgets_.selectTab->setGeometry(0, 0, area->width(), area->height());
     widgets_.selectTab->setFocusPolicy(Qt::NoFocus);
-    widgets_.selectTab->tabBar()->setFocusPolicy(Qt::NoFocus);
+    widgets_.selectTab->tabBar()->setFocusPolicy(Qt::TabFocus);
     // Four tabs of a quarter of the width each, in one row.
     widgets_.selectTab->tabBar()->setUsesScrollButtons(false);
     widgets_.selectTab->tabBar()->setStyleSheet(
@@ -72,6 +73,7 @@ void CalcMainFrm::CreateTabArea(QWidget* face) {
         QWidget* panel = ColouredPanel(nullptr, "", QColor(192, 192, 255));
         panel->setObjectName(QString("TabPanel%1").arg(page));
         widgets_.selectTab->addTab(panel, kPageCaptions[page]);
+        widgets_.selectTab->tabBar()->setAccessibleTabName(page, QString(kPageCaptions[page]).trimmed());
         if (page < 3)
             CreateKeyPage(page, panel);
         else
@@ -118,7 +120,10 @@ QPushButton* CalcMainFrm::CreateKey(const FaceKey& key, QWidget* panel) {
     button->setObjectName(QString::fromUtf8(key.name.data(), key.name.size()));
     button->setToolTip(QString::fromUtf8(key.toolTip.data(), key.toolTip.size()));
     button->setGeometry(TwipRect(kColumnX[key.column - 1], kRowY[key.row - 1], kKeyWidth, kKeyHeight));
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the keys; a click leaves the focus where it was.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAccessibleName(QString::fromStdString(KeyName(key)));
+    button->setAccessibleDescription(button->toolTip());
     button->setAutoDefault(false);
     if (!ShowsArrowCursor(key.name)) button->setCursor(KeyCursor());
     const FaceKey* faceKey = &key;

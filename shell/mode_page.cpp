@@ -40,7 +40,8 @@ QRadioButton* ModeOption(QWidget* group, const char* name, int y, const char* ca
     auto* option = new QRadioButton(caption, group);
     option->setObjectName(name);
     option->setGeometry(TwipRect(180, y, 1815, 255));
-    option->setFocusPolicy(Qt::NoFocus);
+    option->setFocusPolicy(Qt::TabFocus);
+    option->setAccessibleName(QString(caption).trimmed());
     return option;
 }
 
@@ -90,7 +91,8 @@ void CalcMainFrm::CreateModePage(QWidget* panel) {
     FitTextWidth(widgets_.precLab);
     widgets_.precBox = new QComboBox(strip);
     widgets_.precBox->setObjectName("PrecBox");
-    widgets_.precBox->setFocusPolicy(Qt::NoFocus);
+    widgets_.precBox->setFocusPolicy(Qt::TabFocus);
+    widgets_.precBox->setAccessibleName(widgets_.precLab->text());
     const QRect precRect = TwipRect(3510, 10, 870, 0);
     widgets_.precBox->setGeometry(precRect.x(), precRect.y(), precRect.width(),
                                   widgets_.precBox->sizeHint().height());

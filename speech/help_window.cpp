@@ -122,6 +122,7 @@ void CalcHelpFrm::CreateControls() {
     ExitButton = new QPushButton("&Exit", exitFrame);
     ExitButton->setObjectName("ExitButton");
     ExitButton->setGeometry(TwipRect(30, 60, 1145, 435));
+    ExitButton->setDefault(true);
 
     // Selection, not the current row: the list takes a current row of its own when it gets
     // the focus, and that must not pick a topic.

@@ -110,6 +110,7 @@ void CalcDataFrm::CreateControls() {
     auto* allButton = CreateDialogButton("AllButton", "Select &All", this);
     auto* clearButton = CreateDialogButton("ClearButton", "&Clear", this);
     deleteButton_ = CreateDialogButton("DeleteButton", "&Delete", this);
+    deleteButton_->setDefault(true);
     auto* exitButton = CreateDialogButton("ExitButton", "E&xit", this);
 
     auto* buttons = new QVBoxLayout;

@@ -1,0 +1,128 @@
+# SPDX-License-Identifier: MIT
+# The screen reader's side of screen_reader_test.sh: reads numora through pyatspi and types
+# with xdotool into its focused window.
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def pump_until(condition, seconds=10):
+    # Waits for the bus, never asserts on time: the condition decides.
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while not condition() and time.monotonic() < deadline:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+    return condition()
+
+
+def find_all(root, predicate):
+    found = []
+    stack = [root]
+    while stack:
+        node = stack.pop()
+        if node is None:
+            continue
+        try:
+            if predicate(node):
+                found.append(node)
+            stack.extend(node[i] for i in range(node.childCount))
+        except Exception:
+            continue
+    return found
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name.lower() == "numora":
+            return app
+    return None
+
+
+app = None
+pump_until(lambda: application() is not None)
+app = application()
+if app is None:
+    print("FAIL: numora is not on the accessibility bus")
+    sys.exit(1)
+
+
+def display():
+    shown = find_all(app, lambda n: n.name == "Display" and n.getRoleName() != "frame")
+    return shown[0] if shown else None
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "30", *names], check=True)
+
+
+shown = display()
+check(shown is not None, "an object named Display")
+if shown is None:
+    sys.exit(1)
+
+inserted = []
+
+
+def on_text(event):
+    if event.source == shown:
+        inserted.append(event.any_data)
+
+
+pyatspi.Registry.registerEventListener(on_text, "object:text-changed:insert")
+pump_until(lambda: False, 0.5)  # the listener reaches the program's bridge
+
+# Each row: keys after Delete (AC), the display's text, the text of each change in turn. The
+# last change is waited for; the events come in order, so a repeated one would be among them.
+rows = [
+    (["2", "plus", "3", "equal"], "5", ["2", "3", "5"]),
+    (["5", "slash", "0", "equal"], "Divide by Zero", ["5", "0", "Divide by Zero"]),
+    (["2", "period", "5", "slash", "1", "0", "0", "0", "0", "0", "Return"], "2.5 times 10 to the power negative 5",
+     ["2", "2.5", "1", "10", "100", "1000", "10000", "100000", "2.5 times 10 to the power negative 5"]),
+]
+for typed, expected, changes in rows:
+    keys("Delete")
+    pump_until(lambda: text_of(shown) == "0")
+    inserted.clear()
+    keys(*typed)
+    pump_until(lambda: len(inserted) >= len(changes) and inserted[-1] == changes[-1])
+    check(text_of(shown) == expected, f"{' '.join(typed)}: the display reads '{text_of(shown)}'")
+    check(inserted == changes, f"{' '.join(typed)}: text changes {inserted}, expected {changes}")
+
+# Every page's keys and the keypad: names are words, not symbols.
+for page in ["F1", "F2", "F3"]:
+    keys(page)
+    pump_until(lambda: False, 0.3)
+    buttons = find_all(app, lambda n: n.getRoleName() == "push button" and n.getState().contains(pyatspi.STATE_SHOWING))
+    check(len(buttons) > 20, f"{page}: {len(buttons)} keys on the bus")
+    for button in buttons:
+        check(re.fullmatch(r"[A-Za-z]+( [A-Za-z]+)*|[0-9]", button.name) is not None,
+              f"{page}: key named '{button.name}' ({button.description})")
+
+tabs = find_all(app, lambda n: n.getRoleName() == "page tab")
+check(len(tabs) == 4 and all(t.name.strip() for t in tabs), f"tabs named {[t.name for t in tabs]}")
+keys("F4")
+pump_until(lambda: False, 0.3)
+lists = find_all(app, lambda n: n.getRoleName() == "combo box")
+check(len(lists) == 1 and lists[0].name.startswith("Display Precision"),
+      f"precision list named {[n.name for n in lists]}")
+
+sys.exit(1 if failures else 0)
