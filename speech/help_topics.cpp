@@ -31,6 +31,10 @@ HelpTopic Overview() {
                 "shared as a tool, in the hope that it serves you as well as it has served us.",
                 "Every key works with the mouse and with the keyboard, and with Read Out Loud "
                 "switched on the calculator names each key and reads every result aloud.",
+                "Tab and Shift+Tab move among the keys, the keypad and the pages, Space presses the "
+                "key in focus, and Ctrl+Tab turns the page. While a screen reader is running it "
+                "announces the display, so Read Out Loud leaves the results to it and only names "
+                "the keys.",
                 "Questions and suggestions are welcome. Please send them to the contact below.",
                 Lines({"The Numora developers", "numora@example.org", "Telephone: 555-0100",
                        "Mobile: 555-0199"}),

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Keyboard keys reach the face through the keyboard table, whatever has the focus.
+#include <QComboBox>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
+
+#include <algorithm>
 
 #include "face_fixture.h"
 #include "shell/keyboard_translation.h"
@@ -27,13 +31,48 @@ class KeyboardTest : public QObject {
 
     FaceFixture face_;
 
+    // Keys go where the keyboard sends them: to the focused control.
+    QWidget* Focused() {
+        QWidget* focus = face_.Window().focusWidget();
+        return focus != nullptr ? focus : &face_.Window();
+    }
     void Press(const QList<Stroke>& strokes) {
         for (const Stroke& s : strokes) {
             if (s.text.isNull())
-                QTest::keyClick(&face_.Window(), s.key, s.modifiers);
+                QTest::keyClick(Focused(), s.key, s.modifiers);
             else
-                QTest::sendKeyEvent(QTest::Click, &face_.Window(), s.key, s.text, s.modifiers);
+                QTest::sendKeyEvent(QTest::Click, Focused(), s.key, s.text, s.modifiers);
         }
+    }
+    // The controls of the face Tab reaches, from the display round to it again.
+    QList<QWidget*> TabCycle(Qt::Key key) {
+        QWidget* display = face_.Find<QWidget>("Frame1");
+        display->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> cycle;
+        for (int step = 0; step < 200; ++step) {
+            QTest::keyClick(Focused(), key);
+            if (Focused() == display) break;
+            cycle.append(Focused());
+        }
+        return cycle;
+    }
+    // Puts the focus on a control the way the keyboard does, the page it is on shown first.
+    void FocusOn(const QString& target) {
+        auto* tabs = face_.Find<QTabWidget>("SelectTab");
+        tabs->setCurrentIndex(target.endsWith("Button") ? 3 : 0);
+        QWidget* control = target == "tab bar" ? tabs->tabBar() : target == "display" ? face_.Find<QWidget>("Frame1")
+                                                                                      : face_.Find<QWidget>(target);
+        QVERIFY2(control != nullptr, qPrintable(target));
+        control->setFocus(Qt::TabFocusReason);
+        QCOMPARE(Focused(), control);
+    }
+    // Runs `steps` in the next modal window, keyed into its focused control.
+    void KeyModal(QList<Stroke> strokes, QString* title) {
+        HandleNextModal([strokes, title](QWidget* modal) {
+            *title = modal->windowTitle();
+            for (const Stroke& s : strokes)
+                QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, s.key, s.modifiers);
+        });
     }
 
 private slots:
@@ -123,46 +162,57 @@ private slots:
         QCOMPARE(face_.Display().trimmed(), display);
     }
 
+    // Every row holds whichever control has the focus: a key, a tab, the mode page, or none.
     void keysAct_data() {
+        QTest::addColumn<QString>("focus");
         QTest::addColumn<QList<Stroke>>("strokes");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("exponent");
+        for (const char* focus : {"display", "key_7", "key_Sin", "tab bar", "DegButton", "StdButton"})
+            AddKeysActRows(focus);
+    }
+    void AddKeysActRows(const QString& focus) {
+        const auto newRow = [&focus](const char* name) -> QTestData& {
+            return QTest::addRow("%s, focus on %s", name, qPrintable(focus)) << focus;
+        };
         const Stroke enter{Qt::Key_Return};
-        QTest::newRow("Shift+8 multiplies")
+        newRow("Shift+8 multiplies")
             << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::ShiftModifier}, {Qt::Key_7}, enter} << "42." << "";
-        QTest::newRow("pad * multiplies")
+        newRow("pad * multiplies")
             << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::KeypadModifier}, {Qt::Key_7}, enter} << "42." << "";
-        QTest::newRow("Shift+6 is EXP")
+        newRow("Shift+6 is EXP")
             << QList<Stroke>{{Qt::Key_2}, {Qt::Key_AsciiCircum, Qt::ShiftModifier}, {Qt::Key_3}} << "2." << "03";
-        QTest::newRow("Ctrl+Shift+6 enters 6")
+        newRow("Ctrl+Shift+6 enters 6")
             << QList<Stroke>{{Qt::Key_AsciiCircum, Qt::ShiftModifier | Qt::ControlModifier}} << "6." << "";
-        QTest::newRow("Shift+3 enters 3")
+        newRow("Shift+3 enters 3")
             << QList<Stroke>{{Qt::Key_NumberSign, Qt::ShiftModifier}} << "3." << "";
-        QTest::newRow("Shift+1 does nothing")
+        newRow("Shift+1 does nothing")
             << QList<Stroke>{{Qt::Key_5}, {Qt::Key_Exclam, Qt::ShiftModifier}} << "5." << "";
-        QTest::newRow("Enter is =")
+        newRow("Enter is =")
             << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier}, {Qt::Key_3}, enter} << "5." << "";
-        QTest::newRow("= without Shift is =")
+        newRow("= without Shift is =")
             << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Minus}, {Qt::Key_3}, {Qt::Key_Equal}} << "-1." << "";
-        QTest::newRow("Up is x^y")
+        newRow("Up is x^y")
             << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Up}, {Qt::Key_1, Qt::KeypadModifier}, {Qt::Key_0}, enter}
             << "1024." << "";
-        QTest::newRow("Delete is AC")
+        newRow("Delete is AC")
             << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier}, {Qt::Key_3}, {Qt::Key_Delete}, {Qt::Key_4}, enter}
             << "4." << "";
-        QTest::newRow("Escape is C")
+        newRow("Escape is C")
             << QList<Stroke>{{Qt::Key_9}, {Qt::Key_Slash}, {Qt::Key_7}, {Qt::Key_Escape}, {Qt::Key_3}, enter} << "3." << "";
-        QTest::newRow("Backspace erases")
+        newRow("Backspace erases")
             << QList<Stroke>{{Qt::Key_1}, {Qt::Key_2}, {Qt::Key_Backspace}} << "1." << "";
-        QTest::newRow("point keys")
+        newRow("point keys")
             << QList<Stroke>{{Qt::Key_1}, {Qt::Key_Period}, {Qt::Key_5}, {Qt::Key_Comma, Qt::KeypadModifier}} << "1.5" << "";
-        QTest::newRow("F9 is PI") << QList<Stroke>{{Qt::Key_F9}} << "3.14159265358979" << "";
-        QTest::newRow("F8 is EXP") << QList<Stroke>{{Qt::Key_4}, {Qt::Key_F8}, {Qt::Key_2}} << "4." << "02";
-        QTest::newRow("Space clicks no button")
-            << QList<Stroke>{{Qt::Key_7}, {Qt::Key_Space}} << "7." << "";
+        newRow("F9 is PI") << QList<Stroke>{{Qt::Key_F9}} << "3.14159265358979" << "";
+        newRow("F8 is EXP") << QList<Stroke>{{Qt::Key_4}, {Qt::Key_F8}, {Qt::Key_2}} << "4." << "02";
+        if (focus == "display")
+            newRow("Space clicks no button") << QList<Stroke>{{Qt::Key_7}, {Qt::Key_Space}} << "7." << "";
     }
     void keysAct() {
+        QFETCH(QString, focus);
         QFETCH(QList<Stroke>, strokes);
+        FocusOn(focus);
         QFETCH(QString, display);
         QFETCH(QString, exponent);
         Press(strokes);
@@ -176,6 +226,102 @@ private slots:
             QTest::keyClick(&face_.Window(), Qt::Key(Qt::Key_F1 + page));
             QCOMPARE(tabs->currentIndex(), page);
         }
+    }
+
+    // Tab visits each shown control once: the page's, then the keypad's keys, then the tabs;
+    // Shift+Tab the same way back.
+    void tabOrder_data() {
+        QTest::addColumn<int>("page");
+        for (int page = 0; page < 4; ++page) QTest::addRow("page %d", page) << page;
+    }
+    void tabOrder() {
+        QFETCH(int, page);
+        auto* tabs = face_.Find<QTabWidget>("SelectTab");
+        tabs->setCurrentIndex(page);
+        QWidget* keypad = face_.Find<QWidget>("KeypadPanel");
+        const QList<QWidget*> cycle = TabCycle(Qt::Key_Tab);
+        QList<QWidget*> expected;
+        for (QWidget* panel : {tabs->widget(page), keypad})
+            for (QWidget* control : panel->findChildren<QWidget*>())
+                if (control->isEnabled() && (qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control)))
+                    expected.append(control);
+        expected.append(tabs->tabBar());
+        QCOMPARE(cycle.size(), expected.size());
+        for (QWidget* control : expected) QCOMPARE(cycle.count(control), 1);
+        const auto keypadKey = std::find_if(cycle.begin(), cycle.end(), [&](QWidget* w) { return w->parent() == keypad; });
+        QVERIFY(std::all_of(cycle.begin(), keypadKey, [&](QWidget* w) { return tabs->widget(page)->isAncestorOf(w); }));
+        QVERIFY(std::all_of(keypadKey, cycle.end() - 1, [&](QWidget* w) { return w->parent() == keypad; }));
+        QList<QWidget*> back = TabCycle(Qt::Key_Backtab);
+        std::reverse(back.begin(), back.end());
+        QCOMPARE(back, cycle);
+    }
+
+    // Space presses the focused key or option; the focus stays on it.
+    void spacePressesFocused_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("keypad key") << "key_7" << "DisplayBox" << "7.";
+        QTest::newRow("page key") << "key_Cos" << "DisplayBox" << "1.";
+        QTest::newRow("mode option") << "RadButton" << "Mode_Indicator" << "RADIAN";
+    }
+    void spacePressesFocused() {
+        QFETCH(QString, control);
+        QFETCH(QString, label);
+        QFETCH(QString, shown);
+        face_.Click("key_AC");
+        FocusOn(control);
+        QTest::keyClick(Focused(), Qt::Key_Space);
+        QCOMPARE(face_.Label(qPrintable(label)).trimmed(), shown);
+        QCOMPARE(Focused()->objectName(), control);
+        face_.Find<QTabWidget>("SelectTab")->setCurrentIndex(3);
+        QTest::mouseClick(face_.Find<QRadioButton>("DegButton"), Qt::LeftButton);
+    }
+
+    void ctrlTabSwitchesPages() {
+        auto* tabs = face_.Find<QTabWidget>("SelectTab");
+        FocusOn("key_5");
+        QTest::keyClick(Focused(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QTest::keyClick(Focused(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(Focused(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tabs->currentIndex(), 3);
+    }
+
+    // 12 into register 1, recalled, added as data with 6, their mean: no mouse, the register
+    // window included.
+    void keyboardOnlyCalculation() {
+        const auto pressKey = [this](const QString& name) {
+            QWidget* display = face_.Find<QWidget>("Frame1");
+            display->setFocus(Qt::TabFocusReason);
+            for (int step = 0; step < 100 && Focused()->objectName() != name; ++step)
+                QTest::keyClick(Focused(), Qt::Key_Tab);
+            QCOMPARE(Focused()->objectName(), name);
+            QTest::keyClick(Focused(), Qt::Key_Space);
+        };
+        QString title;
+        Press({{Qt::Key_Delete}, {Qt::Key_1}, {Qt::Key_2}, {Qt::Key_F1}});
+        KeyModal({{Qt::Key_Down}, {Qt::Key_Return}}, &title);
+        pressKey("key_Kin");
+        QVERIFY(!title.isEmpty());
+        Press({{Qt::Key_Delete}});
+        title.clear();
+        KeyModal({{Qt::Key_Down}, {Qt::Key_Return}}, &title);
+        pressKey("key_Kout");
+        QVERIFY(!title.isEmpty());
+        QCOMPARE(face_.Display().trimmed(), QString("12."));
+        Press({{Qt::Key_F3}});
+        pressKey("key_Data");
+        Press({{Qt::Key_6}});
+        pressKey("key_Data");
+        pressKey("key_Ave");
+        QCOMPARE(face_.Display().trimmed(), QString("9."));
+        title.clear();
+        KeyModal({{Qt::Key_Escape}}, &title);
+        pressKey("key_Del");
+        QCOMPARE(title, QString("Data"));
+        pressKey("key_Dtn");
+        QCOMPARE(face_.Display().trimmed(), QString("2."));
     }
 
     // A key pressed while a mode option was last clicked still goes to the table.

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "core/calculator.h"
+#include "core/key_table.h"
+#include "speech/key_names.h"
 #include "support/key_driver.h"
 
 namespace {
@@ -95,6 +97,60 @@ TEST(KeySpeech, ReadOutOffKeepsEveryKeySilent) {
     StartCalculator(calc);
     PressKeys(calc, "1 plus 2 equal 5 divide 0 equal AC PM");
     EXPECT_TRUE(voice.spoken.empty());
+}
+
+// A listening screen reader announces the display itself: the voice keeps the key words only.
+TEST(KeySpeech, ScreenReaderTakesTheResult) {
+    struct Listening final : ScreenReaderWatch {
+        bool Active() const override { return true; }
+    } screenReader;
+    RecordingSpeech voice;
+    Platform platform{&voice};
+    platform.screenReader = &screenReader;
+    Calculator calc{platform};
+    StartCalculator(calc);
+    calc.ReadOutLoudOn = true;
+    PressKeys(calc, "1 plus 2 equal");
+    EXPECT_EQ(voice.spoken, (std::vector<std::string>{"1", "+", "2"}));
+}
+
+// What a screen reader reads for the display.
+class ShownReadingTest : public testing::TestWithParam<ReadingCase> {};
+
+TEST_P(ShownReadingTest, ReadsTheDisplay) {
+    DisplayPanel panel;
+    panel.DisplayBox = GetParam().displayBox;
+    panel.ExpoBox = GetParam().expoBox;
+    EXPECT_EQ(ShownReading(panel), GetParam().reading);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Readings, ShownReadingTest,
+    testing::Values(
+        ReadingCase{"Whole", "5.", "", "5"},
+        ReadingCase{"FixedDigitsKept", " 0.50", "", "0.50"},
+        ReadingCase{"Negative", "-42.", "", "negative 42"},
+        ReadingCase{"NegativeExponent", "2.5", "-05", "2.5 times 10 to the power negative 5"},
+        ReadingCase{"PositiveExponent", "1.5", "12", "1.5 times 10 to the power 12"},
+        ReadingCase{"ErrorWithoutAsterisks", "*Divide by Zero*", "", "Divide by Zero"},
+        ReadingCase{"ClockTime", "12:30:05", "", "12:30:05"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Every face key has a spoken name, none of them a symbol.
+TEST(KeyNames, EveryKeyIsNamedInWords) {
+    for (const FaceKey& key : FaceKeys()) {
+        const std::string name = KeyName(key);
+        EXPECT_FALSE(name.empty()) << key.name;
+        EXPECT_EQ(name.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789 "), std::string::npos)
+            << key.name << ": " << name;
+    }
+}
+
+TEST(KeyNames, IndicatorsNameThePendingOperator) {
+    DisplayPanel panel;
+    panel.Mem_Indicator = "MEM";
+    panel.OperatorIndicator = "\u00F7";
+    EXPECT_EQ(IndicatorReading(panel), "MEM, DEGREE, NORM, pending divided by");
 }
 
 }  // namespace
