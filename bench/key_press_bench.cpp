@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/calculator.h"
-#include "core/dispatch.h"
-#include "core/key_table.h"
+#include "keys/dispatch.h"
+#include "keys/key_table.h"
 
 namespace {
 

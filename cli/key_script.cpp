@@ -5,7 +5,7 @@
 #include <charconv>
 #include <string_view>
 
-#include "core/key_table.h"
+#include "keys/key_table.h"
 
 namespace {
 

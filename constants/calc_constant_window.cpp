@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "memory/report_list_widget.h"
-#include "shell/face_fonts.h"
-#include "shell/twips.h"
+#include "widgets/report_list_widget.h"
+#include "widgets/face_fonts.h"
+#include "widgets/twips.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "core/platform.h"
 #include "core/value_cell.h"
 #include "display/display_panel.h"
-#include "memory/register_bank.h"
-#include "stats/data_set.h"
+#include "core/register_bank.h"
+#include "core/data_set.h"
 
 // The whole working state of the calculator under its documented names. The procedures of each
 // subsystem are free functions that take the Calculator and change its state directly; a test

@@ -11,7 +11,7 @@
 #include "core/calculator.h"
 #include "display/display_routines.h"
 #include "display/number_text.h"
-#include "speech/key_words.h"
+#include "core/key_words.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "stats/data_set.h"
+#include "core/data_set.h"
 
-#include "stats/statistics.h"
+#include "display/number_text.h"
 
 DataSetCell DataSetCell::EmptyText() {
     DataSetCell cell;
@@ -30,9 +30,9 @@ const DataSetCell::Sums& DataSetCell::Summed() const {
 
 // The two folds step in the same order and with the same rounding as over the whole set.
 void DataSetCell::Sums::Add(double value) {
-    const double shown = ShownValue(value);
+    const double shown = AtShownDigits(value);
     sum += shown;
-    sumOfSquares += ShownValue(shown * shown);
+    sumOfSquares += AtShownDigits(shown * shown);
     ++count;
     if (count == 1) shift = shown;
     const long double shifted = static_cast<long double>(shown) - shift;

@@ -2,7 +2,7 @@
 #include "core/error_state.h"
 
 #include "core/calculator.h"
-#include "speech/key_words.h"
+#include "core/key_words.h"
 
 void FailWith(Calculator& calc, const char* reason) {
     calc.KeyToken = "Error";

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "speech/key_words.h"
+#include "core/key_words.h"
 
 #include "core/calculator.h"
 #include "display/number_text.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "memory/register_bank.h"
+#include "core/register_bank.h"
 
 #include "display/number_text.h"
 

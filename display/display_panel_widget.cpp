@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "shell/face_fonts.h"
-#include "shell/twips.h"
+#include "widgets/face_fonts.h"
+#include "widgets/twips.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "memory/ansi_text.h"
+#include "files/ansi_text.h"
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "memory/bounded_read.h"
+#include "files/bounded_read.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "memory/file_fault.h"
+#include "files/file_fault.h"
 
 #include "core/platform.h"
 #include "display/number_text.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "memory/safe_save.h"
+#include "files/safe_save.h"
 
 #include <cerrno>
 #include <cstring>

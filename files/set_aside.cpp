@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "memory/set_aside.h"
+#include "files/set_aside.h"
 
 #include <cerrno>
 #include <cstdio>

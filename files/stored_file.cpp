@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "memory/stored_file.h"
+#include "files/stored_file.h"
 
 #include <algorithm>
 
-#include "memory/safe_save.h"
-#include "memory/set_aside.h"
+#include "files/safe_save.h"
+#include "files/set_aside.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "memory/bounded_read.h"
-#include "memory/file_fault.h"
+#include "files/bounded_read.h"
+#include "files/file_fault.h"
 
 class MessageService;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/dispatch.h"
+#include "keys/dispatch.h"
 
 #include <array>
 #include <string>
@@ -9,14 +9,14 @@
 #include "core/clipboard_clock.h"
 #include "core/error_state.h"
 #include "core/evaluator.h"
-#include "core/key_table.h"
+#include "keys/key_table.h"
 #include "core/number_entry.h"
 #include "display/display_routines.h"
 #include "display/number_text.h"
 #include "functions/angle_units.h"
 #include "functions/function_keys.h"
 #include "memory/memory_keys.h"
-#include "speech/key_words.h"
+#include "core/key_words.h"
 #include "stats/stat_keys.h"
 
 namespace {

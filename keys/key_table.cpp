@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/key_table.h"
+#include "keys/key_table.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "display/mode_controls.h"
+#include "keys/mode_controls.h"
 
 #include <algorithm>
 

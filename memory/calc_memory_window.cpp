@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "memory/report_list_widget.h"
-#include "shell/face_fonts.h"
-#include "shell/twips.h"
+#include "widgets/report_list_widget.h"
+#include "widgets/face_fonts.h"
+#include "widgets/twips.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "display/number_text.h"
-#include "memory/ansi_text.h"
-#include "memory/little_endian.h"
+#include "files/ansi_text.h"
+#include "files/little_endian.h"
 
 namespace {
 

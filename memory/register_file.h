@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
-#include "memory/file_fault.h"
-#include "memory/register_bank.h"
-#include "memory/stored_file.h"
+#include "files/file_fault.h"
+#include "core/register_bank.h"
+#include "files/stored_file.h"
 
 class MessageService;
 

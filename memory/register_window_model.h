@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "memory/register_bank.h"
+#include "core/register_bank.h"
 
 struct Calculator;
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "memory/settings_store.h"
+#include "core/settings_store.h"
 
 // The per-user settings store as INI files under the user's configuration folder
 // ($XDG_CONFIG_HOME, else ~/.config), sections as INI groups. The title's values are in

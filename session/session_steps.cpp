@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "memory/session_steps.h"
+#include "session/session_steps.h"
 
 #include <exception>
 
 #include "core/calculator.h"
-#include "core/dispatch.h"
-#include "display/mode_controls.h"
-#include "memory/session_stores.h"
+#include "keys/dispatch.h"
+#include "keys/mode_controls.h"
+#include "session/session_stores.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "memory/session_stores.h"
+#include "session/session_stores.h"
 
 #include <exception>
 
@@ -7,7 +7,7 @@
 #include "display/number_text.h"
 #include "memory/memory_keys.h"
 #include "memory/register_file.h"
-#include "memory/settings_store.h"
+#include "core/settings_store.h"
 #include "stats/data_file.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "memory/stored_file.h"
+#include "files/stored_file.h"
 
 struct Calculator;
 class SettingsStore;

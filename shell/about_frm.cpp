@@ -9,9 +9,9 @@
 #include <QUrl>
 
 #include "display/number_text.h"
-#include "shell/face_fonts.h"
+#include "widgets/face_fonts.h"
 #include "shell/numora_pictures.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 namespace {
 

@@ -15,17 +15,17 @@
 #include <QTime>
 
 #include "core/clipboard_clock.h"
-#include "core/dispatch.h"
-#include "core/key_table.h"
-#include "core/keyboard_map.h"
+#include "keys/dispatch.h"
+#include "keys/key_table.h"
+#include "keys/keyboard_map.h"
 #include "display/display_panel_widget.h"
-#include "memory/session_stores.h"
+#include "session/session_stores.h"
 #include "shell/face_focus.h"
-#include "shell/face_fonts.h"
+#include "widgets/face_fonts.h"
 #include "shell/keyboard_translation.h"
 #include "shell/qt_pickers.h"
 #include "shell/topmost.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     setObjectName("CalcMainFrm");

@@ -4,7 +4,7 @@
 #include <QAccessibleWidget>
 
 #include "display/display_panel_widget.h"
-#include "speech/key_names.h"
+#include "keys/key_names.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "core/dispatch.h"
-#include "core/key_table.h"
-#include "shell/twips.h"
-#include "speech/key_names.h"
+#include "keys/dispatch.h"
+#include "keys/key_names.h"
+#include "keys/key_table.h"
+#include "widgets/twips.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QTabWidget>
 
 #include "core/clipboard_clock.h"
-#include "core/dispatch.h"
-#include "display/mode_controls.h"
+#include "keys/dispatch.h"
+#include "keys/mode_controls.h"
 #include "shell/about_frm.h"
 #include "shell/preferences.h"
 #include "speech/help_window.h"

@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "display/mode_controls.h"
-#include "shell/twips.h"
+#include "keys/mode_controls.h"
+#include "widgets/twips.h"
 
 namespace {
 

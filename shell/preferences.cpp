@@ -2,7 +2,7 @@
 #include "shell/preferences.h"
 
 #include "display/number_text.h"
-#include "memory/settings_store.h"
+#include "core/settings_store.h"
 #include "shell/shell_setup.h"
 
 bool ReadPreference(SettingsStore& store, const char* key) {

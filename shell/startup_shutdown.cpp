@@ -5,8 +5,8 @@
 #include <QComboBox>
 
 #include "display/number_text.h"
-#include "memory/session_steps.h"
-#include "memory/session_stores.h"
+#include "session/session_steps.h"
+#include "session/session_stores.h"
 #include "shell/preferences.h"
 #include "shell/topmost.h"
 #include "shell/voice.h"

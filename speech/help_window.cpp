@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "shell/face_fonts.h"
-#include "shell/twips.h"
+#include "widgets/face_fonts.h"
+#include "widgets/twips.h"
 #include "speech/espeak_voice.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "memory/report_list_widget.h"
-#include "shell/face_fonts.h"
-#include "shell/twips.h"
+#include "widgets/report_list_widget.h"
+#include "widgets/face_fonts.h"
+#include "widgets/twips.h"
 
 namespace {
 

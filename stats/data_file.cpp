@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "display/number_text.h"
-#include "memory/little_endian.h"
+#include "files/little_endian.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "stats/data_set.h"
+#include "core/data_set.h"
 
 struct Calculator;
 

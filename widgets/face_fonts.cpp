@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "shell/face_fonts.h"
+#include "widgets/face_fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

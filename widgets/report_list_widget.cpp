@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "memory/report_list_widget.h"
+#include "widgets/report_list_widget.h"
 
 #include <QHeaderView>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
 
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 QPushButton* CreateDialogButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);

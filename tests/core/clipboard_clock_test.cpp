@@ -6,7 +6,7 @@
 #include <clocale>
 
 #include "core/calculator.h"
-#include "core/dispatch.h"
+#include "keys/dispatch.h"
 
 namespace {
 

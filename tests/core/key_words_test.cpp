@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "speech/key_words.h"
+#include "core/key_words.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/calculator.h"
-#include "core/key_table.h"
-#include "speech/key_names.h"
+#include "keys/key_table.h"
+#include "keys/key_names.h"
 #include "support/key_driver.h"
 
 namespace {

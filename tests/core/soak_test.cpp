@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/calculator.h"
-#include "core/dispatch.h"
-#include "core/key_table.h"
-#include "display/mode_controls.h"
+#include "keys/dispatch.h"
+#include "keys/key_table.h"
+#include "keys/mode_controls.h"
 #include "support/key_driver.h"
 
 namespace {

@@ -27,7 +27,7 @@
 
 #include "memory/recording_messages.h"
 #include "memory/register_file.h"
-#include "memory/stored_file.h"
+#include "files/stored_file.h"
 #include "stats/data_file.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "constants/calc_constant_window.h"
 #include "face_fixture.h"
 #include "modal_watch.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "face_fixture.h"
 #include "modal_watch.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 #include "stats/calc_data_window.h"
 
 namespace {

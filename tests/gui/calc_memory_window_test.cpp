@@ -12,7 +12,7 @@
 #include "face_fixture.h"
 #include "memory/calc_memory_window.h"
 #include "modal_watch.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "core/key_table.h"
+#include "keys/key_table.h"
 #include "face_fixture.h"
-#include "shell/twips.h"
+#include "widgets/twips.h"
 
 class FaceLayoutTest : public QObject {
     Q_OBJECT

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include "face_fixture.h"
-#include "memory/session_stores.h"
+#include "session/session_stores.h"
 #include "persist/qt_settings_store.h"
 
 class SettingsRestartTest : public QObject {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/keyboard_map.h"
+#include "keys/keyboard_map.h"
 
 #include <gtest/gtest.h>
 

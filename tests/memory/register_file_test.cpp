@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "memory/ansi_text.h"
+#include "files/ansi_text.h"
 #include "memory/recording_messages.h"
 #include "memory/register_file.h"
 

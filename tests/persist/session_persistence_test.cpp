@@ -12,8 +12,8 @@
 
 #include "core/calculator.h"
 #include "memory/register_file.h"
-#include "memory/session_steps.h"
-#include "memory/session_stores.h"
+#include "session/session_steps.h"
+#include "session/session_stores.h"
 #include "persist/program_folder.h"
 #include "persist/qt_settings_store.h"
 #include "stats/data_file.h"

@@ -3,9 +3,9 @@
 
 #include <stdexcept>
 
-#include "core/dispatch.h"
-#include "core/key_table.h"
-#include "display/mode_controls.h"
+#include "keys/dispatch.h"
+#include "keys/key_table.h"
+#include "keys/mode_controls.h"
 #include "display/number_text.h"
 
 void StartCalculator(Calculator& calc) {

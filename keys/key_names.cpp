@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "speech/key_names.h"
+#include "keys/key_names.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
 
-#include "core/key_table.h"
+#include "keys/key_table.h"
 #include "display/number_text.h"
 
 namespace {
