@@ -3,7 +3,7 @@
 
 #include "core/calculator.h"
 #include "functions/fraction_text.h"
-#include "functions/key_case.h"
+#include "support/key_case.h"
 #include "support/key_driver.h"
 
 namespace {

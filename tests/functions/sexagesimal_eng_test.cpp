@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "functions/key_case.h"
+#include "support/key_case.h"
 #include "support/key_driver.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "core/calculator.h"
 #include "display/number_text.h"
 #include "functions/angle_units.h"
-#include "functions/key_case.h"
+#include "support/key_case.h"
 #include "support/key_driver.h"
 
 namespace {
