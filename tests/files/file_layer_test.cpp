@@ -29,6 +29,7 @@
 #include "memory/register_file.h"
 #include "files/stored_file.h"
 #include "stats/data_file.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -284,17 +285,12 @@ int InChildProcess(bool unprivileged, const std::function<int()>& body) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-class FileLayerOnDisk : public ::testing::Test {
+class FileLayerOnDisk : public TempFolder {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("numora-disk-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        TempFolder::SetUp();
         path = folder / kRegisterFileName;
     }
-    void TearDown() override { fs::remove_all(folder); }
-    fs::path folder;
     fs::path path;
 };
 

@@ -12,6 +12,7 @@
 #include "files/ansi_text.h"
 #include "memory/recording_messages.h"
 #include "memory/register_file.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -36,21 +37,6 @@ void WriteBytes(const fs::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
-
-class TempFolder : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("numora-reg-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(folder);
-    }
-    fs::path folder;
-};
 
 TEST(RegisterFile, ClearedBankIsAThousandZeroBytes) {
     EXPECT_EQ(EncodeRegisterFile(RegisterBank{}), Bytes(1000, 0));

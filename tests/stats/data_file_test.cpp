@@ -13,6 +13,7 @@
 #include "memory/recording_messages.h"
 #include "stats/data_file.h"
 #include "support/key_driver.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -104,16 +105,12 @@ TEST_P(DataFileDecode, ReadsWhatIsThereAndNamesTheDamage) {
     EXPECT_EQ(read.fault ? read.fault->Number : 0, c.fault);
 }
 
-class DataFileOnDisk : public ::testing::Test {
+class DataFileOnDisk : public TempFolder {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("numora-sdf-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        TempFolder::SetUp();
         path = folder / kDataFileName;
     }
-    void TearDown() override { fs::remove_all(folder); }
     void Write(const Bytes& bytes) {
         std::ofstream out(path, std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -122,7 +119,6 @@ protected:
         std::ifstream in(p, std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    fs::path folder;
     fs::path path;
 };
 
