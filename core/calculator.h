@@ -11,9 +11,9 @@
 #include "core/register_bank.h"
 #include "core/data_set.h"
 
-// The whole working state of the calculator under its documented names. The procedures of each
-// subsystem are free functions that take the Calculator and change its state directly; a test
-// makes a fresh Calculator and drives it through DispatchKey / ClickKey.
+// The whole working state of the calculator, one field per thing it remembers. The procedures
+// of each subsystem are free functions that take the Calculator and change its state directly;
+// a test makes a fresh Calculator and drives it through DispatchKey / ClickKey.
 struct Calculator {
     explicit Calculator(Platform services = {});
 

@@ -39,7 +39,7 @@ std::string ResultReading(const std::string& displayBox, const std::string& expo
     const double exponent = ReadNumber(expoBox);
     std::string text = PlainText(ReadNumber(displayBox));
     if (exponent != 0) {
-        // The words are glued to the numbers as the reading has always been: "1.5times 10 to
+        // The reading keeps no blank between a number and the words around it: "1.5times 10 to
         // the power negative5".
         text += "E" + PlainText(exponent);
         ReplaceAll(text, "E-", "times 10 to the power negative");
