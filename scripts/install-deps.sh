@@ -11,7 +11,7 @@ run_packages=(
   librsvg2-bin fonts-liberation fonts-dejavu-core
 )
 test_packages=(
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   x11-xkb-utils xkb-data xclip openbox x11-utils
