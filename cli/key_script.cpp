@@ -28,16 +28,14 @@ std::optional<std::vector<int>> ParseList(std::string_view s, int lo, int hi) {
     }
 }
 
-constexpr std::array<std::string_view, 4> kAngleAndNormalButtons{"DegButton", "RadButton",
-                                                                 "GradButton", "StdButton"};
+constexpr std::array<std::string_view, 4> kAngleAndNormalButtons{"DegButton", "RadButton", "GradButton", "StdButton"};
 constexpr std::array<std::string_view, 5> kRegisterKeys{"Kin", "Kout", "XtoK", "Mplus", "Mminus"};
 
 std::optional<ScriptStep> ParseStep(const std::string& arg) {
     const auto colon = arg.find(':');
     const std::string name = arg.substr(0, colon);
     const bool hasChoice = colon != std::string::npos;
-    const std::string_view choice =
-        hasChoice ? std::string_view(arg).substr(colon + 1) : std::string_view();
+    const std::string_view choice = hasChoice ? std::string_view(arg).substr(colon + 1) : std::string_view();
     ScriptStep step;
 
     for (auto b : kAngleAndNormalButtons)

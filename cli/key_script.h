@@ -9,12 +9,12 @@
 struct ScriptStep {
     enum class Kind { FaceKey, ModeButton, Copy, Paste };
     Kind kind = Kind::FaceKey;
-    std::string control;            // "key_Sin", "com_Random", "FxnButton", ...
-    std::optional<int> precision;   // FxnButton:P, ScnButton:P
-    std::optional<int> number;      // Kin:N, Kout:N, XtoK:N, Mplus:N, Mminus:N, Cnst:N
-    std::string description;        // Kin:N:DESCRIPTION
-    std::vector<int> items;         // KAC:N,N,...  Del:N,N,...
-    std::string text;               // Paste:TEXT
+    std::string control;  // "key_Sin", "com_Random", "FxnButton", ...
+    std::optional<int> precision;  // FxnButton:P, ScnButton:P
+    std::optional<int> number;  // Kin:N, Kout:N, XtoK:N, Mplus:N, Mminus:N, Cnst:N
+    std::string description;  // Kin:N:DESCRIPTION
+    std::vector<int> items;  // KAC:N,N,...  Del:N,N,...
+    std::string text;  // Paste:TEXT
 };
 
 struct ScriptOptions {

@@ -8,17 +8,17 @@
 
 #include "cli/key_script.h"
 #include "cli/scripted_platform.h"
+#include "constants/scripted_constant_picker.h"
 #include "core/calculator.h"
 #include "core/clipboard_clock.h"
 #include "keys/dispatch.h"
 #include "keys/key_table.h"
-#include "constants/scripted_constant_picker.h"
 #include "keys/mode_controls.h"
 #include "memory/scripted_register_chooser.h"
-#include "session/session_steps.h"
-#include "session/session_stores.h"
 #include "persist/program_folder.h"
 #include "persist/qt_settings_store.h"
+#include "session/session_steps.h"
+#include "session/session_stores.h"
 #include "stats/scripted_data_picker.h"
 
 namespace {
@@ -65,16 +65,13 @@ struct ScriptedPickers {
     }
 };
 
-void Press(Calculator& calc, MemoryClipboard& clipboard, ScriptedPickers& pickers,
-           const ScriptStep& step) {
+void Press(Calculator& calc, MemoryClipboard& clipboard, ScriptedPickers& pickers, const ScriptStep& step) {
     switch (step.kind) {
     case ScriptStep::Kind::FaceKey:
         pickers.Arm(step);
         ClickKey(calc, *FindFaceKey(step.control));
         break;
-    case ScriptStep::Kind::ModeButton:
-        ClickModeControl(calc, step.control, step.precision);
-        break;
+    case ScriptStep::Kind::ModeButton: ClickModeControl(calc, step.control, step.precision); break;
     case ScriptStep::Kind::Copy:
         CopyResult(calc);
         std::printf("clipboard: %s\n", clipboard.Text().c_str());
@@ -109,8 +106,8 @@ int main(int argc, char** argv) {
     ConsoleMessages messages;
     SystemClock clock;
     ScriptedPickers pickers;
-    Calculator calc(Platform{options->speak ? &speech : nullptr, &clock, &clipboard, &messages,
-                             &pickers.registers, &pickers.data, &pickers.constants});
+    Calculator calc(Platform{options->speak ? &speech : nullptr, &clock, &clipboard, &messages, &pickers.registers,
+                             &pickers.data, &pickers.constants});
     calc.ReadOutLoudOn = options->speak;
 
     // A run starts and ends as numora does, over the same files and saved memory.

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "widgets/report_list_widget.h"
 #include "widgets/face_fonts.h"
+#include "widgets/report_list_widget.h"
 #include "widgets/twips.h"
 
 namespace {

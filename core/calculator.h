@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "core/data_set.h"
 #include "core/formula.h"
 #include "core/platform.h"
+#include "core/register_bank.h"
 #include "core/value_cell.h"
 #include "display/display_panel.h"
-#include "core/register_bank.h"
-#include "core/data_set.h"
 
 // The whole working state of the calculator, one field per thing it remembers. The procedures
 // of each subsystem are free functions that take the Calculator and change its state directly;
@@ -71,7 +71,7 @@ struct Calculator {
 
     // Scientific functions: the running sexagesimal value and the fraction converter's views.
     double SexagesimalAccumulator = 0.0;
-    int FractionViewToggle = 0;       // 1 = reduced view shown last, 2 = improper view
+    int FractionViewToggle = 0;  // 1 = reduced view shown last, 2 = improper view
     ValueCell ImproperFractionText;
 
     // Angle and display modes

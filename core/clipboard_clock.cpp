@@ -9,9 +9,9 @@
 #include <cwctype>
 
 #include "core/calculator.h"
+#include "core/key_words.h"
 #include "display/display_routines.h"
 #include "display/number_text.h"
-#include "core/key_words.h"
 
 namespace {
 
@@ -86,8 +86,8 @@ void ShowClockNow(Calculator& calc) {
 }  // namespace
 
 std::string ClockDateLine(const LocalDateTime& when) {
-    return UpperCase(LocaleName(when, "%A") + " " + LocaleName(when, "%b") + " ") +
-           FormatPattern(when.day, "0") + ", " + FormatPattern(when.year, "0000");
+    return UpperCase(LocaleName(when, "%A") + " " + LocaleName(when, "%b") + " ") + FormatPattern(when.day, "0") +
+           ", " + FormatPattern(when.year, "0000");
 }
 
 std::string ClockTimeText(const LocalDateTime& when) {
@@ -98,8 +98,7 @@ std::string ClockTimeText(const LocalDateTime& when) {
 
 double ReadPastedNumber(std::string_view pasted, const NumberLocale& locale) {
     std::string text(pasted);
-    for (size_t at; (at = text.find(kUnicodeMinus)) != std::string::npos;)
-        text.replace(at, kUnicodeMinus.size(), "-");
+    for (size_t at; (at = text.find(kUnicodeMinus)) != std::string::npos;) text.replace(at, kUnicodeMinus.size(), "-");
     for (const NumberLocale& reading : {locale, NumberLocale{}}) {
         if (const std::optional<double> value = ReadLocaleNumber(text, reading.point, reading.group)) return *value;
     }

@@ -39,9 +39,7 @@ public:
     // The sum of the squared deviations of the shown values from their mean.
     long double SquaredDeviations() const { return Summed().squaredDeviations; }
 
-    bool operator==(const DataSetCell& other) const {
-        return kind == other.kind && values_ == other.values_;
-    }
+    bool operator==(const DataSetCell& other) const { return kind == other.kind && values_ == other.values_; }
 
 private:
     struct Sums {

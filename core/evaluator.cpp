@@ -92,8 +92,7 @@ void ApplyLastOperator(Calculator& calc, bool constantSwitchedOn) {
     }
     if (e < -99) calc.Accumulator = ValueCell(0.0);
     ExtendFormula(calc, newOperand, constantSwitchedOn);
-    if (calc.LastOperator == calc.KeyToken || calc.KeyToken == "=")
-        ShowResult(calc, calc.Accumulator.Number());
+    if (calc.LastOperator == calc.KeyToken || calc.KeyToken == "=") ShowResult(calc, calc.Accumulator.Number());
 }
 
 void PushOperator(Calculator& calc) {
@@ -102,8 +101,7 @@ void PushOperator(Calculator& calc) {
     if (newOperand) calc.OperatorRepeats.clear();
     if (calc.OperatorRepeats.empty() || newOperand || calc.LastOperator != calc.KeyToken)
         calc.OperatorRepeats = {calc.KeyToken};
-    else
-        calc.OperatorRepeats.push_back(calc.KeyToken);
+    else calc.OperatorRepeats.push_back(calc.KeyToken);
 
     const bool constantOn = calc.OperatorRepeats.size() % 2 == 0;
     if (constantOn) {
@@ -132,9 +130,7 @@ void FinishFormula(Calculator& calc) {
 
 }  // namespace
 
-void ShowResult(Calculator& calc, double value) {
-    DisplayValueOrText(calc, ValueCell(value), ValueCell());
-}
+void ShowResult(Calculator& calc, double value) { DisplayValueOrText(calc, ValueCell(value), ValueCell()); }
 
 void EvaluateOperator(Calculator& calc) {
     if (IsOperatorToken(calc.KeyToken)) {

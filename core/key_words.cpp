@@ -7,8 +7,7 @@
 namespace {
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view by) {
-    for (std::size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + by.size()))
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + by.size()))
         text.replace(at, from.size(), by);
 }
 

@@ -72,9 +72,9 @@ struct Platform {
     ClockSource* clock = nullptr;
     ClipboardAccess* clipboard = nullptr;
     MessageService* messages = nullptr;
-    RegisterChooser* registers = nullptr;    // memory/register_chooser.h
-    DataPicker* dataPicker = nullptr;        // stats/data_picker.h
-    ConstantPicker* constants = nullptr;     // constants/constant_picker.h
-    const NumberLocale* locale = nullptr;   // null: "." and ","
+    RegisterChooser* registers = nullptr;  // memory/register_chooser.h
+    DataPicker* dataPicker = nullptr;  // stats/data_picker.h
+    ConstantPicker* constants = nullptr;  // constants/constant_picker.h
+    const NumberLocale* locale = nullptr;  // null: "." and ","
     const ScreenReaderWatch* screenReader = nullptr;
 };

@@ -8,9 +8,9 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     // The stored text, or `fallback` when the value is absent or the store cannot be read.
-    virtual std::string Read(const std::string& application, const std::string& section,
-                             const std::string& key, const std::string& fallback) = 0;
+    virtual std::string Read(const std::string& application, const std::string& section, const std::string& key,
+                             const std::string& fallback) = 0;
     // False when the value could not be written.
-    virtual bool Write(const std::string& application, const std::string& section,
-                       const std::string& key, const std::string& value) = 0;
+    virtual bool Write(const std::string& application, const std::string& section, const std::string& key,
+                       const std::string& value) = 0;
 };

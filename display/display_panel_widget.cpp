@@ -39,9 +39,8 @@ DisplayPanelWidget::DisplayPanelWidget(QWidget* parent) : QWidget(parent) {
         SetText(*f, f->label->text().toStdString());
 }
 
-DisplayPanelWidget::Field DisplayPanelWidget::AddLabel(const char* name, QRect designRect,
-                                                      Qt::Alignment alignment,
-                                                      const QString& designText) {
+DisplayPanelWidget::Field DisplayPanelWidget::AddLabel(const char* name, QRect designRect, Qt::Alignment alignment,
+                                                       const QString& designText) {
     auto* label = new QLabel(designText, this);
     label->setObjectName(name);
     label->setAlignment(alignment);
@@ -61,10 +60,8 @@ void DisplayPanelWidget::SetText(const Field& field, const std::string& text) {
         rect.setWidth(needed);
         if (rect.right() >= width()) rect.moveRight(width() - 1);
     } else if (needed > rect.width()) {
-        if (field.alignment & Qt::AlignRight)
-            rect.setLeft(rect.right() + 1 - needed);
-        else
-            rect.setWidth(needed);
+        if (field.alignment & Qt::AlignRight) rect.setLeft(rect.right() + 1 - needed);
+        else rect.setWidth(needed);
     }
     if (field.label->geometry() != rect) field.label->setGeometry(rect);
 }

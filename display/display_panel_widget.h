@@ -27,8 +27,7 @@ private:
         Qt::Alignment alignment;
     };
 
-    Field AddLabel(const char* name, QRect designRect, Qt::Alignment alignment,
-                   const QString& designText);
+    Field AddLabel(const char* name, QRect designRect, Qt::Alignment alignment, const QString& designText);
     void SetText(const Field& field, const std::string& text);
 
     DisplayPanel shown_;

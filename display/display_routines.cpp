@@ -54,8 +54,8 @@ void DisplayValueOrText(Calculator& calc, const ValueCell& value, const ValueCel
     std::string t = !text.IsEmpty() ? text.AsText() : FormatByMode(calc, value.Number(), true);
     t = FitDisplayText(t);
     calc.panel.ExpoBox.clear();
-    calc.DisplayValue = !value.IsEmpty() ? ValueCell(ReadNumber(PlainText(value.Number())))
-                                         : ValueCell(ReadNumber(text.AsText()));
+    calc.DisplayValue =
+        !value.IsEmpty() ? ValueCell(ReadNumber(PlainText(value.Number()))) : ValueCell(ReadNumber(text.AsText()));
     calc.DisplaySource = !text.IsEmpty() ? text : value;
     if (t.find_first_of("Ee") != std::string::npos) {
         ShowSplit(calc, t);

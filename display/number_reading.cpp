@@ -88,7 +88,8 @@ double Compose(Mantissa& m, long exponent, bool negative) {
         const auto result = std::from_chars(buf, end, magnitude);
         // Out of range: a number too large for a double is clamped to the largest one instead
         // of becoming infinite; one too small reads as zero.
-        if (result.ec == std::errc::result_out_of_range) magnitude = lead > 0 ? std::numeric_limits<double>::max() : 0.0;
+        if (result.ec == std::errc::result_out_of_range)
+            magnitude = lead > 0 ? std::numeric_limits<double>::max() : 0.0;
         if (std::isinf(magnitude)) magnitude = std::numeric_limits<double>::max();
     }
     if (magnitude == 0) return 0.0;

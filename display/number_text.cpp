@@ -128,7 +128,8 @@ Pattern ParsePattern(std::string_view text) {
     enum { Integer, Fraction, Exponent } part = Integer;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (part != Exponent && (c == 'E' || c == 'e') && i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-')) {
+        if (part != Exponent && (c == 'E' || c == 'e') && i + 1 < text.size() &&
+            (text[i + 1] == '+' || text[i + 1] == '-')) {
             p.exponent = true;
             p.exponentPlus = text[++i] == '+';
             part = Exponent;
@@ -192,7 +193,9 @@ std::string FormatPattern(double value, std::string_view pattern) {
     return out;
 }
 
-std::string FormatPattern(std::string_view text, std::string_view pattern) { return FormatPattern(ReadNumber(text), pattern); }
+std::string FormatPattern(std::string_view text, std::string_view pattern) {
+    return FormatPattern(ReadNumber(text), pattern);
+}
 
 std::string FixedPattern(int decimals) { return "0." + std::string(std::max(0, decimals), '0'); }
 

@@ -75,8 +75,8 @@ BoundedRead ReadBoundedFile(const std::filesystem::path& path, std::size_t maxBy
     if (filled > maxBytes) {
         result.bytes.resize(maxBytes);
         result.outcome = O::Damaged;
-        result.reason = "larger than the largest file of its kind (" +
-                        PlainText(static_cast<double>(maxBytes)) + " bytes)";
+        result.reason =
+            "larger than the largest file of its kind (" + PlainText(static_cast<double>(maxBytes)) + " bytes)";
     }
     return result;
 }

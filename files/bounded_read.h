@@ -9,9 +9,9 @@
 // What opening a data file for loading found.
 struct BoundedRead {
     enum class Outcome {
-        Missing,     // nothing at the name
-        Read,        // a regular file of the user's, read whole
-        Damaged,     // something no save of ours leaves there: kept aside, never read through
+        Missing,  // nothing at the name
+        Read,  // a regular file of the user's, read whole
+        Damaged,  // something no save of ours leaves there: kept aside, never read through
         Unreadable,  // the system refused to read it: left as it is
     };
     Outcome outcome = Outcome::Missing;

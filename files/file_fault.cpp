@@ -6,7 +6,6 @@
 
 void ShowFileWarning(MessageService* messages, const FileFault& fault) {
     if (!messages) return;
-    messages->Show("Warning:",
-                   "Error No. " + PlainText(fault.Number) + ":  " + fault.Description,
+    messages->Show("Warning:", "Error No. " + PlainText(fault.Number) + ":  " + fault.Description,
                    MessageIcon::Critical);
 }

@@ -44,8 +44,7 @@ void FlushFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-std::optional<std::string> SaveFileSafely(const std::filesystem::path& path,
-                                          std::span<const unsigned char> bytes) {
+std::optional<std::string> SaveFileSafely(const std::filesystem::path& path, std::span<const unsigned char> bytes) {
     mode_t mode = S_IRUSR | S_IWUSR;
     struct stat old {};
     if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) mode = old.st_mode & 07777;

@@ -13,5 +13,4 @@
 // hold private notes), renamed over the old name, and the folder flushed. On failure the old
 // file is untouched, no temporary file is left, and the result says which step failed and the
 // system's reason.
-std::optional<std::string> SaveFileSafely(const std::filesystem::path& path,
-                                          std::span<const unsigned char> bytes);
+std::optional<std::string> SaveFileSafely(const std::filesystem::path& path, std::span<const unsigned char> bytes);

@@ -26,12 +26,11 @@ void SetAsideAndWarn(StoredFile& file, const FileFault& fault, MessageService* m
 
 void KeepUnreadable(StoredFile& file, const std::string& reason, MessageService* messages) {
     file.keepAsFound = true;
-    ShowFileWarning(messages, {kFaultAccess, "Path/File access error: cannot read " + file.path.string() +
-                                                 " (" + reason + "); " + kKeptAsFound});
+    ShowFileWarning(messages, {kFaultAccess, "Path/File access error: cannot read " + file.path.string() + " (" +
+                                                 reason + "); " + kKeptAsFound});
 }
 
-void SaveStoredFile(StoredFile& file, std::span<const unsigned char> bytes, SaveWhen when,
-                    MessageService* messages) {
+void SaveStoredFile(StoredFile& file, std::span<const unsigned char> bytes, SaveWhen when, MessageService* messages) {
     if (file.keepAsFound) return;
     if (when == SaveWhen::Changed && file.onDisk && std::ranges::equal(*file.onDisk, bytes)) return;
     if (const auto failure = SaveFileSafely(file.path, bytes)) {

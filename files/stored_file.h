@@ -26,7 +26,7 @@ struct StoredFile {
     std::filesystem::path path;
     bool keepAsFound = false;
     std::optional<std::vector<unsigned char>> onDisk;  // the bytes last loaded or saved
-    bool failureShown = false;                         // a save failed and was warned about
+    bool failureShown = false;  // a save failed and was warned about
 };
 
 // How a save treats a file whose content is already what would be written.
@@ -42,8 +42,7 @@ void KeepUnreadable(StoredFile& file, const std::string& reason, MessageService*
 // what was read, is set aside and warned about; an unreadable one is warned about and kept as
 // found. True only when memory ran out (the file is then kept as found and warned about, too).
 template <class Target, class Decode>
-bool LoadStoredFile(StoredFile& file, Target& target, std::size_t maxBytes, MessageService* messages,
-                    Decode decode) {
+bool LoadStoredFile(StoredFile& file, Target& target, std::size_t maxBytes, MessageService* messages, Decode decode) {
     try {
         target = Target{};
         file.onDisk.reset();
@@ -57,10 +56,8 @@ bool LoadStoredFile(StoredFile& file, Target& target, std::size_t maxBytes, Mess
         std::optional<FileFault> fault = decode(std::as_const(read.bytes), target);
         if (read.outcome == BoundedRead::Outcome::Damaged)
             fault = FileFault{kFaultAccess, "Path/File access error: " + read.reason};
-        if (fault)
-            SetAsideAndWarn(file, *fault, messages);
-        else
-            file.onDisk = std::move(read.bytes);
+        if (fault) SetAsideAndWarn(file, *fault, messages);
+        else file.onDisk = std::move(read.bytes);
         return false;
     } catch (const std::bad_alloc&) {
         try {
@@ -75,5 +72,4 @@ bool LoadStoredFile(StoredFile& file, Target& target, std::size_t maxBytes, Mess
 // Writes the bytes over the file unless it is kept as found or, with SaveWhen::Changed, already
 // holds them. A failure is warned about with the system's reason; while saves keep failing,
 // only SaveWhen::Always warns again.
-void SaveStoredFile(StoredFile& file, std::span<const unsigned char> bytes, SaveWhen when,
-                    MessageService* messages);
+void SaveStoredFile(StoredFile& file, std::span<const unsigned char> bytes, SaveWhen when, MessageService* messages);

@@ -26,9 +26,7 @@ double DegreesToAngleUnit(const Calculator& calc, double degrees) {
     return static_cast<double>(reduced);
 }
 
-double AngleUnitToDegrees(const Calculator& calc, double u) {
-    return static_cast<double>(ToDegreesReduced(calc, u));
-}
+double AngleUnitToDegrees(const Calculator& calc, double u) { return static_cast<double>(ToDegreesReduced(calc, u)); }
 
 long double AngleUnitToRadians(const Calculator& calc, double u) {
     return ToDegreesReduced(calc, u) * (kCalculatorPi / 180.0L);

@@ -22,7 +22,8 @@ std::string WithoutBlanks(std::string text) {
 
 int MantissaDigits(std::string_view text) {
     const std::string_view mantissa = text.substr(0, text.find_first_of("Ee"));
-    return static_cast<int>(std::count_if(mantissa.begin(), mantissa.end(), [](char c) { return c >= '0' && c <= '9'; }));
+    return static_cast<int>(
+        std::count_if(mantissa.begin(), mantissa.end(), [](char c) { return c >= '0' && c <= '9'; }));
 }
 
 // What the display was built from, as a number text. A shown text that is not a number (an

@@ -103,8 +103,8 @@ void ShowFractionView(Calculator& calc, const std::string& text) {
     const auto g = Gcd(std::fabs(n), d);
     if (!g || *g == 0) return;
     const double reducedDenominator = d / *g;
-    ShowFractionText(calc, reducedDenominator == 1.0 ? PlainText(n / *g)
-                                                     : PlainText(n / *g) + "/" + PlainText(reducedDenominator));
+    ShowFractionText(
+        calc, reducedDenominator == 1.0 ? PlainText(n / *g) : PlainText(n / *g) + "/" + PlainText(reducedDenominator));
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ void ApplyFractionKey(std::string& fraction, const std::string& key) {
         if (fraction.front() == '-') fraction.erase(0, 1);
         else fraction.insert(0, 1, '-');
     } else if (IsDigitToken(key)) {
-        const long digits = std::count_if(fraction.begin(), fraction.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const long digits =
+            std::count_if(fraction.begin(), fraction.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (digits < kMaxFractionDigits) fraction += key;
     }
 }

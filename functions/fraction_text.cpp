@@ -65,9 +65,8 @@ ValueCell FractionValue(Calculator& calc, const std::string& text) {
         if (!whole || !numerator || !denominator) return ValueCell("Error");
         const bool negative = std::signbit(*whole);
         calc.ImproperFractionText = ValueCell(
-            (negative ? "-" : "") +
-            PlainText(std::fabs(*whole) * std::fabs(*denominator) + std::fabs(*numerator)) + "/" +
-            Trimmed(parts[2]));
+            (negative ? "-" : "") + PlainText(std::fabs(*whole) * std::fabs(*denominator) + std::fabs(*numerator)) +
+            "/" + Trimmed(parts[2]));
         if (*denominator == 0.0) return ValueCell("Error");
         const double magnitude = std::fabs(*whole) + *numerator / *denominator;
         return ValueCell(negative ? -magnitude : magnitude);
@@ -110,8 +109,7 @@ RepeatingBlock FindRepeatingBlock(double x) {
         const std::size_t q = f.size() / c;
         if (q <= 1) break;
         bool repeats = true;
-        for (std::size_t j = 0; j + 1 < q && repeats; ++j)
-            repeats = f.compare(j * c, c, f, (j + 1) * c, c) == 0;
+        for (std::size_t j = 0; j + 1 < q && repeats; ++j) repeats = f.compare(j * c, c, f, (j + 1) * c, c) == 0;
         if (repeats) return {static_cast<int>(c), f.substr(0, c)};
     }
     return {};

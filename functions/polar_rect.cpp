@@ -79,9 +79,8 @@ void CompletePolar(Calculator& calc) {
     if (!calc.PolarPending) return;
     const double x = calc.ConversionX.Number();
     const double y = calc.DisplayValue.Number();
-    calc.SwapRegister = calc.Accumulator.IsEmpty()
-                            ? WithoutNegativeZero(DegreesToAngleUnit(calc, PolarAngleDegrees(x, y)))
-                            : 0.0;
+    calc.SwapRegister =
+        calc.Accumulator.IsEmpty() ? WithoutNegativeZero(DegreesToAngleUnit(calc, PolarAngleDegrees(x, y))) : 0.0;
     calc.ConversionX = std::hypot(x, y);
     calc.EntryText = PlainText(calc.ConversionX.Number());
 }

@@ -25,7 +25,8 @@ double DayCount(const LocalDateTime& now) {
 
 void RandomKey(Calculator& calc) {
     const SystemClock systemClock;
-    const ClockSource& clock = calc.platform.clock ? *calc.platform.clock : static_cast<const ClockSource&>(systemClock);
+    const ClockSource& clock =
+        calc.platform.clock ? *calc.platform.clock : static_cast<const ClockSource&>(systemClock);
     // The last three digits of the day count written to its fifteen significant digits.
     const std::string text = FormatPattern(DayCount(clock.Now()), "0.0" + std::string(100, '#'));
     const std::string lastThree = text.size() > 3 ? text.substr(text.size() - 3) : text;

@@ -43,9 +43,9 @@ void SexagesimalEntryStep(Calculator& calc) {
     if (calc.SexagesimalStage.IsEmpty()) calc.SexagesimalStage = 3;
     const double stage = calc.SexagesimalStage.Number();
     switch (static_cast<int>(std::fmod(stage, 3.0))) {
-        case 0: calc.SexagesimalAccumulator = x; break;
-        case 1: calc.SexagesimalAccumulator += x / 60.0; break;
-        default: calc.SexagesimalAccumulator += x / 3600.0; break;
+    case 0: calc.SexagesimalAccumulator = x; break;
+    case 1: calc.SexagesimalAccumulator += x / 60.0; break;
+    default: calc.SexagesimalAccumulator += x / 3600.0; break;
     }
     calc.SexagesimalStage = stage + 1.0;
     InjectValue(calc, calc.SexagesimalAccumulator);

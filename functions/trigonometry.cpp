@@ -25,15 +25,11 @@ public:
     AngleOnTurn(const Calculator& calc, double x)
         : turn_(FullTurn(calc)), reduced_(std::fabs(ReducedToOneTurn(calc, x))) {}
 
-    bool AtHalfTurns(int decimals) const {
-        return IsAt(0.0, decimals) || IsAt(0.5, decimals) || IsAt(1.0, decimals);
-    }
+    bool AtHalfTurns(int decimals) const { return IsAt(0.0, decimals) || IsAt(0.5, decimals) || IsAt(1.0, decimals); }
     bool AtRightAngles(int decimals) const { return IsAt(0.25, decimals) || IsAt(0.75, decimals); }
 
 private:
-    bool IsAt(double partOfTurn, int decimals) const {
-        return EqualAtDecimals(reduced_, partOfTurn * turn_, decimals);
-    }
+    bool IsAt(double partOfTurn, int decimals) const { return EqualAtDecimals(reduced_, partOfTurn * turn_, decimals); }
     double turn_;
     double reduced_;
 };

@@ -9,14 +9,14 @@
 #include "core/clipboard_clock.h"
 #include "core/error_state.h"
 #include "core/evaluator.h"
-#include "keys/key_table.h"
+#include "core/key_words.h"
 #include "core/number_entry.h"
 #include "display/display_routines.h"
 #include "display/number_text.h"
 #include "functions/angle_units.h"
 #include "functions/function_keys.h"
+#include "keys/key_table.h"
 #include "memory/memory_keys.h"
-#include "core/key_words.h"
 #include "stats/stat_keys.h"
 
 namespace {
@@ -31,10 +31,9 @@ bool IsOneOf(std::string_view token, const std::array<std::string_view, N>& list
 constexpr std::array<std::string_view, 5> kOperatorKeys{"+", "-", "*", "/", "="};
 constexpr std::array<std::string_view, 4> kPowerFunctions{"sqr", "sqrt", "cubt", "cube"};
 constexpr std::array<std::string_view, 6> kLogFunctions{"log", "alog", "ln", "aln", "rcp", "fact"};
-constexpr std::array<std::string_view, 12> kTrigFunctions{
-    "sin", "cos", "tan", "iSin", "iCos", "iTan", "sinh", "cosh", "tanh", "isinh", "icosh", "itanh"};
-constexpr std::array<std::string_view, 7> kStatisticsKeys{"sqr1", "sqr2", "dts", "dtn",
-                                                          "ave", "strd0", "strd1"};
+constexpr std::array<std::string_view, 12> kTrigFunctions{"sin",  "cos",  "tan",  "iSin",  "iCos",  "iTan",
+                                                          "sinh", "cosh", "tanh", "isinh", "icosh", "itanh"};
+constexpr std::array<std::string_view, 7> kStatisticsKeys{"sqr1", "sqr2", "dts", "dtn", "ave", "strd0", "strd1"};
 
 void ClearStage(Calculator& calc) { calc.SexagesimalStage = ValueCell(); }
 
@@ -218,19 +217,12 @@ void ClickKey(Calculator& calc, const FaceKey& key) {
         DispatchKey(calc, key.token);
     }
     switch (key.wordKind) {
-    case KeyWord::None:
-        break;
-    case KeyWord::Text:
-        SpeakKeyWord(calc, std::string(key.word));
-        break;
-    case KeyWord::Digit:
-        SpeakKeyWord(calc, std::string(key.token));
-        break;
+    case KeyWord::None: break;
+    case KeyWord::Text: SpeakKeyWord(calc, std::string(key.word)); break;
+    case KeyWord::Digit: SpeakKeyWord(calc, std::string(key.token)); break;
     case KeyWord::Sign:
         if (calc.panel.DisplayBox.starts_with('-')) SpeakKeyWord(calc, std::string(key.word));
         break;
-    case KeyWord::Result:
-        SpeakResult(calc);
-        break;
+    case KeyWord::Result: SpeakResult(calc); break;
     }
 }

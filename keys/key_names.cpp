@@ -6,25 +6,45 @@
 #include <cmath>
 #include <utility>
 
-#include "keys/key_table.h"
 #include "display/number_text.h"
+#include "keys/key_table.h"
 
 namespace {
 
 constexpr auto kSpokenNames = std::to_array<std::pair<std::string_view, std::string_view>>({
-    {"key_Kin", "register in"}, {"key_Kout", "register out"}, {"key_Sexa", "angle input"},
-    {"key_Asex", "angular display"}, {"key_Frc", "fraction input"}, {"key_PM", "change sign"},
-    {"key_Ers", "back"}, {"key_Time", "clock"}, {"com_Random", "random number"},
-    {"key_KAC", "clear registers"}, {"key_RtoP", "rectangular to polar"},
-    {"key_PtoR", "polar to rectangular"}, {"key_Cnst", "constant"},
-    {"key_XtoK", "swap with register"}, {"key_XtoY", "swap x and y"},
-    {"key_Dc", "fraction convert"}, {"key_EngR", "engineering shift right"},
-    {"key_EngL", "engineering shift left"}, {"key_Mplus", "memory plus"},
-    {"key_Mminus", "memory minus"}, {"key_Sqr2", "sum of squares"},
-    {"key_Sqr1", "square of sum"}, {"key_Dts", "sum of data"}, {"key_Ave", "mean"},
-    {"key_Strd1", "sample standard deviation"}, {"key_Strd0", "population standard deviation"},
-    {"key_Dtn", "data count"}, {"key_Del", "delete data"}, {"key_Data", "add data"},
-    {"key_C", "cancel"}, {"key_AC", "all clear"}, {"key_plus", "plus"}, {"key_dot", "point"},
+    {"key_Kin", "register in"},
+    {"key_Kout", "register out"},
+    {"key_Sexa", "angle input"},
+    {"key_Asex", "angular display"},
+    {"key_Frc", "fraction input"},
+    {"key_PM", "change sign"},
+    {"key_Ers", "back"},
+    {"key_Time", "clock"},
+    {"com_Random", "random number"},
+    {"key_KAC", "clear registers"},
+    {"key_RtoP", "rectangular to polar"},
+    {"key_PtoR", "polar to rectangular"},
+    {"key_Cnst", "constant"},
+    {"key_XtoK", "swap with register"},
+    {"key_XtoY", "swap x and y"},
+    {"key_Dc", "fraction convert"},
+    {"key_EngR", "engineering shift right"},
+    {"key_EngL", "engineering shift left"},
+    {"key_Mplus", "memory plus"},
+    {"key_Mminus", "memory minus"},
+    {"key_Sqr2", "sum of squares"},
+    {"key_Sqr1", "square of sum"},
+    {"key_Dts", "sum of data"},
+    {"key_Ave", "mean"},
+    {"key_Strd1", "sample standard deviation"},
+    {"key_Strd0", "population standard deviation"},
+    {"key_Dtn", "data count"},
+    {"key_Del", "delete data"},
+    {"key_Data", "add data"},
+    {"key_C", "cancel"},
+    {"key_AC", "all clear"},
+    {"key_plus", "plus"},
+    {"key_dot", "point"},
     {"key_equal", "equals"},
 });
 

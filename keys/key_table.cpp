@@ -64,17 +64,20 @@ constexpr std::array kFaceKeys = std::to_array<FaceKey>({
 
     // Page 2, " 3rd Function " (row 1 holds the two heading strips)
     {"key_Tanh", "Tanh", "Hyperbolic Tangent", 2, 2, 1, "tanh", false, "", W::Text, "hyperbolic tangent", nullptr},
-    {"key_ArcTanh", "iTanh", "Inverse Hyperbolic Tangent", 2, 2, 2, "itanh", false, "", W::Text, "inverse hyperbolic tangent", nullptr},
+    {"key_ArcTanh", "iTanh", "Inverse Hyperbolic Tangent", 2, 2, 2, "itanh", false, "", W::Text,
+     "inverse hyperbolic tangent", nullptr},
     {"key_Sqr2", "Sx2", "Sum of square of data", 2, 2, 3, "sqr2", false, "", W::None, "", nullptr},
     {"key_Sqr1", "Sx1", "Sum of data raise to the power 2", 2, 2, 4, "sqr1", false, "", W::None, "", nullptr},
     {"key_Dts", "Sx", "Sum of data", 2, 2, 5, "dts", false, "", W::None, "", nullptr},
     {"key_Sinh", "Sinh", "Hyperbolic Sine", 2, 3, 1, "sinh", false, "", W::Text, "hyperbolic sine", nullptr},
-    {"key_ArcSinh", "iSinh", "Inverse Hyperbolic Sine", 2, 3, 2, "isinh", false, "", W::Text, "inverse hyperbolic sine", nullptr},
+    {"key_ArcSinh", "iSinh", "Inverse Hyperbolic Sine", 2, 3, 2, "isinh", false, "", W::Text, "inverse hyperbolic sine",
+     nullptr},
     {"key_Ave", "Mean", "Data mean", 2, 3, 3, "ave", false, "", W::None, "", nullptr},
     {"key_Strd1", "Sdxn", "Sample standard deviation", 2, 3, 4, "strd1", false, "", W::None, "", nullptr},
     {"key_Strd0", "Sdx", "Population standard deviation", 2, 3, 5, "strd0", false, "", W::None, "", nullptr},
     {"key_Cosh", "Cosh", "Hyperbolic Cosine", 2, 4, 1, "cosh", false, "", W::Text, "hyperbolic cosine", nullptr},
-    {"key_ArcCosh", "iCosh", "Inverse Hyperbolic Cosine", 2, 4, 2, "icosh", false, "", W::Text, "inverse hyperbolic cosine", nullptr},
+    {"key_ArcCosh", "iCosh", "Inverse Hyperbolic Cosine", 2, 4, 2, "icosh", false, "", W::Text,
+     "inverse hyperbolic cosine", nullptr},
     {"key_Dtn", "Cnt", "Data count", 2, 4, 3, "dtn", false, "", W::None, "", nullptr},
     {"key_Del", "Del", "Delete data", 2, 4, 4, "", false, "", W::None, "", DeleteDataKey},
     {"key_Data", "Data", "Add data", 2, 4, 5, "data", false, "", W::None, "", nullptr},
@@ -107,7 +110,7 @@ constexpr std::array kFaceKeys = std::to_array<FaceKey>({
 std::span<const FaceKey> FaceKeys() { return kFaceKeys; }
 
 const FaceKey* FindFaceKey(std::string_view controlName) {
-    const auto it = std::find_if(kFaceKeys.begin(), kFaceKeys.end(),
-                                 [&](const FaceKey& k) { return k.name == controlName; });
+    const auto it =
+        std::find_if(kFaceKeys.begin(), kFaceKeys.end(), [&](const FaceKey& k) { return k.name == controlName; });
     return it == kFaceKeys.end() ? nullptr : &*it;
 }

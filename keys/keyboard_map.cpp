@@ -8,10 +8,10 @@ namespace {
 enum class Shift { None, Any, ShiftOnlySplit };
 
 struct Row {
-    std::array<int, 2> codes;      // 0 = unused
+    std::array<int, 2> codes;  // 0 = unused
     Shift condition;
-    std::string_view key;          // the key for the row (with ShiftOnlySplit: any other state)
-    std::string_view shiftedKey;   // ShiftOnlySplit: the key with Shift alone
+    std::string_view key;  // the key for the row (with ShiftOnlySplit: any other state)
+    std::string_view shiftedKey;  // ShiftOnlySplit: the key with Shift alone
     int page;
 };
 
@@ -26,18 +26,24 @@ constexpr auto N = Shift::None;
 constexpr auto A = Shift::Any;
 
 constexpr std::array kRows{
-    R(48, N, "key_0"), R(96, A, "key_0"),
-    R(49, N, "key_1"), R(97, A, "key_1"),
-    R(50, N, "key_2"), R(98, A, "key_2"),
+    R(48, N, "key_0"),
+    R(96, A, "key_0"),
+    R(49, N, "key_1"),
+    R(97, A, "key_1"),
+    R(50, N, "key_2"),
+    R(98, A, "key_2"),
     R2(51, 99, A, "key_3"),
     R2(52, 100, A, "key_4"),
-    R(53, N, "key_5"), R(101, A, "key_5"),
+    R(53, N, "key_5"),
+    R(101, A, "key_5"),
     R(102, A, "key_6"),
     Split(54, "key_exp", "key_6"),
-    R(55, N, "key_7"), R(103, A, "key_7"),
+    R(55, N, "key_7"),
+    R(103, A, "key_7"),
     Split(56, "key_multiply", "key_8"),
     R(104, A, "key_8"),
-    R(57, N, "key_9"), R(105, A, "key_9"),
+    R(57, N, "key_9"),
+    R(105, A, "key_9"),
     R2(110, 190, A, "key_dot"),
     R(188, N, "key_dot"),  // the comma, the decimal point of most of the world's keyboards
     R(46, A, "key_AC"),
@@ -54,7 +60,10 @@ constexpr std::array kRows{
     R(189, N, "key_minus"),
     R(119, A, "key_exp"),
     R(120, A, "key_PI"),
-    Page(112, 0), Page(113, 1), Page(114, 2), Page(115, 3),
+    Page(112, 0),
+    Page(113, 1),
+    Page(114, 2),
+    Page(115, 3),
     R(38, A, "key_Xy"),
 };
 
@@ -69,10 +78,8 @@ std::optional<KeyboardAction> MapKeyboardKey(int virtualKeyCode, int shiftState)
         case Shift::None:
             if (shiftState != 0) return std::nullopt;
             return KeyboardAction{row.key, -1};
-        case Shift::Any:
-            return KeyboardAction{row.key, -1};
-        case Shift::ShiftOnlySplit:
-            return KeyboardAction{shiftState == 1 ? row.shiftedKey : row.key, -1};
+        case Shift::Any: return KeyboardAction{row.key, -1};
+        case Shift::ShiftOnlySplit: return KeyboardAction{shiftState == 1 ? row.shiftedKey : row.key, -1};
         }
     }
     return std::nullopt;

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/report_list_widget.h"
 #include "widgets/face_fonts.h"
+#include "widgets/report_list_widget.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -41,8 +41,8 @@ void CalcMemoryFrm::CreateControls() {
     lab1_ = new QLabel(this);
     lab1_->setObjectName("Lab1");
 
-    itemBox_ = new ReportListWidget({{"   Address", 1200, Qt::AlignLeft}, {"              Value", 2900, Qt::AlignLeft}},
-                                    this);
+    itemBox_ =
+        new ReportListWidget({{"   Address", 1200, Qt::AlignLeft}, {"              Value", 2900, Qt::AlignLeft}}, this);
     itemBox_->setObjectName("ItemBox");
     itemBox_->setFixedHeight(TwipsToPixels(3600));
 

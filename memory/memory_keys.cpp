@@ -48,9 +48,7 @@ void ChangeRegisterByDisplay(Calculator& calc, int mode, double sign) {
 
 }  // namespace
 
-void ShowMemoryIndicator(Calculator& calc) {
-    calc.panel.Mem_Indicator = calc.MemoryValue == 0.0 ? "" : "MEM";
-}
+void ShowMemoryIndicator(Calculator& calc) { calc.panel.Mem_Indicator = calc.MemoryValue == 0.0 ? "" : "MEM"; }
 
 void StoreMemory(Calculator& calc) {
     if (calc.ClockShowing) EndClock(calc);

@@ -13,8 +13,7 @@ namespace {
 constexpr std::size_t kMaxDescriptionBytes = 0xFFFF;
 
 FileFault PastEnd(int index) {
-    return {kFaultPastEnd,
-            "Input past end of file in the record of " + RegisterLabel(index)};
+    return {kFaultPastEnd, "Input past end of file in the record of " + RegisterLabel(index)};
 }
 
 }  // namespace
@@ -39,12 +38,11 @@ RegisterFileContent DecodeRegisterFile(std::span<const unsigned char> bytes) {
             break;
         }
         content.registers[i].Value = *value;
-        content.registers[i].Description =
-            AnsiToUtf8(std::string(text->begin(), text->end()));
+        content.registers[i].Description = AnsiToUtf8(std::string(text->begin(), text->end()));
     }
     if (!content.fault && !reader.AtEnd())
-        content.fault = {kFaultBadRecord, PlainText(static_cast<double>(reader.Left())) +
-                                              " bytes after the last record"};
+        content.fault = {kFaultBadRecord,
+                         PlainText(static_cast<double>(reader.Left())) + " bytes after the last record"};
     return content;
 }
 
@@ -61,14 +59,14 @@ std::vector<unsigned char> EncodeRegisterFile(const RegisterBank& registers) {
 }
 
 bool LoadRegisterFile(RegisterBank& registers, StoredFile& file, MessageService* messages) {
-    return LoadStoredFile(file, registers, kMaxRegisterFileBytes, messages, [](const auto& bytes, RegisterBank& target) {
-        RegisterFileContent content = DecodeRegisterFile(bytes);
-        target = std::move(content.registers);
-        return content.fault;
-    });
+    return LoadStoredFile(file, registers, kMaxRegisterFileBytes, messages,
+                          [](const auto& bytes, RegisterBank& target) {
+                              RegisterFileContent content = DecodeRegisterFile(bytes);
+                              target = std::move(content.registers);
+                              return content.fault;
+                          });
 }
 
-void SaveRegisterFile(const RegisterBank& registers, StoredFile& file, SaveWhen when,
-                      MessageService* messages) {
+void SaveRegisterFile(const RegisterBank& registers, StoredFile& file, SaveWhen when, MessageService* messages) {
     SaveStoredFile(file, EncodeRegisterFile(registers), when, messages);
 }

@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "files/file_fault.h"
 #include "core/register_bank.h"
+#include "files/file_fault.h"
 #include "files/stored_file.h"
 
 class MessageService;
@@ -33,5 +33,4 @@ std::vector<unsigned char> EncodeRegisterFile(const RegisterBank& registers);
 // file keeps what was read and is set aside as "CalcMem.mem.bad". True only when memory ran out.
 bool LoadRegisterFile(RegisterBank& registers, StoredFile& file, MessageService* messages);
 // Replaces the file as SaveStoredFile says; on failure the old file stays.
-void SaveRegisterFile(const RegisterBank& registers, StoredFile& file, SaveWhen when,
-                      MessageService* messages);
+void SaveRegisterFile(const RegisterBank& registers, StoredFile& file, SaveWhen when, MessageService* messages);

@@ -54,9 +54,8 @@ std::vector<RegisterListItem> FillRegisterList(const RegisterBank& registers) {
 }
 
 RegisterWindowModel::RegisterWindowModel(Calculator& calc)
-    : calc_(calc), mode_(calc.MemoryFormMode >= kModeIn && calc.MemoryFormMode <= kModeDelete
-                             ? calc.MemoryFormMode
-                             : kModeIn) {
+    : calc_(calc),
+      mode_(calc.MemoryFormMode >= kModeIn && calc.MemoryFormMode <= kModeDelete ? calc.MemoryFormMode : kModeIn) {
     const ModeTexts& texts = kModes[mode_];
     Caption = texts.caption;
     Prompt = texts.prompt;
@@ -139,8 +138,7 @@ bool RegisterWindowModel::PressOK() {
         calc_.ChosenRegister = i;
         return true;
     }
-    if (calc_.MemoryRegisters[i].Value != 0.0 &&
-        !Ask("Do you wish to OVERWRITE " + RegisterLabel(i) + " ?")) {
+    if (calc_.MemoryRegisters[i].Value != 0.0 && !Ask("Do you wish to OVERWRITE " + RegisterLabel(i) + " ?")) {
         calc_.ChosenRegister = -1;
         return false;
     }

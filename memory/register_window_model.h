@@ -32,21 +32,21 @@ public:
 
     int Mode() const { return mode_; }
     std::string Caption;
-    std::string Prompt;           // Lab1
+    std::string Prompt;  // Lab1
     std::string OKCaption;
-    std::string FrameCaption;     // DecFrame
+    std::string FrameCaption;  // DecFrame
     bool DescriptionEditable = false;
-    bool CheckBoxes = false;      // DELETE mode: several items, a check box on each
+    bool CheckBoxes = false;  // DELETE mode: several items, a check box on each
     bool OKEnabled = false;
     std::string DescBox;
     std::vector<RegisterListItem> Items;
-    int SelectedItem = 0;         // 1-based, 0 = none
+    int SelectedItem = 0;  // 1-based, 0 = none
     int PreviousItem = 0;
 
     void ItemClick(int position);
     void ItemCheck(int position, bool checked);
-    void ClearChecks();   // CLRButton
-    void SelectAll();     // SelectAllButton
+    void ClearChecks();  // CLRButton
+    void SelectAll();  // SelectAllButton
     // True when the window closes.
     bool PressOK();
     void PressExit();

@@ -30,8 +30,8 @@ bool IsFolder(const std::string& application) { return application.starts_with('
 // A folder path can be longer than a file name may be, so its values are a group of the shared
 // file named from the path's hash.
 QString FolderGroup(const std::string& application) {
-    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(application),
-                                                     QCryptographicHash::Sha256);
+    const QByteArray hash =
+        QCryptographicHash::hash(QByteArray::fromStdString(application), QCryptographicHash::Sha256);
     return "Folder-" + QString::fromLatin1(hash.toHex());
 }
 
@@ -64,8 +64,8 @@ std::string QtSettingsStore::FileOf(const std::string& application) {
     return (base + "/Numora/" + name + ".ini").toStdString();
 }
 
-std::string QtSettingsStore::Read(const std::string& application, const std::string& section,
-                                  const std::string& key, const std::string& fallback) {
+std::string QtSettingsStore::Read(const std::string& application, const std::string& section, const std::string& key,
+                                  const std::string& fallback) {
     QString file = QString::fromStdString(FileOf(IsFolder(application) ? kSharedApplication : application));
     QString path = KeyPath(section, key);
     if (IsFolder(application)) {
@@ -84,8 +84,8 @@ std::optional<std::string> QtSettingsStore::ReadValue(const QString& file, const
     return value.toString().toStdString();
 }
 
-bool QtSettingsStore::Write(const std::string& application, const std::string& section,
-                            const std::string& key, const std::string& value) {
+bool QtSettingsStore::Write(const std::string& application, const std::string& section, const std::string& key,
+                            const std::string& value) {
     const QString file = QString::fromStdString(FileOf(IsFolder(application) ? kSharedApplication : application));
     if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !IsUsable(file)) return false;
     RemoveEmptyStaleLock(file);

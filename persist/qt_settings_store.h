@@ -14,8 +14,8 @@
 // earlier versions kept in "Numora/<percent-encoded path>.ini" are still read.
 class QtSettingsStore final : public SettingsStore {
 public:
-    std::string Read(const std::string& application, const std::string& section,
-                     const std::string& key, const std::string& fallback) override;
+    std::string Read(const std::string& application, const std::string& section, const std::string& key,
+                     const std::string& fallback) override;
     bool Write(const std::string& application, const std::string& section, const std::string& key,
                const std::string& value) override;
 

@@ -4,10 +4,10 @@
 #include <exception>
 
 #include "core/calculator.h"
+#include "core/settings_store.h"
 #include "display/number_text.h"
 #include "memory/memory_keys.h"
 #include "memory/register_file.h"
-#include "core/settings_store.h"
 #include "stats/data_file.h"
 
 namespace {

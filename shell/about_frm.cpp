@@ -9,15 +9,14 @@
 #include <QUrl>
 
 #include "display/number_text.h"
-#include "widgets/face_fonts.h"
 #include "shell/numora_pictures.h"
+#include "widgets/face_fonts.h"
 #include "widgets/twips.h"
 
 namespace {
 
 constexpr const char* kTitle = "Numora";
-constexpr const char* kLegalNotice =
-    "Copyright \u00A9 The Numora developers.\nFree software under the MIT licence.";
+constexpr const char* kLegalNotice = "Copyright \u00A9 The Numora developers.\nFree software under the MIT licence.";
 constexpr const char* kDisclaimer =
     "Warning: this program is protected by copyright law. Reproduction or distribution of it, "
     "or of any part of it, against the terms of its licence is not permitted.";
@@ -32,15 +31,15 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QColor 
     return label;
 }
 
-QLabel* AddFixedLabel(QWidget* parent, const char* name, const QString& text, QColor colour,
-                      const QFont& font, QRect rect) {
+QLabel* AddFixedLabel(QWidget* parent, const char* name, const QString& text, QColor colour, const QFont& font,
+                      QRect rect) {
     QLabel* label = AddLabel(parent, name, text, colour, font);
     label->setGeometry(rect);
     return label;
 }
 
-QLabel* AddAutoSizeLabel(QWidget* parent, const char* name, const QString& text, QColor colour,
-                         const QFont& font, int x, int y) {
+QLabel* AddAutoSizeLabel(QWidget* parent, const char* name, const QString& text, QColor colour, const QFont& font,
+                         int x, int y) {
     QLabel* label = AddLabel(parent, name, text, colour, font);
     label->move(TwipsToPixels(x), TwipsToPixels(y));
     label->adjustSize();
@@ -89,8 +88,8 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     AddAutoSizeLabel(this, "lblDescriptionShade", kLegalNotice, black, TahomaFont(9, true), 180, 1920);
     AddAutoSizeLabel(this, "lblDescription", kLegalNotice, white, TahomaFont(9, true), 135, 1875);
 
-    AddFixedLabel(this, "CommentLabel", "Please send your comments to:", QColor(255, 128, 255),
-                  TahomaFont(8.25), TwipRect(135, 3765, 2250, 195));
+    AddFixedLabel(this, "CommentLabel", "Please send your comments to:", QColor(255, 128, 255), TahomaFont(8.25),
+                  TwipRect(135, 3765, 2250, 195));
     const QString address = QString(kMailLink).mid(7);
     QLabel* mail = AddFixedLabel(this, "MyEmailAdd",
                                  QString("<a href=\"%1\" style=\"color:#000080\">%2</a>").arg(kMailLink, address),
@@ -99,8 +98,8 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     mail->setCursor(Qt::PointingHandCursor);
     connect(mail, &QLabel::linkActivated, this, [this] { MyEmailAdd_Click(); });
 
-    QLabel* disclaimer = AddFixedLabel(this, "lblDisclaimer", kDisclaimer, white, TahomaFont(8.25),
-                                       TwipRect(120, 4140, 5055, 780));
+    QLabel* disclaimer =
+        AddFixedLabel(this, "lblDisclaimer", kDisclaimer, white, TahomaFont(8.25), TwipRect(120, 4140, 5055, 780));
     disclaimer->setWordWrap(true);
 
     auto* ok = new QPushButton("OK", this);

@@ -15,16 +15,16 @@
 #include <QTime>
 
 #include "core/clipboard_clock.h"
+#include "display/display_panel_widget.h"
 #include "keys/dispatch.h"
 #include "keys/key_table.h"
 #include "keys/keyboard_map.h"
-#include "display/display_panel_widget.h"
 #include "session/session_stores.h"
 #include "shell/face_focus.h"
-#include "widgets/face_fonts.h"
 #include "shell/keyboard_translation.h"
 #include "shell/qt_pickers.h"
 #include "shell/topmost.h"
+#include "widgets/face_fonts.h"
 #include "widgets/twips.h"
 
 CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
@@ -125,17 +125,13 @@ void CalcMainFrm::ShowEngineState() {
 }
 
 void CalcMainFrm::SyncClockTimer() {
-    if (!calc_->ClockShowing)
-        clockTimer_.stop();
-    else if (!clockTimer_.isActive())
-        ScheduleClockTick();
+    if (!calc_->ClockShowing) clockTimer_.stop();
+    else if (!clockTimer_.isActive()) ScheduleClockTick();
 }
 
 // One tick just after each turn of the second, so the shown time is never a second behind and
 // the process sleeps in between.
-void CalcMainFrm::ScheduleClockTick() {
-    clockTimer_.start(1000 - QTime::currentTime().msec() + 5);
-}
+void CalcMainFrm::ScheduleClockTick() { clockTimer_.start(1000 - QTime::currentTime().msec() + 5); }
 
 void CalcMainFrm::SelectTab_Click(int page) {
     if (page != 1 && calc_->ClockShowing) RunEngine(EndClock);

@@ -10,13 +10,12 @@ namespace {
 // QGuiApplication's and QApplication's documented options; a session manager restarts the
 // program with -session, so these must not count as mistakes.
 constexpr std::array<std::string_view, 11> kQtOptionsWithValue = {
-    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
-    "-qwindowicon", "-qwindowtitle", "-session", "-style", "-stylesheet", "-display"};
+    "-platform",        "-platformpluginpath", "-platformtheme", "-plugin",
+    "-qwindowgeometry", "-qwindowicon",        "-qwindowtitle",  "-session",
+    "-style",           "-stylesheet",         "-display"};
 constexpr std::array<std::string_view, 3> kQtFlags = {"-reverse", "-widgetcount", "-nograb"};
 
-bool IsIn(const auto& list, std::string_view arg) {
-    return std::find(list.begin(), list.end(), arg) != list.end();
-}
+bool IsIn(const auto& list, std::string_view arg) { return std::find(list.begin(), list.end(), arg) != list.end(); }
 
 // -style=fusion: an option and its value in one argument.
 bool IsQtOptionWithItsValue(std::string_view arg) {

@@ -11,7 +11,7 @@ struct CommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
     std::optional<std::string> dir;  // --dir DIR
-    std::string error;               // one line naming the bad argument
+    std::string error;  // one line naming the bad argument
 };
 
 // `args` are the arguments after the program name. Qt's own options (-style, -platform,

@@ -17,8 +17,7 @@ namespace {
 constexpr std::array kColumnX{60, 950, 1840, 2730, 3620};
 constexpr std::array kRowY{60, 590, 1120, 1650};
 constexpr int kKeyWidth = 820, kKeyHeight = 450;
-constexpr std::array<const char*, 4> kPageCaptions{"1st Function ", " 2nd Function ",
-                                                   " 3rd Function ", " Calc Mode"};
+constexpr std::array<const char*, 4> kPageCaptions{"1st Function ", " 2nd Function ", " 3rd Function ", " Calc Mode"};
 
 QWidget* ColouredPanel(QWidget* parent, const char* name, QColor colour) {
     auto* panel = new QWidget(parent);
@@ -50,9 +49,7 @@ const QCursor& KeyCursor() {
     return cursor;
 }
 
-bool ShowsArrowCursor(std::string_view name) {
-    return name == "key_Ave" || name == "key_Tan" || name == "key_Cnst";
-}
+bool ShowsArrowCursor(std::string_view name) { return name == "key_Ave" || name == "key_Tan" || name == "key_Cnst"; }
 
 }  // namespace
 
@@ -74,10 +71,8 @@ void CalcMainFrm::CreateTabArea(QWidget* face) {
         panel->setObjectName(QString("TabPanel%1").arg(page));
         widgets_.selectTab->addTab(panel, kPageCaptions[page]);
         widgets_.selectTab->tabBar()->setAccessibleTabName(page, QString(kPageCaptions[page]).trimmed());
-        if (page < 3)
-            CreateKeyPage(page, panel);
-        else
-            CreateModePage(panel);
+        if (page < 3) CreateKeyPage(page, panel);
+        else CreateModePage(panel);
     }
     widgets_.selectTab->setCurrentIndex(0);
     connect(widgets_.selectTab, &QTabWidget::currentChanged, this, [this](int page) { SelectTab_Click(page); });

@@ -46,11 +46,11 @@ void CalcMainFrm::CreateMenus() {
     menus_.funct = AddMenu(menus_.file, "mnuFunct", "Functions");
     menus_.file->addMenu(menus_.funct);
     const std::array<const char*, 4> functNames{"mnuFunct1", "mnuFunct2", "mnuFunct3", "mnuFunct4"};
-    const std::array<const char*, 4> functCaptions{"1st Function              ", "2nd Function",
-                                                   "3rd Function", "Calc Mode"};
+    const std::array<const char*, 4> functCaptions{"1st Function              ", "2nd Function", "3rd Function",
+                                                   "Calc Mode"};
     for (int page = 0; page < 4; ++page) {
-        actions_.funct[page] = AddItem(menus_.funct, functNames[page], functCaptions[page],
-                                       QKeySequence(Qt::Key_F1 + page), true);
+        actions_.funct[page] =
+            AddItem(menus_.funct, functNames[page], functCaptions[page], QKeySequence(Qt::Key_F1 + page), true);
         connect(actions_.funct[page], &QAction::triggered, this,
                 [this, page] { widgets_.selectTab->setCurrentIndex(page); });
     }
@@ -104,8 +104,7 @@ void CalcMainFrm::CreateMenus() {
 }
 
 void CalcMainFrm::mnuFile_Click() {
-    for (int page = 0; page < 4; ++page)
-        actions_.funct[page]->setChecked(page == widgets_.selectTab->currentIndex());
+    for (int page = 0; page < 4; ++page) actions_.funct[page]->setChecked(page == widgets_.selectTab->currentIndex());
 }
 
 void CalcMainFrm::mnuEdit_Click() { actions_.copy->setEnabled(!calc_->ClockShowing); }

@@ -94,13 +94,15 @@ void CalcMainFrm::CreateModePage(QWidget* panel) {
     widgets_.precBox->setFocusPolicy(Qt::TabFocus);
     widgets_.precBox->setAccessibleName(widgets_.precLab->text());
     const QRect precRect = TwipRect(3510, 10, 870, 0);
-    widgets_.precBox->setGeometry(precRect.x(), precRect.y(), precRect.width(),
-                                  widgets_.precBox->sizeHint().height());
+    widgets_.precBox->setGeometry(precRect.x(), precRect.y(), precRect.width(), widgets_.precBox->sizeHint().height());
 
-    const std::array<std::pair<QRadioButton*, void (*)(Calculator&)>, 6> handlers{{
-        {widgets_.degButton, DegButton_Click}, {widgets_.radButton, RadButton_Click},
-        {widgets_.gradButton, GradButton_Click}, {widgets_.fxnButton, FxnButton_Click},
-        {widgets_.scnButton, ScnButton_Click}, {widgets_.stdButton, StdButton_Click}}};
+    const std::array<std::pair<QRadioButton*, void (*)(Calculator&)>, 6> handlers{
+        {{widgets_.degButton, DegButton_Click},
+         {widgets_.radButton, RadButton_Click},
+         {widgets_.gradButton, GradButton_Click},
+         {widgets_.fxnButton, FxnButton_Click},
+         {widgets_.scnButton, ScnButton_Click},
+         {widgets_.stdButton, StdButton_Click}}};
     for (const auto& [option, handler] : handlers)
         connect(option, &QRadioButton::clicked, this, [this, handler = handler] { RunEngine(handler); });
     connect(widgets_.precBox, &QComboBox::activated, this,
@@ -112,8 +114,7 @@ void CalcMainFrm::SyncModeControls() {
     const Calculator& calc = *calc_;
     const bool radian = !calc.DegreeMode && calc.RadianMode;
     const bool gradian = !calc.DegreeMode && !calc.RadianMode && calc.GradianMode;
-    SelectOption({{widgets_.degButton, calc.DegreeMode}, {widgets_.radButton, radian},
-                  {widgets_.gradButton, gradian}});
+    SelectOption({{widgets_.degButton, calc.DegreeMode}, {widgets_.radButton, radian}, {widgets_.gradButton, gradian}});
     using Option = Calculator::DisplayOption;
     SelectOption({{widgets_.fxnButton, calc.SelectedDisplayOption == Option::Fixed},
                   {widgets_.scnButton, calc.SelectedDisplayOption == Option::Scientific},

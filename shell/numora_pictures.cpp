@@ -34,8 +34,8 @@ QPixmap CalculatorPicture(QSize size) {
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 4; ++column) {
             painter.setBrush(row == 0 ? QColor(0, 0, 255) : QColor(255, 192, 128));
-            painter.drawRoundedRect(QRectF(w * (0.15 + column * 0.18), h * (0.38 + row * 0.14), w * 0.14,
-                                           h * 0.1), w * 0.02, w * 0.02);
+            painter.drawRoundedRect(QRectF(w * (0.15 + column * 0.18), h * (0.38 + row * 0.14), w * 0.14, h * 0.1),
+                                    w * 0.02, w * 0.02);
         }
     return pixmap;
 }
@@ -48,8 +48,12 @@ QPixmap VoicePicture(QSize size) {
     const qreal w = size.width(), h = size.height();
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 128));
-    painter.drawPolygon(QPolygonF({{w * 0.1, h * 0.38}, {w * 0.28, h * 0.38}, {w * 0.5, h * 0.15},
-                                   {w * 0.5, h * 0.85}, {w * 0.28, h * 0.62}, {w * 0.1, h * 0.62}}));
+    painter.drawPolygon(QPolygonF({{w * 0.1, h * 0.38},
+                                   {w * 0.28, h * 0.38},
+                                   {w * 0.5, h * 0.15},
+                                   {w * 0.5, h * 0.85},
+                                   {w * 0.28, h * 0.62},
+                                   {w * 0.1, h * 0.62}}));
     painter.setPen(QPen(Qt::white, w / 16, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     for (int wave = 1; wave <= 3; ++wave) {
@@ -67,8 +71,7 @@ QPixmap AboutBackground(QSize size) {
     gradient.setColorAt(1, QColor(96, 96, 224));
     painter.fillRect(QRect(QPoint(0, 0), size), gradient);
     painter.setPen(QPen(QColor(255, 255, 255, 28), 1));
-    for (int x = -size.height(); x < size.width(); x += 12)
-        painter.drawLine(x, size.height(), x + size.height(), 0);
+    for (int x = -size.height(); x < size.width(); x += 12) painter.drawLine(x, size.height(), x + size.height(), 0);
     return pixmap;
 }
 

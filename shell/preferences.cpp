@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "shell/preferences.h"
 
-#include "display/number_text.h"
 #include "core/settings_store.h"
+#include "display/number_text.h"
 #include "shell/shell_setup.h"
 
 bool ReadPreference(SettingsStore& store, const char* key) {

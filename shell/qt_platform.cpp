@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-
 void StagedClipboard::SetText(const std::string& text) {
     stagingField_->setText(QString::fromStdString(text));
     stagingField_->selectAll();
@@ -31,8 +30,7 @@ QMessageBox::Icon IconOf(MessageIcon icon) {
 
 }  // namespace
 
-int DialogMessages::Run(const std::string& title, const std::string& text, MessageIcon icon,
-                        bool question) {
+int DialogMessages::Run(const std::string& title, const std::string& text, MessageIcon icon, bool question) {
     QMessageBox box(IconOf(icon), QString::fromStdString(title), QString::fromStdString(text),
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner_);
     box.setObjectName("MessageBox");

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <xcb/xcb.h>
 #include <QGuiApplication>
 #include <QWidget>
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -45,8 +45,7 @@ void RequestActivation(xcb_connection_t* connection, xcb_window_t root, xcb_wind
     event.type = Atom(connection, "_NET_ACTIVE_WINDOW");
     event.data.data32[0] = 1;  // from an application
     event.data.data32[1] = time;
-    xcb_send_event(connection, 0, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&event));
 }
 
@@ -75,8 +74,7 @@ QByteArray LauncherStartupId() {
     return token.isEmpty() ? Usable(std::getenv("DESKTOP_STARTUP_ID")) : token;
 }
 
-void BringForwardForLauncher(QWidget& window, const QByteArray& startupId,
-                             const std::function<void()>& bringForward) {
+void BringForwardForLauncher(QWidget& window, const QByteArray& startupId, const std::function<void()>& bringForward) {
     const QByteArray id = Usable(startupId.constData());
     // Qt's Wayland plugin hands this variable to the compositor with the next activation.
     if (!id.isEmpty() && QGuiApplication::platformName() == "wayland") qputenv("XDG_ACTIVATION_TOKEN", id);

@@ -16,5 +16,4 @@ QByteArray LauncherStartupId();
 // forward under the desktop's focus-stealing prevention and ends the launcher's busy cursor:
 // on Wayland it becomes the activation token, on X11 it gives the activation its time and
 // closes the start-up sequence.
-void BringForwardForLauncher(QWidget& window, const QByteArray& startupId,
-                             const std::function<void()>& bringForward);
+void BringForwardForLauncher(QWidget& window, const QByteArray& startupId, const std::function<void()>& bringForward);

@@ -12,9 +12,7 @@ std::atomic<EspeakEngine*> runningEngine{nullptr};
 
 constexpr const char* kVoiceName = "en";
 
-void* AsUserData(std::uint64_t utterance) {
-    return reinterpret_cast<void*>(static_cast<std::uintptr_t>(utterance));
-}
+void* AsUserData(std::uint64_t utterance) { return reinterpret_cast<void*>(static_cast<std::uintptr_t>(utterance)); }
 std::uint64_t AsUtterance(const void* userData) {
     return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(userData));
 }
@@ -106,8 +104,7 @@ void EspeakEngine::Run() {
 bool EspeakEngine::Initialise() {
     runningEngine = this;
     if (output_ == Output::Speakers && !AudioDeviceOpens()) return false;
-    const espeak_AUDIO_OUTPUT mode =
-        output_ == Output::Memory ? AUDIO_OUTPUT_SYNCHRONOUS : AUDIO_OUTPUT_PLAYBACK;
+    const espeak_AUDIO_OUTPUT mode = output_ == Output::Memory ? AUDIO_OUTPUT_SYNCHRONOUS : AUDIO_OUTPUT_PLAYBACK;
     if (espeak_Initialize(mode, 0, nullptr, espeakINITIALIZE_DONT_EXIT) < 0) return false;
     espeak_SetSynthCallback(OnSynth);
     return true;
@@ -118,8 +115,8 @@ void EspeakEngine::Synthesise(const Request& request) {
     // ends the running synthesis itself as soon as the utterance is no longer current.
     if (output_ == Output::Speakers) espeak_Cancel();
     if (request.text.empty()) return;
-    espeak_Synth(request.text.c_str(), request.text.size() + 1, 0, POS_CHARACTER, 0,
-                 espeakCHARS_UTF8, nullptr, AsUserData(request.utterance));
+    espeak_Synth(request.text.c_str(), request.text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
+                 AsUserData(request.utterance));
 }
 
 void EspeakEngine::Deliver(std::uint64_t utterance, int position, int length) {

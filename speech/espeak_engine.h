@@ -20,7 +20,7 @@ public:
     enum class Output {
         Speakers,  // heard on the audio device, each word reported as its sound is played;
                    // without a device the engine stays silent
-        Memory,    // synthesised into memory and dropped: word events only, as fast as made
+        Memory,  // synthesised into memory and dropped: word events only, as fast as made
     };
 
     // Told of each word of its utterances, on one of the engine's threads, while the engine's

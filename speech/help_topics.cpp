@@ -17,9 +17,7 @@ std::string Join(std::initializer_list<std::string_view> parts, std::string_view
 
 // The lines of one paragraph, and the paragraphs of one topic.
 std::string Lines(std::initializer_list<std::string_view> lines) { return Join(lines, "\r\n"); }
-std::string Paragraphs(std::initializer_list<std::string_view> paragraphs) {
-    return Join(paragraphs, "\r\r");
-}
+std::string Paragraphs(std::initializer_list<std::string_view> paragraphs) { return Join(paragraphs, "\r\r"); }
 
 HelpTopic Overview() {
     return {"Overview",
@@ -36,8 +34,7 @@ HelpTopic Overview() {
                 "announces the display, so Read Out Loud leaves the results to it and only names "
                 "the keys.",
                 "Questions and suggestions are welcome. Please send them to the contact below.",
-                Lines({"The Numora developers", "numora@example.org", "Telephone: 555-0100",
-                       "Mobile: 555-0199"}),
+                Lines({"The Numora developers", "numora@example.org", "Telephone: 555-0100", "Mobile: 555-0199"}),
             })};
 }
 
@@ -46,28 +43,25 @@ HelpTopic Capabilities() {
             Paragraphs({
                 Lines({"A.) Performs the following  mathematical operations in accordance with "
                        "the following calculation priority sequence:",
-                       "    1.) functions", "    2.) polar to rectangular,",
-                       "        rectangular to polar", "    3.) exponential",
-                       "    4.) multiplication", "    5.) division", "    6.) addition",
+                       "    1.) functions", "    2.) polar to rectangular,", "        rectangular to polar",
+                       "    3.) exponential", "    4.) multiplication", "    5.) division", "    6.) addition",
                        "    7.) subtraction"}),
-                Lines({"B.) Performs the following scientific functions:", "    1.) Trigonometric:",
-                       "        a.) Sine", "        b.) Cosine", "        c.) Tangent",
-                       "    2.) Inverse-trigonometric:", "        a.) Arc-Sine",
-                       "        b.) Arc-Cosine", "        c.) Arc-Tangent", "    3.) Hyperbolic:",
-                       "        a.) Hyperbolic Sine", "        b.) Hyperbolic Cosine",
-                       "        c.) Hyperbolic Tangent", "    4.) Inverse Hyperbolic:",
-                       "        a.) Inverse Hyperbolic Sine", "        b.) Inverse Hyperbolic Cosine",
-                       "        c.) Inverse Hyperbolic Tangent"}),
+                Lines({"B.) Performs the following scientific functions:", "    1.) Trigonometric:", "        a.) Sine",
+                       "        b.) Cosine", "        c.) Tangent",
+                       "    2.) Inverse-trigonometric:", "        a.) Arc-Sine", "        b.) Arc-Cosine",
+                       "        c.) Arc-Tangent", "    3.) Hyperbolic:", "        a.) Hyperbolic Sine",
+                       "        b.) Hyperbolic Cosine", "        c.) Hyperbolic Tangent",
+                       "    4.) Inverse Hyperbolic:", "        a.) Inverse Hyperbolic Sine",
+                       "        b.) Inverse Hyperbolic Cosine", "        c.) Inverse Hyperbolic Tangent"}),
             })};
 }
 
 HelpTopic ModeSettings() {
-    return {"Mode Settings",
-            Paragraphs({
-                "Picking the 'mode' tab specify desired calculation modes. ",
-                "Available calculation modes to set are the following:",
-                Lines({"1.) Display Modes", "2.) Angle Specification Modes"}),
-            })};
+    return {"Mode Settings", Paragraphs({
+                                 "Picking the 'mode' tab specify desired calculation modes. ",
+                                 "Available calculation modes to set are the following:",
+                                 Lines({"1.) Display Modes", "2.) Angle Specification Modes"}),
+                             })};
 }
 
 HelpTopic DisplayModes() {
@@ -94,22 +88,18 @@ HelpTopic DisplayModes() {
 HelpTopic AngleModes() {
     return {"Angle Specification Modes",
             Paragraphs({
-                Lines({"a.) DEGREE mode:",
-                       "Use this mode to specify the unit of angular measurement as degrees."}),
-                Lines({"b.) RADIAN mode:",
-                       "Use this mode to specify the unit of angular measurement as radians."}),
-                Lines({"c.) GRADIAN mode:",
-                       "Use this mode to specify the unit of angular measurement as gradians. "}),
+                Lines({"a.) DEGREE mode:", "Use this mode to specify the unit of angular measurement as degrees."}),
+                Lines({"b.) RADIAN mode:", "Use this mode to specify the unit of angular measurement as radians."}),
+                Lines({"c.) GRADIAN mode:", "Use this mode to specify the unit of angular measurement as gradians. "}),
             })};
 }
 
 HelpTopic NumericKeys() {
-    return {"Numeric keys",
-            Paragraphs({
-                "Pick any of the numeric keys to enter a value. Press '.' to enter a decimal point.",
-                "Values are entered from left to right. You cannot enter a value that is more "
-                "than 15 digits long. Any numeric key pressed after the 15th digit is ignored.",
-            })};
+    return {"Numeric keys", Paragraphs({
+                                "Pick any of the numeric keys to enter a value. Press '.' to enter a decimal point.",
+                                "Values are entered from left to right. You cannot enter a value that is more "
+                                "than 15 digits long. Any numeric key pressed after the 15th digit is ignored.",
+                            })};
 }
 
 HelpTopic ArithmeticKeys() {
@@ -168,8 +158,7 @@ std::vector<std::string> HelpMenuItems() {
     std::vector<std::string> items;
     for (int n = 1; n <= 21; ++n) {
         const auto topic = GetHelpTopic(n);
-        if (topic && topic->title.find_first_not_of(' ') != std::string::npos)
-            items.push_back(topic->title);
+        if (topic && topic->title.find_first_not_of(' ') != std::string::npos) items.push_back(topic->title);
     }
     items.emplace_back(kAboutAuthorItem);
     return items;
@@ -193,8 +182,8 @@ std::string HelpReading(std::string_view itemText, const SpokenText& spoken) {
     return std::string(itemText) + std::string(kTitleSeparator) + spoken.text;
 }
 
-std::optional<TextRange> SpokenWordSource(std::string_view itemText, const SpokenText& spoken,
-                                          int position, int length) {
+std::optional<TextRange> SpokenWordSource(std::string_view itemText, const SpokenText& spoken, int position,
+                                          int length) {
     const int first = position - static_cast<int>(itemText.size() + kTitleSeparator.size());
     const int size = static_cast<int>(spoken.text.size());
     if (first < 0 || first >= size || length <= 0) return std::nullopt;

@@ -46,8 +46,8 @@ std::string HelpReading(std::string_view itemText, const SpokenText& spoken);
 
 // The topic-text range of a word the voice reports in HelpReading(itemText, spoken), or
 // nothing when the word lies in the item text or the separator.
-std::optional<TextRange> SpokenWordSource(std::string_view itemText, const SpokenText& spoken,
-                                          int position, int length);
+std::optional<TextRange> SpokenWordSource(std::string_view itemText, const SpokenText& spoken, int position,
+                                          int length);
 
 // The topic text as a text box holds it: every "\r\n" and every lone "\r" is one "\n".
 std::string BoxText(std::string_view topicText);

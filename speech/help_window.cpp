@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include "speech/espeak_voice.h"
 #include "widgets/face_fonts.h"
 #include "widgets/twips.h"
-#include "speech/espeak_voice.h"
 
 namespace {
 
@@ -48,15 +48,15 @@ QPixmap AuthorPicture(QSize size) {
     const QRectF body(w * 0.32, h * 0.55, w * 0.36, h * 0.3);
     painter.drawRoundedRect(body, 6, 6);
     painter.setBrush(Qt::black);
-    painter.drawRect(QRectF(body.left() + body.width() * 0.1, body.top() + body.height() * 0.12,
-                            body.width() * 0.8, body.height() * 0.22));
+    painter.drawRect(QRectF(body.left() + body.width() * 0.1, body.top() + body.height() * 0.12, body.width() * 0.8,
+                            body.height() * 0.22));
     painter.setPen(Qt::NoPen);
     for (int row = 0; row < 2; ++row)
         for (int column = 0; column < 5; ++column) {
             painter.setBrush(row == 0 ? QColor(0, 0, 255) : QColor(255, 192, 128));
             painter.drawRect(QRectF(body.left() + body.width() * (0.1 + column * 0.165),
-                                    body.top() + body.height() * (0.45 + row * 0.25),
-                                    body.width() * 0.12, body.height() * 0.16));
+                                    body.top() + body.height() * (0.45 + row * 0.25), body.width() * 0.12,
+                                    body.height() * 0.16));
         }
 
     painter.setPen(QColor(60, 30, 0));

@@ -9,13 +9,14 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "widgets/report_list_widget.h"
 #include "widgets/face_fonts.h"
+#include "widgets/report_list_widget.h"
 #include "widgets/twips.h"
 
 namespace {
 
-const std::vector<ReportColumn> kColumns{{"   Data", 1300, Qt::AlignLeft}, {"              Value", 2800, Qt::AlignLeft}};
+const std::vector<ReportColumn> kColumns{{"   Data", 1300, Qt::AlignLeft},
+                                         {"              Value", 2800, Qt::AlignLeft}};
 
 }  // namespace
 
@@ -36,7 +37,7 @@ public:
         switch (role) {
         case Qt::DisplayRole:
             return QString::fromStdString(index.column() == 0 ? DataWindowModel::Label(position)
-                                                               : model_.ValueText(position));
+                                                              : model_.ValueText(position));
         case Qt::CheckStateRole:
             if (index.column() == 0) return model_.Checked(position) ? Qt::Checked : Qt::Unchecked;
             return {};
@@ -83,7 +84,8 @@ private:
 };
 
 CalcDataFrm::CalcDataFrm(Calculator& calc, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), model_(calc),
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      model_(calc),
       list_(std::make_unique<DataListModel>(model_, [this] { Render(); })) {
     setObjectName("CalcDataFrm");
     setWindowTitle("Data");

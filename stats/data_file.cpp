@@ -10,18 +10,13 @@
 
 namespace {
 
-FileFault PastEnd(const std::string& where) {
-    return {kFaultPastEnd, "Input past end of file in " + where};
-}
+FileFault PastEnd(const std::string& where) { return {kFaultPastEnd, "Input past end of file in " + where}; }
 
 FileFault WrongType(std::uint64_t tag, const std::string& where) {
-    return {kFaultCellType, "Type mismatch: cell type " + PlainText(static_cast<double>(tag)) +
-                                " in " + where};
+    return {kFaultCellType, "Type mismatch: cell type " + PlainText(static_cast<double>(tag)) + " in " + where};
 }
 
-std::string ValueName(std::uint64_t index) {
-    return "value " + PlainText(static_cast<double>(index + 1));
-}
+std::string ValueName(std::uint64_t index) { return "value " + PlainText(static_cast<double>(index + 1)); }
 
 // Reads the array after its tag; values before any damage are kept in `content`.
 void DecodeArray(ByteReader& reader, DataFileContent& content) {
@@ -74,8 +69,7 @@ DataFileContent DecodeDataFile(std::span<const unsigned char> bytes) {
         return content;
     }
     switch (*tag) {
-    case kTagEmpty:
-        break;
+    case kTagEmpty: break;
     case kTagText: {
         const auto length = reader.Unsigned(2);
         if (!length) {
@@ -87,15 +81,11 @@ DataFileContent DecodeDataFile(std::span<const unsigned char> bytes) {
         }
         break;
     }
-    case kTagArray:
-        DecodeArray(reader, content);
-        break;
-    default:
-        content.fault = WrongType(*tag, "place of the data set");
+    case kTagArray: DecodeArray(reader, content); break;
+    default: content.fault = WrongType(*tag, "place of the data set");
     }
     if (!content.fault && !reader.AtEnd())
-        content.fault = {kFaultBadRecord, PlainText(static_cast<double>(reader.Left())) +
-                                              " bytes after the data set"};
+        content.fault = {kFaultBadRecord, PlainText(static_cast<double>(reader.Left())) + " bytes after the data set"};
     return content;
 }
 

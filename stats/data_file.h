@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
+#include "core/data_set.h"
 #include "files/file_fault.h"
 #include "files/stored_file.h"
-#include "core/data_set.h"
 
 class MessageService;
 

@@ -35,8 +35,8 @@ void DataWindowModel::ClearChecks() { SetAll(false); }
 void DataWindowModel::PressDelete() {
     if (!DeleteEnabled) return;
     MessageService* messages = calc_.platform.messages;
-    if (messages && !messages->AskYesNo("Warning", "Are you sure you want to delete Selected Data?",
-                                         MessageIcon::Critical))
+    if (messages &&
+        !messages->AskYesNo("Warning", "Are you sure you want to delete Selected Data?", MessageIcon::Critical))
         return;
     if (checkedCount_ == RowCount()) {
         DeleteEnabled = false;

@@ -26,8 +26,8 @@ public:
     bool Checked(int position) const { return checks_[position - 1]; }
 
     void ItemCheck(int position, bool checked);
-    void SelectAll();     // AllButton
-    void ClearChecks();   // ClearButton
+    void SelectAll();  // AllButton
+    void ClearChecks();  // ClearButton
     void PressDelete();
     int CountChecked() const { return checkedCount_; }
 

@@ -5,6 +5,6 @@
 
 struct Calculator;
 
-void AddDataValue(Calculator& calc);                               // token "data"
-void DeleteDataKey(Calculator& calc);                              // key_Del
-void StatisticsResult(Calculator& calc, std::string_view token);   // "sqr1" ... "strd1"
+void AddDataValue(Calculator& calc);  // token "data"
+void DeleteDataKey(Calculator& calc);  // key_Del
+void StatisticsResult(Calculator& calc, std::string_view token);  // "sqr1" ... "strd1"

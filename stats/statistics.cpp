@@ -20,9 +20,7 @@ namespace {
 std::optional<double> KeyResult(std::string_view token, double n, double s1, double s2, long double m2) {
     // The last rounding of an update can leave m2 a hair below 0 for values that differ in their
     // last bits; a variance is never negative.
-    const auto deviation = [&](double divisor) {
-        return static_cast<double>(std::sqrt(std::max(0.0L, m2 / divisor)));
-    };
+    const auto deviation = [&](double divisor) { return static_cast<double>(std::sqrt(std::max(0.0L, m2 / divisor))); };
     if (token == "dtn") return n;
     if (token == "dts") return s1;
     if (token == "ave") return s1 / n;

@@ -138,7 +138,8 @@ void ReportListWidget::AddRow(const std::vector<std::string>& texts, const QIcon
         if (c < static_cast<int>(texts.size())) item->setText(c, ToQt(texts[c]));
     }
     item->setIcon(0, icon);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | (checkBoxes_ ? Qt::ItemIsUserCheckable : Qt::NoItemFlags));
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled |
+                   (checkBoxes_ ? Qt::ItemIsUserCheckable : Qt::NoItemFlags));
     if (checkBoxes_) item->setCheckState(0, Qt::Unchecked);
     addTopLevelItem(item);
 }

@@ -16,9 +16,7 @@ void PrintTo(const Row& r, std::ostream* os) { *os << r.behaviour << ": " << r.k
 
 class KeySequence : public testing::TestWithParam<Row> {};
 
-TEST_P(KeySequence, ShowsDisplay) {
-    EXPECT_EQ(DisplayAfter(GetParam().keys), GetParam().display) << GetParam().keys;
-}
+TEST_P(KeySequence, ShowsDisplay) { EXPECT_EQ(DisplayAfter(GetParam().keys), GetParam().display) << GetParam().keys; }
 
 std::string Name(const testing::TestParamInfo<Row>& info) {
     std::string n;

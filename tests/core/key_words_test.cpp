@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/calculator.h"
-#include "keys/key_table.h"
 #include "keys/key_names.h"
+#include "keys/key_table.h"
 #include "support/key_driver.h"
 
 namespace {
@@ -34,16 +34,13 @@ TEST_P(ResultReadingTest, SpellsTheShownResult) {
 
 INSTANTIATE_TEST_SUITE_P(
     Readings, ResultReadingTest,
-    testing::Values(
-        ReadingCase{"Whole", "14.", "", "= 14"},
-        ReadingCase{"NegativeWhole", "-42.", "", "= negative 42"},
-        ReadingCase{"FixedTrailingZerosDropped", "0.50", "", "= 0.5"},
-        ReadingCase{"BlanksAround", "  3.25 ", "", "= 3.25"},
-        ReadingCase{"NegativeExponent", "-1.2", "-05", "= negative 1.2times 10 to the power negative5"},
-        ReadingCase{"PositiveExponent", "1.5", "12", "= 1.5times 10 to the power12"},
-        ReadingCase{"ZeroExponentField", "2.5", "00", "= 2.5"},
-        ReadingCase{"ErrorText", "*Divide by Zero*", "", ""},
-        ReadingCase{"ClockTime", "12:30:05", "", ""}),
+    testing::Values(ReadingCase{"Whole", "14.", "", "= 14"}, ReadingCase{"NegativeWhole", "-42.", "", "= negative 42"},
+                    ReadingCase{"FixedTrailingZerosDropped", "0.50", "", "= 0.5"},
+                    ReadingCase{"BlanksAround", "  3.25 ", "", "= 3.25"},
+                    ReadingCase{"NegativeExponent", "-1.2", "-05", "= negative 1.2times 10 to the power negative5"},
+                    ReadingCase{"PositiveExponent", "1.5", "12", "= 1.5times 10 to the power12"},
+                    ReadingCase{"ZeroExponentField", "2.5", "00", "= 2.5"},
+                    ReadingCase{"ErrorText", "*Divide by Zero*", "", ""}, ReadingCase{"ClockTime", "12:30:05", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SpeechWithoutVoice, NullVoiceIsSilent) {
@@ -53,7 +50,6 @@ TEST(SpeechWithoutVoice, NullVoiceIsSilent) {
     SpeakResult(calc);
     SUCCEED();
 }
-
 
 // Keys pressed through their click handlers with read-out on, and every text the voice got.
 struct KeySpeechCase {
@@ -73,23 +69,25 @@ TEST_P(KeySpeechTest, SpeaksTheKeyWords) {
     EXPECT_EQ(voice.spoken, GetParam().spoken);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeySpeechTest,
-    testing::Values(
-        KeySpeechCase{"SumAndResult", "1 plus 2 equal", {"1", "+", "2", "= 3"}},
-        KeySpeechCase{"OperatorWords", "8 minus 6 multiply 2 divide 4 equal",
-                      {"8", "minus", "6", "times", "2", "divided by", "4", "= 5"}},
-        KeySpeechCase{"PowerAndFunctions", "2 Xy 3 equal Sqrt PI",
-                      {"2", "to the power", "3", "= 8", "square root", "pi"}},
-        KeySpeechCase{"SmallNegativeResult", "0 minus 1 dot 2 exp 5 PM equal",
-                      {"0", "minus", "1", ".", "2", "exponent", "5",
-                       "= negative 1.2times 10 to the power negative5"}},
-        KeySpeechCase{"SignOnlyWhenNegative", "5 PM PM", {"5", "negative"}},
-        KeySpeechCase{"ClearKeysSpeakEmptyText", "7 C AC", {"7", "", ""}},
-        KeySpeechCase{"KeysWithoutWordsAreSilent", "5 Data Frc Ers", {"5"}},
-        KeySpeechCase{"ErrorSpokenThenSilenceUntilAC", "5 divide 0 equal 7 C Sqrt AC 4",
-                      {"5", "divided by", "0", "Error :::: Divide by Zero", "", "4"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, KeySpeechTest,
+                         testing::Values(KeySpeechCase{"SumAndResult", "1 plus 2 equal", {"1", "+", "2", "= 3"}},
+                                         KeySpeechCase{"OperatorWords",
+                                                       "8 minus 6 multiply 2 divide 4 equal",
+                                                       {"8", "minus", "6", "times", "2", "divided by", "4", "= 5"}},
+                                         KeySpeechCase{"PowerAndFunctions",
+                                                       "2 Xy 3 equal Sqrt PI",
+                                                       {"2", "to the power", "3", "= 8", "square root", "pi"}},
+                                         KeySpeechCase{"SmallNegativeResult",
+                                                       "0 minus 1 dot 2 exp 5 PM equal",
+                                                       {"0", "minus", "1", ".", "2", "exponent", "5",
+                                                        "= negative 1.2times 10 to the power negative5"}},
+                                         KeySpeechCase{"SignOnlyWhenNegative", "5 PM PM", {"5", "negative"}},
+                                         KeySpeechCase{"ClearKeysSpeakEmptyText", "7 C AC", {"7", "", ""}},
+                                         KeySpeechCase{"KeysWithoutWordsAreSilent", "5 Data Frc Ers", {"5"}},
+                                         KeySpeechCase{"ErrorSpokenThenSilenceUntilAC",
+                                                       "5 divide 0 equal 7 C Sqrt AC 4",
+                                                       {"5", "divided by", "0", "Error :::: Divide by Zero", "", "4"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KeySpeech, ReadOutOffKeepsEveryKeySilent) {
     RecordingSpeech voice;
@@ -126,14 +124,12 @@ TEST_P(ShownReadingTest, ReadsTheDisplay) {
 
 INSTANTIATE_TEST_SUITE_P(
     Readings, ShownReadingTest,
-    testing::Values(
-        ReadingCase{"Whole", "5.", "", "5"},
-        ReadingCase{"FixedDigitsKept", " 0.50", "", "0.50"},
-        ReadingCase{"Negative", "-42.", "", "negative 42"},
-        ReadingCase{"NegativeExponent", "2.5", "-05", "2.5 times 10 to the power negative 5"},
-        ReadingCase{"PositiveExponent", "1.5", "12", "1.5 times 10 to the power 12"},
-        ReadingCase{"ErrorWithoutAsterisks", "*Divide by Zero*", "", "Divide by Zero"},
-        ReadingCase{"ClockTime", "12:30:05", "", "12:30:05"}),
+    testing::Values(ReadingCase{"Whole", "5.", "", "5"}, ReadingCase{"FixedDigitsKept", " 0.50", "", "0.50"},
+                    ReadingCase{"Negative", "-42.", "", "negative 42"},
+                    ReadingCase{"NegativeExponent", "2.5", "-05", "2.5 times 10 to the power negative 5"},
+                    ReadingCase{"PositiveExponent", "1.5", "12", "1.5 times 10 to the power 12"},
+                    ReadingCase{"ErrorWithoutAsterisks", "*Divide by Zero*", "", "Divide by Zero"},
+                    ReadingCase{"ClockTime", "12:30:05", "", "12:30:05"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every face key has a spoken name, none of them a symbol.

@@ -31,40 +31,34 @@ constexpr double kMax = std::numeric_limits<double>::max();
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NumberPlainText,
-    testing::Values(
-        PlainCase{"Zero", 0.0, "0"},
-        PlainCase{"NegativeZero", -0.0, "0"},
-        PlainCase{"NegativeWhole", -120.0, "-120"},
-        PlainCase{"TwoThirds", 2.0 / 3.0, "0.666666666666667"},
-        PlainCase{"MinusTwoThirds", -2.0 / 3.0, "-0.666666666666667"},
-        PlainCase{"BinaryNoiseDropped", 0.1 + 0.2, "0.3"},
-        PlainCase{"SmallestDecimal", 0.0001, "0.0001"},
-        PlainCase{"BelowDecimalRange", 0.00001, "1E-05"},
-        PlainCase{"RoundsUpIntoDecimalRange", 0.00009999999999999995, "0.0001"},
-        PlainCase{"StaysBelowDecimalRange", 0.0000999999999999999, "9.99999999999999E-05"},
-        PlainCase{"FifteenIntegerDigits", 123456789012345.0, "123456789012345"},
-        PlainCase{"TenToFifteen", 1e15, "1E+15"},
-        PlainCase{"RoundsUpOutOfDecimalRange", 999999999999999.5, "1E+15"},
-        PlainCase{"RoundsDownInsideDecimalRange", 999999999999999.4, "999999999999999"},
-        PlainCase{"MantissaWithDecimals", 1.5e20, "1.5E+20"},
-        PlainCase{"ThreeDigitExponent", 1e100, "1E+100"},
-        PlainCase{"Exponent99", 1e99, "1E+99"},
-        PlainCase{"ExponentMinus99", 1e-99, "1E-99"},
-        PlainCase{"NegativeTiny", -1e-100, "-1E-100"},
-        PlainCase{"Subnormal", 5e-324, "4.94065645841247E-324"},
-        PlainCase{"LargestDouble", kMax, "1.79769313486232E+308"},
-        // Exact binary halves at the 16th digit go away from zero, not to even.
-        PlainCase{"HalfUpOddDigit", 123456789012345.5, "123456789012346"},
-        PlainCase{"HalfUpEvenDigit", 123456789012344.5, "123456789012345"},
-        PlainCase{"NegativeHalf", -123456789012344.5, "-123456789012345"},
-        PlainCase{"WholeHalf", 1234567890123445.0, "1.23456789012345E+15"},
-        // Written 2.421072493769445 but stored as 2.42107249376944499985...: below the half.
-        PlainCase{"JustBelowHalf", 2.421072493769445, "2.42107249376944"},
-        PlainCase{"NoiseBeyondSixteenthDigit", 1.0000000000000005, "1"},
-        PlainCase{"CarryThroughNines", 9.999999999999996, "10"},
-        PlainCase{"Infinity", std::numeric_limits<double>::infinity(), "1E+999"},
-        PlainCase{"MinusInfinity", -std::numeric_limits<double>::infinity(), "-1E+999"},
-        PlainCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), "1E+999"}),
+    testing::Values(PlainCase{"Zero", 0.0, "0"}, PlainCase{"NegativeZero", -0.0, "0"},
+                    PlainCase{"NegativeWhole", -120.0, "-120"}, PlainCase{"TwoThirds", 2.0 / 3.0, "0.666666666666667"},
+                    PlainCase{"MinusTwoThirds", -2.0 / 3.0, "-0.666666666666667"},
+                    PlainCase{"BinaryNoiseDropped", 0.1 + 0.2, "0.3"}, PlainCase{"SmallestDecimal", 0.0001, "0.0001"},
+                    PlainCase{"BelowDecimalRange", 0.00001, "1E-05"},
+                    PlainCase{"RoundsUpIntoDecimalRange", 0.00009999999999999995, "0.0001"},
+                    PlainCase{"StaysBelowDecimalRange", 0.0000999999999999999, "9.99999999999999E-05"},
+                    PlainCase{"FifteenIntegerDigits", 123456789012345.0, "123456789012345"},
+                    PlainCase{"TenToFifteen", 1e15, "1E+15"},
+                    PlainCase{"RoundsUpOutOfDecimalRange", 999999999999999.5, "1E+15"},
+                    PlainCase{"RoundsDownInsideDecimalRange", 999999999999999.4, "999999999999999"},
+                    PlainCase{"MantissaWithDecimals", 1.5e20, "1.5E+20"},
+                    PlainCase{"ThreeDigitExponent", 1e100, "1E+100"}, PlainCase{"Exponent99", 1e99, "1E+99"},
+                    PlainCase{"ExponentMinus99", 1e-99, "1E-99"}, PlainCase{"NegativeTiny", -1e-100, "-1E-100"},
+                    PlainCase{"Subnormal", 5e-324, "4.94065645841247E-324"},
+                    PlainCase{"LargestDouble", kMax, "1.79769313486232E+308"},
+                    // Exact binary halves at the 16th digit go away from zero, not to even.
+                    PlainCase{"HalfUpOddDigit", 123456789012345.5, "123456789012346"},
+                    PlainCase{"HalfUpEvenDigit", 123456789012344.5, "123456789012345"},
+                    PlainCase{"NegativeHalf", -123456789012344.5, "-123456789012345"},
+                    PlainCase{"WholeHalf", 1234567890123445.0, "1.23456789012345E+15"},
+                    // Written 2.421072493769445 but stored as 2.42107249376944499985...: below the half.
+                    PlainCase{"JustBelowHalf", 2.421072493769445, "2.42107249376944"},
+                    PlainCase{"NoiseBeyondSixteenthDigit", 1.0000000000000005, "1"},
+                    PlainCase{"CarryThroughNines", 9.999999999999996, "10"},
+                    PlainCase{"Infinity", std::numeric_limits<double>::infinity(), "1E+999"},
+                    PlainCase{"MinusInfinity", -std::numeric_limits<double>::infinity(), "-1E+999"},
+                    PlainCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), "1E+999"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Away from exact ties, 15-digit rounding must agree with the C library's correctly rounded
@@ -82,15 +76,27 @@ TEST(NumberPlainTextAgreement, MatchesCorrectRoundingOfRandomValues) {
         if (std::string(exact + 16, exact + 42) == "5" + std::string(25, '0')) continue;
         char reference[40];
         std::snprintf(reference, sizeof reference, "%.14e", value);
-        ASSERT_EQ(ReadNumber(PlainText(value)), std::strtod(reference, nullptr)) << reference << " " << PlainText(value);
+        ASSERT_EQ(ReadNumber(PlainText(value)), std::strtod(reference, nullptr))
+            << reference << " " << PlainText(value);
     }
 }
 
 // The shortcut for values that already have 15 digits or fewer gives the very bits of the text
 // round trip, for keyed-looking values, long ones, exact ties and the edges of the range.
 TEST(NumberShownDigits, AgreesBitForBitWithTheTextRoundTrip) {
-    std::vector<double> values{-0.0, 0.5, 0.1 + 0.2, 1.0 / 3, 123456789012344.5, 123456789012345.5, 1E-300,
-                               4.9E-324, 1.7976931348623157E308, 1E15, 999999999999999.9, 1.25E-5, -2.5E22};
+    std::vector<double> values{-0.0,
+                               0.5,
+                               0.1 + 0.2,
+                               1.0 / 3,
+                               123456789012344.5,
+                               123456789012345.5,
+                               1E-300,
+                               4.9E-324,
+                               1.7976931348623157E308,
+                               1E15,
+                               999999999999999.9,
+                               1.25E-5,
+                               -2.5E22};
     std::mt19937_64 random(7);
     std::uniform_int_distribution<int> digits(1, 17), exponent(-30, 30);
     for (int i = 0; i < 20000; ++i) {
@@ -115,7 +121,9 @@ struct PatternCase {
 
 class NumberFormatPattern : public testing::TestWithParam<PatternCase> {};
 
-TEST_P(NumberFormatPattern, Formats) { EXPECT_EQ(FormatPattern(GetParam().value, GetParam().pattern), GetParam().expected); }
+TEST_P(NumberFormatPattern, Formats) {
+    EXPECT_EQ(FormatPattern(GetParam().value, GetParam().pattern), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NumberFormatPattern,
@@ -127,16 +135,12 @@ INSTANTIATE_TEST_SUITE_P(
         PatternCase{"FixedPadsDecimals", 123456789.123, "0.000000000", "123456789.123000000"},
         PatternCase{"RoundsToZeroWithoutMinus", -0.001, "0.00", "0.00"},
         PatternCase{"NegativeZeroWithoutMinus", -0.0, "0.00", "0.00"},
-        PatternCase{"NegativeHalfAway", -0.005, "0.00", "-0.01"},
-        PatternCase{"ExactHalfAway", 0.125, "0.00", "0.13"},
+        PatternCase{"NegativeHalfAway", -0.005, "0.00", "-0.01"}, PatternCase{"ExactHalfAway", 0.125, "0.00", "0.13"},
         // 2.675 is stored just below the half; at 15 digits it is 2.675 exactly.
-        PatternCase{"HalfOfFifteenDigitValue", 2.675, "0.00", "2.68"},
-        PatternCase{"IntegerHalf", 2.5, "0", "3"},
-        PatternCase{"NegativeIntegerHalf", -2.5, "0", "-3"},
-        PatternCase{"IntegerRoundsUp", 9.7, "0", "10"},
+        PatternCase{"HalfOfFifteenDigitValue", 2.675, "0.00", "2.68"}, PatternCase{"IntegerHalf", 2.5, "0", "3"},
+        PatternCase{"NegativeIntegerHalf", -2.5, "0", "-3"}, PatternCase{"IntegerRoundsUp", 9.7, "0", "10"},
         PatternCase{"CarryIntoNewDigit", 0.99999999999999994, "0.##", "1."},
-        PatternCase{"Random", 0.5, "0.000", "0.500"},
-        PatternCase{"HashDropsTrailingZeros", 3.0, "0.##", "3."},
+        PatternCase{"Random", 0.5, "0.000", "0.500"}, PatternCase{"HashDropsTrailingZeros", 3.0, "0.##", "3."},
         PatternCase{"HashKeepsSignificant", 1.0 / 3.0, "0.#############", "0.3333333333333"},
         PatternCase{"AtLeastOneDecimal", 1.0, "0.0" + std::string(100, '#'), "1.0"},
         PatternCase{"AtLeastOneDecimalMore", 0.125, "0.0" + std::string(100, '#'), "0.125"},
@@ -181,31 +185,18 @@ const std::string kMidpointAboveOne = "1.000000000000000111022302462515654042363
 INSTANTIATE_TEST_SUITE_P(
     Cases, NumberReading,
     testing::Values(
-        ReadCase{"TrailingPoint", "12.", 12, true},
-        ReadCase{"ErrorText", "*Infinity*", 0, false},
-        ReadCase{"Empty", "", 0, false},
-        ReadCase{"PointOnly", ".", 0, false},
-        ReadCase{"Exponent", "1E+05", 1e5, true},
-        ReadCase{"Blanks", " -3 ", -3, true},
-        ReadCase{"BlanksInside", "1 2 . 5", 12.5, true},
-        ReadCase{"LeadingPoint", "-.5", -0.5, true},
-        ReadCase{"PlusSign", "+7", 7, true},
-        ReadCase{"StopsAtOtherCharacter", "3.5x", 3.5, false},
-        ReadCase{"SecondPoint", "1.2.3", 1.2, false},
-        ReadCase{"ExponentWithoutDigits", "1E", 1, false},
-        ReadCase{"ExponentSignOnly", "2E+", 2, false},
-        ReadCase{"NoMantissa", "E5", 0, false},
-        ReadCase{"DoubleSign", "--1", 0, false},
-        ReadCase{"SignOnly", "-", 0, false},
-        ReadCase{"Word", "Error", 0, false},
-        ReadCase{"NegativeZero", "-0", 0, true},
-        ReadCase{"Overflow", "1e999", kMax, true},
-        ReadCase{"NegativeOverflow", "-1e999", -kMax, true},
-        ReadCase{"JustAboveLargest", "1.8e308", kMax, true},
-        ReadCase{"EndlessExponent", "1E+99999999999999999999", kMax, true},
-        ReadCase{"Underflow", "1e-999", 0, true},
-        ReadCase{"NegativeUnderflow", "-1e-400", 0, true},
-        ReadCase{"Subnormal", "4.94065645841247E-324", 5e-324, true},
+        ReadCase{"TrailingPoint", "12.", 12, true}, ReadCase{"ErrorText", "*Infinity*", 0, false},
+        ReadCase{"Empty", "", 0, false}, ReadCase{"PointOnly", ".", 0, false}, ReadCase{"Exponent", "1E+05", 1e5, true},
+        ReadCase{"Blanks", " -3 ", -3, true}, ReadCase{"BlanksInside", "1 2 . 5", 12.5, true},
+        ReadCase{"LeadingPoint", "-.5", -0.5, true}, ReadCase{"PlusSign", "+7", 7, true},
+        ReadCase{"StopsAtOtherCharacter", "3.5x", 3.5, false}, ReadCase{"SecondPoint", "1.2.3", 1.2, false},
+        ReadCase{"ExponentWithoutDigits", "1E", 1, false}, ReadCase{"ExponentSignOnly", "2E+", 2, false},
+        ReadCase{"NoMantissa", "E5", 0, false}, ReadCase{"DoubleSign", "--1", 0, false},
+        ReadCase{"SignOnly", "-", 0, false}, ReadCase{"Word", "Error", 0, false},
+        ReadCase{"NegativeZero", "-0", 0, true}, ReadCase{"Overflow", "1e999", kMax, true},
+        ReadCase{"NegativeOverflow", "-1e999", -kMax, true}, ReadCase{"JustAboveLargest", "1.8e308", kMax, true},
+        ReadCase{"EndlessExponent", "1E+99999999999999999999", kMax, true}, ReadCase{"Underflow", "1e-999", 0, true},
+        ReadCase{"NegativeUnderflow", "-1e-400", 0, true}, ReadCase{"Subnormal", "4.94065645841247E-324", 5e-324, true},
         ReadCase{"LongInteger", "1" + std::string(400, '0'), kMax, true},
         ReadCase{"LongFraction", "0." + std::string(30, '0') + "25", 25e-32, true},
         // Digits far beyond what is kept still tip an exact midpoint upward.

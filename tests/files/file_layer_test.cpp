@@ -25,9 +25,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "files/stored_file.h"
 #include "memory/recording_messages.h"
 #include "memory/register_file.h"
-#include "files/stored_file.h"
 #include "stats/data_file.h"
 #include "support/temp_folder.h"
 
@@ -140,8 +140,8 @@ struct LayerCase {
     std::function<void(const Place&)> plant;
     Loads loads;
     const char* warning;  // part of the one warning shown by the load; "" for none
-    bool savedOver;       // false: the file is kept as found for the rest of the run
-    mode_t mode = 0;      // the saved file's permissions, when they matter
+    bool savedOver;  // false: the file is kept as found for the rest of the run
+    mode_t mode = 0;  // the saved file's permissions, when they matter
 };
 
 void ReplaceWithLink(const Place& p) {
@@ -157,7 +157,8 @@ void PipeAtOldTemporaryName(const Place& p) { ASSERT_EQ(::mkfifo((fs::path(p.fil
 void AppendBytes(const Place& p) { std::ofstream(p.file, std::ios::binary | std::ios::app) << "xyz"; }
 void BlockBadNames(const Place& p, int count) {
     for (int n = 0; n < count; ++n)
-        fs::create_directories(fs::path(p.file) += (n == 0 ? std::string(".bad") : ".bad." + std::to_string(n)) + "/kept");
+        fs::create_directories(fs::path(p.file) +=
+                               (n == 0 ? std::string(".bad") : ".bad." + std::to_string(n)) + "/kept");
 }
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -223,7 +224,8 @@ TEST_P(FileLayer, NothingStoredIsLostAndNothingOutsideChanges) {
         EXPECT_TRUE(kept) << name << " was " << what;
     }
     for (const auto& [name, what] : folderAfter)
-        EXPECT_TRUE(folderBefore.contains(name) || name == kind.name || name.starts_with(std::string(kind.name) + ".bad"))
+        EXPECT_TRUE(folderBefore.contains(name) || name == kind.name ||
+                    name.starts_with(std::string(kind.name) + ".bad"))
             << "left behind: " << name;
     EXPECT_EQ(Snapshot(root / "outside"), outsideBefore);
 }
@@ -233,18 +235,29 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LayerCase{"RegisterLinkAtTheTemporaryName", Registers, LinkAtOldTemporaryName, Loads::Stored, "", true, 0644},
         LayerCase{"RegisterPipeAtTheTemporaryName", Registers, PipeAtOldTemporaryName, Loads::Stored, "", true},
-        LayerCase{"RegisterLinkAtTheFileName", Registers, ReplaceWithLink, Loads::Nothing, "not a plain file", true, 0600},
-        LayerCase{"RegisterPipeAtTheFileName", Registers, ReplaceWithPipe, Loads::Nothing, "not a plain file", true, 0600},
-        LayerCase{"PrivateModeIsKept", Registers, [](const Place& p) { ::chmod(p.file.c_str(), 0600); },
-                  Loads::Stored, "", true, 0600},
-        LayerCase{"NewFileIsPrivate", Registers, [](const Place& p) { fs::remove(p.file); }, Loads::Nothing, "",
-                  true, 0600},
-        LayerCase{"OneGigabyte", Registers, [](const Place& p) { fs::resize_file(p.file, 1u << 30); },
-                  Loads::Stored, "larger than the largest file of its kind (6554500 bytes)", true},
-        LayerCase{"BytesAfterTheLastRecord", Registers, AppendBytes, Loads::Stored, "3 bytes after the last record", true},
-        LayerCase{"BadNameBlocked", Registers, [](const Place& p) { AppendBytes(p); BlockBadNames(p, 1); },
+        LayerCase{"RegisterLinkAtTheFileName", Registers, ReplaceWithLink, Loads::Nothing, "not a plain file", true,
+                  0600},
+        LayerCase{"RegisterPipeAtTheFileName", Registers, ReplaceWithPipe, Loads::Nothing, "not a plain file", true,
+                  0600},
+        LayerCase{"PrivateModeIsKept", Registers, [](const Place& p) { ::chmod(p.file.c_str(), 0600); }, Loads::Stored,
+                  "", true, 0600},
+        LayerCase{"NewFileIsPrivate", Registers, [](const Place& p) { fs::remove(p.file); }, Loads::Nothing, "", true,
+                  0600},
+        LayerCase{"OneGigabyte", Registers, [](const Place& p) { fs::resize_file(p.file, 1u << 30); }, Loads::Stored,
+                  "larger than the largest file of its kind (6554500 bytes)", true},
+        LayerCase{"BytesAfterTheLastRecord", Registers, AppendBytes, Loads::Stored, "3 bytes after the last record",
+                  true},
+        LayerCase{"BadNameBlocked", Registers,
+                  [](const Place& p) {
+                      AppendBytes(p);
+                      BlockBadNames(p, 1);
+                  },
                   Loads::Stored, "kept as", true},
-        LayerCase{"EveryBadNameBlocked", Registers, [](const Place& p) { AppendBytes(p); BlockBadNames(p, 100); },
+        LayerCase{"EveryBadNameBlocked", Registers,
+                  [](const Place& p) {
+                      AppendBytes(p);
+                      BlockBadNames(p, 100);
+                  },
                   Loads::Stored, "will not be saved over", false},
         LayerCase{"RegisterNotANumber", Registers,
                   [](const Place& p) {
@@ -257,13 +270,25 @@ INSTANTIATE_TEST_SUITE_P(
         LayerCase{"DataPipeAtTheTemporaryName", Data, PipeAtOldTemporaryName, Loads::Stored, "", true},
         LayerCase{"DataLinkAtTheFileName", Data, ReplaceWithLink, Loads::Nothing, "not a plain file", true, 0600},
         LayerCase{"DataPipeAtTheFileName", Data, ReplaceWithPipe, Loads::Nothing, "not a plain file", true},
-        LayerCase{"DataNotANumber", Data, [](const Place& p) { WriteBytes(p.file, DataCells(3, {1.5, -3, kNaN})); },
+        LayerCase{"DataNotANumber", Data,
+                  [](const Place& p) {
+                      WriteBytes(p.file, DataCells(3, {1.5, -3, kNaN}));
+                  },
                   Loads::Stored, "value 3 is not a finite number", true},
-        LayerCase{"DataInfinity", Data, [](const Place& p) { WriteBytes(p.file, DataCells(3, {1.5, -3, kInf})); },
+        LayerCase{"DataInfinity", Data,
+                  [](const Place& p) {
+                      WriteBytes(p.file, DataCells(3, {1.5, -3, kInf}));
+                  },
                   Loads::Stored, "not a finite number", true},
-        LayerCase{"DataMinusInfinity", Data, [](const Place& p) { WriteBytes(p.file, DataCells(3, {1.5, -3, -kInf})); },
+        LayerCase{"DataMinusInfinity", Data,
+                  [](const Place& p) {
+                      WriteBytes(p.file, DataCells(3, {1.5, -3, -kInf}));
+                  },
                   Loads::Stored, "not a finite number", true},
-        LayerCase{"DataValueBeyondTheCount", Data, [](const Place& p) { WriteBytes(p.file, DataCells(2, {1.5, -3, 4})); },
+        LayerCase{"DataValueBeyondTheCount", Data,
+                  [](const Place& p) {
+                      WriteBytes(p.file, DataCells(2, {1.5, -3, 4}));
+                  },
                   Loads::Stored, "10 bytes after the data set", true},
         LayerCase{"DataTooLarge", Data, [](const Place& p) { fs::resize_file(p.file, kMaxDataFileBytes + 1); },
                   Loads::Stored, "larger than", true}),
@@ -307,7 +332,8 @@ TEST_F(FileLayerOnDisk, UnreadableFileIsKeptAndNotSavedOver) {
         RegisterBank bank{};
         LoadRegisterFile(bank, file, &messages);
         if (messages.shown.size() != 1) return 1;
-        if (messages.shown[0].find("cannot read " + path.string() + " (Permission denied)") == std::string::npos) return 2;
+        if (messages.shown[0].find("cannot read " + path.string() + " (Permission denied)") == std::string::npos)
+            return 2;
         if (messages.shown[0].find("will not be saved over") == std::string::npos) return 3;
         bank[1].Value = 5;
         SaveRegisterFile(bank, file, SaveWhen::Always, &messages);
@@ -326,8 +352,9 @@ TEST_F(FileLayerOnDisk, LoadOutOfMemoryKeepsTheFile) {
     StoredFile file(path);
     RecordingMessages messages;
     RegisterBank bank{};
-    EXPECT_TRUE(LoadStoredFile(file, bank, kMaxRegisterFileBytes, &messages,
-                               [](const Bytes&, RegisterBank&) -> std::optional<FileFault> { throw std::bad_alloc(); }));
+    EXPECT_TRUE(
+        LoadStoredFile(file, bank, kMaxRegisterFileBytes, &messages,
+                       [](const Bytes&, RegisterBank&) -> std::optional<FileFault> { throw std::bad_alloc(); }));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_NE(messages.shown[0].find("(Cannot allocate memory); it stays as it is"), std::string::npos);
     SaveRegisterFile(bank, file, SaveWhen::Always, &messages);

@@ -44,8 +44,7 @@ Sampler Uniform(double low, double high) {
 // Magnitudes spread over a range of decimal exponents (by default the display's), either sign.
 Sampler Spread(bool negativeToo, double lowExponent = -99.0, double highExponent = 99.9) {
     return [=](std::mt19937_64& rng) {
-        const double magnitude =
-            std::pow(10.0, std::uniform_real_distribution<double>(lowExponent, highExponent)(rng));
+        const double magnitude = std::pow(10.0, std::uniform_real_distribution<double>(lowExponent, highExponent)(rng));
         const bool negative = negativeToo && std::bernoulli_distribution(0.5)(rng);
         return Shown(negative ? -magnitude : magnitude);
     };
@@ -98,7 +97,9 @@ void CheckFunction(const FunctionCase& f, Unit unit, std::uint64_t seed) {
         // The display limits of InjectValue: 1E100 and above is an error, below 1E-99 shows 0.
         if (!want.reason && std::fabs(want.value) >= 1e100L) want = Failure(kInfinity);
         const std::string label = std::string(f.token) + " " + PlainText(x) +
-                                  (unit == Unit::Radians ? " rad" : unit == Unit::Gradians ? " grad" : "");
+                                  (unit == Unit::Radians    ? " rad"
+                                   : unit == Unit::Gradians ? " grad"
+                                                            : "");
         if (want.reason) {
             EXPECT_EQ(calc.KeyToken, "Error") << label;
             EXPECT_EQ(calc.ErrorReason.AsText(), want.reason) << label;

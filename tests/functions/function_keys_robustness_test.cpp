@@ -11,9 +11,9 @@
 namespace {
 
 const char* const kFunctionKeys[] = {
-    "Sqr", "Sqrt", "Cubt", "Cube", "Log", "aLog", "Ln", "aLn", "Rcp", "Fact", "Sin", "Cos", "Tan", "iSin",
-    "iCos", "iTan", "Sinh", "Cosh", "Tanh", "ArcSinh", "ArcCosh", "ArcTanh", "Frc", "Dc", "Sexa", "Asex",
-    "EngL", "EngR", "PtoR", "RtoP", "Random",
+    "Sqr", "Sqrt", "Cubt", "Cube", "Log",  "aLog", "Ln",   "aLn",  "Rcp",     "Fact",    "Sin",
+    "Cos", "Tan",  "iSin", "iCos", "iTan", "Sinh", "Cosh", "Tanh", "ArcSinh", "ArcCosh", "ArcTanh",
+    "Frc", "Dc",   "Sexa", "Asex", "EngL", "EngR", "PtoR", "RtoP", "Random",
 };
 
 // Starting displays: the largest and smallest shown magnitudes of both signs, a long fraction,

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "support/key_case.h"
 #include "functions/snapping.h"
+#include "support/key_case.h"
 #include "support/key_driver.h"
 
 namespace {
@@ -14,26 +14,19 @@ TEST_P(UnaryFunctionKeys, ShowResultOrReason) { EXPECT_EQ(DisplayAfter(GetParam(
 INSTANTIATE_TEST_SUITE_P(
     Table, UnaryFunctionKeys,
     testing::Values(
-        KeyCase{"SquareOfTwo", "2 Sqr", "4.|"},
-        KeyCase{"SquareBeyondDisplay", "1 exp 6 0 Sqr", "*Infinity*|"},
+        KeyCase{"SquareOfTwo", "2 Sqr", "4.|"}, KeyCase{"SquareBeyondDisplay", "1 exp 6 0 Sqr", "*Infinity*|"},
         KeyCase{"SquareRoot", "2 Sqrt", "1.4142135623731|"},
-        KeyCase{"SquareRootOfNegative", "4 PM Sqrt", "*Undefined*|"},
-        KeyCase{"CubeKeepsSign", "2 PM Cube", "-8.|"},
+        KeyCase{"SquareRootOfNegative", "4 PM Sqrt", "*Undefined*|"}, KeyCase{"CubeKeepsSign", "2 PM Cube", "-8.|"},
         KeyCase{"CubeRootOfNegative", "8 PM Cubt", "-2.|"},
-        KeyCase{"CubeRootIsExact", "1 exp 3 0 Cubt", "10000000000.|"},
-        KeyCase{"LogOfThousand", "1 0 0 0 Log", "3.|"},
-        KeyCase{"LogOfZero", "0 Log", "*Out of Range*|"},
-        KeyCase{"LogOfNegative", "1 PM Log", "*Out of Range*|"},
+        KeyCase{"CubeRootIsExact", "1 exp 3 0 Cubt", "10000000000.|"}, KeyCase{"LogOfThousand", "1 0 0 0 Log", "3.|"},
+        KeyCase{"LogOfZero", "0 Log", "*Out of Range*|"}, KeyCase{"LogOfNegative", "1 PM Log", "*Out of Range*|"},
         KeyCase{"AntilogAtDisplayLimit", "1 0 0 aLog", "*Infinity*|"},
-        KeyCase{"AntilogOverflow", "4 0 0 aLog", "*Undefined*|"},
-        KeyCase{"AntilogSmall", "2 PM aLog", "0.01|"},
-        KeyCase{"NaturalLog", "1 0 Ln", "2.30258509299405|"},
-        KeyCase{"ExponentialOfOne", "1 aLn", "2.71828182845905|"},
+        KeyCase{"AntilogOverflow", "4 0 0 aLog", "*Undefined*|"}, KeyCase{"AntilogSmall", "2 PM aLog", "0.01|"},
+        KeyCase{"NaturalLog", "1 0 Ln", "2.30258509299405|"}, KeyCase{"ExponentialOfOne", "1 aLn", "2.71828182845905|"},
         KeyCase{"ExponentialOverflow", "7 1 0 aLn", "*Undefined*|"},
         KeyCase{"ExponentialUnderflowShowsZero", "3 0 0 PM aLn", "0.|"},
         KeyCase{"ReciprocalOfThree", "3 Rcp", "0.33333333333333|"},
-        KeyCase{"ReciprocalOfZero", "0 Rcp", "*Divide by Zero*|"},
-        KeyCase{"FactorialOfZero", "0 Fact", "1.|"},
+        KeyCase{"ReciprocalOfZero", "0 Rcp", "*Divide by Zero*|"}, KeyCase{"FactorialOfZero", "0 Fact", "1.|"},
         KeyCase{"FactorialOfTwenty", "2 0 Fact", "2.43290200817664| 18"},
         KeyCase{"LargestFactorialShown", "6 9 Fact", "1.71122452428141| 98"},
         KeyCase{"FactorialBeyondDisplay", "7 0 Fact", "*Infinity*|"},

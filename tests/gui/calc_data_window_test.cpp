@@ -9,8 +9,8 @@
 
 #include "face_fixture.h"
 #include "modal_watch.h"
-#include "widgets/twips.h"
 #include "stats/calc_data_window.h"
+#include "widgets/twips.h"
 
 namespace {
 
@@ -30,7 +30,8 @@ QStringList Rows(QWidget* window) {
     QAbstractItemModel* items = Items(window);
     for (int k = 0; k < items->rowCount(); ++k) {
         const bool checked = items->index(k, 0).data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
-        rows << items->index(k, 0).data().toString() + "|" + items->index(k, 1).data().toString() + (checked ? "|x" : "|");
+        rows << items->index(k, 0).data().toString() + "|" + items->index(k, 1).data().toString() +
+                    (checked ? "|x" : "|");
     }
     return rows;
 }

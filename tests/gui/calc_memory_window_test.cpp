@@ -53,18 +53,30 @@ private slots:
         QTest::addColumn<QString>("ok");
         QTest::addColumn<QString>("frame");
         QTest::addColumn<bool>("editable");
-        QTest::newRow("IN") << 0 << "Memory IN" << "Choose memory address to SAVE to." << "Save"
+        QTest::newRow("IN") << 0 << "Memory IN"
+                            << "Choose memory address to SAVE to."
+                            << "Save"
                             << "Specify Description" << true;
-        QTest::newRow("RECALL") << 1 << "Memory RECALL" << "Choose memory address to RECALL value."
-                                << "Recall" << "Description" << false;
-        QTest::newRow("SWAP") << 2 << "Memory SWAP" << "Choose memory address to SWAP value." << "Swap"
+        QTest::newRow("RECALL") << 1 << "Memory RECALL"
+                                << "Choose memory address to RECALL value."
+                                << "Recall"
+                                << "Description" << false;
+        QTest::newRow("SWAP") << 2 << "Memory SWAP"
+                              << "Choose memory address to SWAP value."
+                              << "Swap"
                               << "Specify Description" << true;
-        QTest::newRow("ADD") << 3 << "Memory ADD" << "Choose memory address to ADD value to." << "Apply"
+        QTest::newRow("ADD") << 3 << "Memory ADD"
+                             << "Choose memory address to ADD value to."
+                             << "Apply"
                              << "Specify Description" << true;
-        QTest::newRow("MINUS") << 4 << "Memory MINUS" << "Choose memory address to SUBTRACT value from."
-                               << "Apply" << "Specify Description" << true;
-        QTest::newRow("DELETE") << 5 << "Memory DELETE" << "Choose memory address to DELETE value."
-                                << "Delete" << "Description" << false;
+        QTest::newRow("MINUS") << 4 << "Memory MINUS"
+                               << "Choose memory address to SUBTRACT value from."
+                               << "Apply"
+                               << "Specify Description" << true;
+        QTest::newRow("DELETE") << 5 << "Memory DELETE"
+                                << "Choose memory address to DELETE value."
+                                << "Delete"
+                                << "Description" << false;
     }
 
     void modeTexts() {

@@ -3,9 +3,9 @@
 #include <sys/resource.h>
 
 #include <QAction>
-#include <QEventLoop>
 #include <QClipboard>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -43,8 +43,10 @@ private slots:
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("copied");
         QTest::newRow("zero") << QStringList{} << "0";
-        QTest::newRow("mantissa and exponent") << QStringList{"key_1", "key_dot", "key_5", "key_exp", "key_3", "key_equal"} << "1500";
-        QTest::newRow("negative fraction") << QStringList{"key_1", "key_divide", "key_4", "key_equal", "key_PM"} << "-0.25";
+        QTest::newRow("mantissa and exponent")
+            << QStringList{"key_1", "key_dot", "key_5", "key_exp", "key_3", "key_equal"} << "1500";
+        QTest::newRow("negative fraction")
+            << QStringList{"key_1", "key_divide", "key_4", "key_equal", "key_PM"} << "-0.25";
     }
     void copyPutsTheFullValue() {
         QFETCH(QStringList, keys);
@@ -68,14 +70,30 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("exponent");
-        QTest::newRow("exponent") << "3.5E2" << "350." << "";
-        QTest::newRow("D exponent") << "1.5D2" << "150." << "";
-        QTest::newRow("blanks and a word") << "  12 apples" << "12." << "";
-        QTest::newRow("blanks inside") << "1 234.5\n" << "1234.5" << "";
-        QTest::newRow("hexadecimal") << "&HFF" << "255." << "";
-        QTest::newRow("octal") << "&o17" << "15." << "";
-        QTest::newRow("a word") << "apples" << "0." << "";
-        QTest::newRow("small") << "-1.2e-5" << "-1.2" << "-05";
+        QTest::newRow("exponent") << "3.5E2"
+                                  << "350."
+                                  << "";
+        QTest::newRow("D exponent") << "1.5D2"
+                                    << "150."
+                                    << "";
+        QTest::newRow("blanks and a word") << "  12 apples"
+                                           << "12."
+                                           << "";
+        QTest::newRow("blanks inside") << "1 234.5\n"
+                                       << "1234.5"
+                                       << "";
+        QTest::newRow("hexadecimal") << "&HFF"
+                                     << "255."
+                                     << "";
+        QTest::newRow("octal") << "&o17"
+                               << "15."
+                               << "";
+        QTest::newRow("a word") << "apples"
+                                << "0."
+                                << "";
+        QTest::newRow("small") << "-1.2e-5"
+                               << "-1.2"
+                               << "-05";
     }
     void pasteReadsTheNumber() {
         QFETCH(QString, text);
@@ -92,14 +110,30 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("display");
-        QTest::newRow("de comma") << "de_DE" << "2,5" << "2.5";
-        QTest::newRow("de groups") << "de_DE" << "1.234,5" << "1234.5";
-        QTest::newRow("de point") << "de_DE" << "12.34" << "12.34";
-        QTest::newRow("de exponent") << "de_DE" << "3.5E2" << "350.";
-        QTest::newRow("de minus sign") << "de_DE" << "\u22127,25" << "-7.25";
-        QTest::newRow("en groups") << "en_US" << "1,234.5" << "1234.5";
-        QTest::newRow("en comma") << "en_US" << "2,5" << "2.";
-        QTest::newRow("fr narrow space") << "fr_FR" << "1\u202f234,5" << "1234.5";
+        QTest::newRow("de comma") << "de_DE"
+                                  << "2,5"
+                                  << "2.5";
+        QTest::newRow("de groups") << "de_DE"
+                                   << "1.234,5"
+                                   << "1234.5";
+        QTest::newRow("de point") << "de_DE"
+                                  << "12.34"
+                                  << "12.34";
+        QTest::newRow("de exponent") << "de_DE"
+                                     << "3.5E2"
+                                     << "350.";
+        QTest::newRow("de minus sign") << "de_DE"
+                                       << "\u22127,25"
+                                       << "-7.25";
+        QTest::newRow("en groups") << "en_US"
+                                   << "1,234.5"
+                                   << "1234.5";
+        QTest::newRow("en comma") << "en_US"
+                                  << "2,5"
+                                  << "2.";
+        QTest::newRow("fr narrow space") << "fr_FR"
+                                         << "1\u202f234,5"
+                                         << "1234.5";
     }
     void pasteReadsTheLocalesNumbers() {
         QFETCH(QString, locale);
@@ -189,7 +223,8 @@ private slots:
 
     void clockEnds_data() {
         QTest::addColumn<QString>("how");
-        for (const char* how : {"Time again", "digit key", "keyboard key", "Min", "Kin", "page 0", "page 2", "page 3", "Paste"})
+        for (const char* how :
+             {"Time again", "digit key", "keyboard key", "Min", "Kin", "page 0", "page 2", "page 3", "Paste"})
             QTest::newRow(how) << QString(how);
     }
     void clockEnds() {

@@ -35,8 +35,7 @@ class EspeakSpeakersTest : public QObject {
     // cut), so what was played is the sum of the files.
     qint64 PlayedBytes() const {
         qint64 bytes = 0;
-        for (const QFileInfo& file : QDir(AudioFolder()).entryInfoList(QDir::Files))
-            bytes += file.size();
+        for (const QFileInfo& file : QDir(AudioFolder()).entryInfoList(QDir::Files)) bytes += file.size();
         return bytes;
     }
     // Once the voice has finished.
@@ -113,9 +112,8 @@ private slots:
         QVERIFY(marks.back().played > marks.front().played);
         QVERIFY(std::is_sorted(marks.begin(), marks.end(),
                                [](const Mark& a, const Mark& b) { return a.played < b.played; }));
-        QVERIFY(std::adjacent_find(marks.begin(), marks.end(), [](const Mark& a, const Mark& b) {
-                    return b.start <= a.start;
-                }) == marks.end());
+        QVERIFY(std::adjacent_find(marks.begin(), marks.end(),
+                                   [](const Mark& a, const Mark& b) { return b.start <= a.start; }) == marks.end());
     }
 };
 

@@ -49,8 +49,7 @@ private slots:
         const std::string reading = HelpReading(overview.title, SpokenForm(overview.text));
         std::vector<std::pair<std::string, std::string>> marks;  // spoken word, marked text
         connect(voice, &SpeechVoice::WordReached, this, [&](int position, int length) {
-            marks.emplace_back(reading.substr(position, length),
-                               box->textCursor().selectedText().toStdString());
+            marks.emplace_back(reading.substr(position, length), box->textCursor().selectedText().toStdString());
         });
         window.findChild<QListWidget*>("MenuBox")->item(0)->setSelected(true);
 

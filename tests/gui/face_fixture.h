@@ -40,7 +40,9 @@ public:
     CalcMainFrm& Window() { return *window_; }
     QString DataFolder() const { return folder_.filePath("data"); }
     template <typename T>
-    T* Find(const QString& name) { return window_->findChild<T*>(name); }
+    T* Find(const QString& name) {
+        return window_->findChild<T*>(name);
+    }
 
     void Click(const QString& keyName) {
         QPushButton* key = Find<QPushButton>(keyName);

@@ -7,8 +7,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "keys/key_table.h"
 #include "face_fixture.h"
+#include "keys/key_table.h"
 #include "widgets/twips.h"
 
 class FaceLayoutTest : public QObject {
@@ -33,10 +33,8 @@ private slots:
             QCOMPARE(button->geometry(), TwipRect(columns[key.column - 1], rows[key.row - 1], 820, 450));
             // Tab reaches a key; a click leaves the focus where it was.
             QCOMPARE(button->focusPolicy(), Qt::TabFocus);
-            if (key.page == kKeypadPage)
-                QCOMPARE(button->parentWidget()->objectName(), QString("KeypadPanel"));
-            else
-                QCOMPARE(button->parentWidget(), tabs->widget(key.page));
+            if (key.page == kKeypadPage) QCOMPARE(button->parentWidget()->objectName(), QString("KeypadPanel"));
+            else QCOMPARE(button->parentWidget(), tabs->widget(key.page));
             const bool arrow = name == "key_Ave" || name == "key_Tan" || name == "key_Cnst";
             QCOMPARE(button->testAttribute(Qt::WA_SetCursor), !arrow);
             ++keys;
@@ -96,9 +94,9 @@ private slots:
             const char* caption;
             int y;
         } options[] = {
-            {"FxnButton", " Fixed Mode", 555},    {"ScnButton", " Scientific Mode", 915},
-            {"StdButton", " Normal Mode", 1275},  {"DegButton", " Degree Mode", 555},
-            {"RadButton", " Radian Mode", 915},   {"GradButton", " Gradian Mode", 1275},
+            {"FxnButton", " Fixed Mode", 555},   {"ScnButton", " Scientific Mode", 915},
+            {"StdButton", " Normal Mode", 1275}, {"DegButton", " Degree Mode", 555},
+            {"RadButton", " Radian Mode", 915},  {"GradButton", " Gradian Mode", 1275},
         };
         for (const auto& option : options) {
             auto* button = face_.Find<QRadioButton>(option.name);
@@ -150,9 +148,9 @@ private slots:
         const struct {
             const char* name;
             const char* caption;
-        } menus[] = {{"mnuFile", "&File"},         {"mnuFunct", "Functions"},  {"mnuEdit", "&Edit"},
-                     {"mnuMode", "&Modes"},        {"mnuDisplayMode", "Display Mode"},
-                     {"mnuAngular", "&Angular Mode"}, {"mnuHelp", "&Help"}};
+        } menus[] = {{"mnuFile", "&File"},  {"mnuFunct", "Functions"},          {"mnuEdit", "&Edit"},
+                     {"mnuMode", "&Modes"}, {"mnuDisplayMode", "Display Mode"}, {"mnuAngular", "&Angular Mode"},
+                     {"mnuHelp", "&Help"}};
         for (const auto& menu : menus) {
             auto* found = face_.Find<QMenu>(menu.name);
             QVERIFY2(found != nullptr, menu.name);

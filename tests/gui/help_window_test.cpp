@@ -40,9 +40,7 @@ struct OpenHelp {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     }
     // Where the voice would report `word` in what it was last asked to read.
-    int SpokenAt(const std::string& word) const {
-        return static_cast<int>(voice->spoken.back().find(word));
-    }
+    int SpokenAt(const std::string& word) const { return static_cast<int>(voice->spoken.back().find(word)); }
 
     RecordingVoice* voice = nullptr;
     std::unique_ptr<CalcHelpFrm> window;
@@ -64,9 +62,9 @@ private slots:
         QCOMPARE(help.window->windowTitle(), QString("Calculator Help"));
         QStringList items;
         for (int i = 0; i < help.list->count(); ++i) items << help.list->item(i)->text();
-        QCOMPARE(items, QStringList({"Overview", "Calculator Capabilities", "Mode Settings",
-                                     "Display Modes", "Angle Specification Modes", "Numeric keys",
-                                     "Arithmetic Operation keys", "About the Author"}));
+        QCOMPARE(items, QStringList({"Overview", "Calculator Capabilities", "Mode Settings", "Display Modes",
+                                     "Angle Specification Modes", "Numeric keys", "Arithmetic Operation keys",
+                                     "About the Author"}));
         help.list->setFocus();
         QCOMPARE(help.list->selectedItems().size(), 0);
         QCOMPARE(help.box->toPlainText(), QString());

@@ -38,10 +38,8 @@ class KeyboardTest : public QObject {
     }
     void Press(const QList<Stroke>& strokes) {
         for (const Stroke& s : strokes) {
-            if (s.text.isNull())
-                QTest::keyClick(Focused(), s.key, s.modifiers);
-            else
-                QTest::sendKeyEvent(QTest::Click, Focused(), s.key, s.text, s.modifiers);
+            if (s.text.isNull()) QTest::keyClick(Focused(), s.key, s.modifiers);
+            else QTest::sendKeyEvent(QTest::Click, Focused(), s.key, s.text, s.modifiers);
         }
     }
     // The controls of the face Tab reaches, from the display round to it again.
@@ -60,8 +58,9 @@ class KeyboardTest : public QObject {
     void FocusOn(const QString& target) {
         auto* tabs = face_.Find<QTabWidget>("SelectTab");
         tabs->setCurrentIndex(target.endsWith("Button") ? 3 : 0);
-        QWidget* control = target == "tab bar" ? tabs->tabBar() : target == "display" ? face_.Find<QWidget>("Frame1")
-                                                                                      : face_.Find<QWidget>(target);
+        QWidget* control = target == "tab bar"   ? tabs->tabBar()
+                           : target == "display" ? face_.Find<QWidget>("Frame1")
+                                                 : face_.Find<QWidget>(target);
         QVERIFY2(control != nullptr, qPrintable(target));
         control->setFocus(Qt::TabFocusReason);
         QCOMPARE(Focused(), control);
@@ -122,37 +121,50 @@ private slots:
         const QList<Stroke> padTimes{Pad(Qt::Key_5, "5"), Pad(Qt::Key_Asterisk, "*"), Pad(Qt::Key_2, "2"), padEnter};
 
         QTest::newRow("US 2+3=") << QList<Stroke>{Plain(Qt::Key_2, "2"), Shifted(Qt::Key_Plus, "+"),
-                                                  Plain(Qt::Key_3, "3"), Plain(Qt::Key_Equal, "=")} << "5.";
-        QTest::newRow("US 1,5*2=") << QList<Stroke>{Plain(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","), Plain(Qt::Key_5, "5"),
-                                                    Shifted(Qt::Key_Asterisk, "*"), Plain(Qt::Key_2, "2"),
-                                                    Plain(Qt::Key_Equal, "=")} << "3.";
+                                                  Plain(Qt::Key_3, "3"), Plain(Qt::Key_Equal, "=")}
+                                 << "5.";
+        QTest::newRow("US 1,5*2=") << QList<Stroke>{Plain(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","),
+                                                    Plain(Qt::Key_5, "5"), Shifted(Qt::Key_Asterisk, "*"),
+                                                    Plain(Qt::Key_2, "2"), Plain(Qt::Key_Equal, "=")}
+                                   << "3.";
         QTest::newRow("US pad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Period, ".")} + padTimes << "3.";
 
         QTest::newRow("German 2+3=") << QList<Stroke>{Plain(Qt::Key_2, "2"), Plain(Qt::Key_Plus, "+"),
-                                                      Plain(Qt::Key_3, "3"), Shifted(Qt::Key_Equal, "=")} << "5.";
-        QTest::newRow("German 2+3=4 Enter") << QList<Stroke>{Plain(Qt::Key_2, "2"), Plain(Qt::Key_Plus, "+"),
-                                                             Plain(Qt::Key_3, "3"), Shifted(Qt::Key_Equal, "="),
-                                                             Plain(Qt::Key_4, "4"), enter} << "4.";
+                                                      Plain(Qt::Key_3, "3"), Shifted(Qt::Key_Equal, "=")}
+                                     << "5.";
+        QTest::newRow("German 2+3=4 Enter")
+            << QList<Stroke>{Plain(Qt::Key_2, "2"),       Plain(Qt::Key_Plus, "+"), Plain(Qt::Key_3, "3"),
+                             Shifted(Qt::Key_Equal, "="), Plain(Qt::Key_4, "4"),    enter}
+            << "4.";
         QTest::newRow("German 1,5*2=") << QList<Stroke>{Plain(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","),
                                                         Plain(Qt::Key_5, "5"), Shifted(Qt::Key_Asterisk, "*"),
-                                                        Plain(Qt::Key_2, "2"), Shifted(Qt::Key_Equal, "=")} << "3.";
+                                                        Plain(Qt::Key_2, "2"), Shifted(Qt::Key_Equal, "=")}
+                                       << "3.";
         QTest::newRow("German pad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Comma, ",")} + padTimes << "3.";
 
         QTest::newRow("French 2+3=") << QList<Stroke>{Shifted(Qt::Key_2, "2"), Shifted(Qt::Key_Plus, "+"),
-                                                      Shifted(Qt::Key_3, "3"), Plain(Qt::Key_Equal, "=")} << "5.";
+                                                      Shifted(Qt::Key_3, "3"), Plain(Qt::Key_Equal, "=")}
+                                     << "5.";
         QTest::newRow("French 1,5*2=") << QList<Stroke>{Shifted(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","),
                                                         Shifted(Qt::Key_5, "5"), Plain(Qt::Key_Asterisk, "*"),
-                                                        Shifted(Qt::Key_2, "2"), Plain(Qt::Key_Equal, "=")} << "3.";
-        QTest::newRow("French 384 Enter") << QList<Stroke>{Shifted(Qt::Key_3, "3"), Shifted(Qt::Key_8, "8"),
-                                                           Shifted(Qt::Key_4, "4"), enter} << "384.";
-        QTest::newRow("French top row with Shift") << QList<Stroke>{
-            Shifted(Qt::Key_1, "1"), Shifted(Qt::Key_2, "2"), Shifted(Qt::Key_3, "3"), Shifted(Qt::Key_4, "4"),
-            Shifted(Qt::Key_5, "5"), Shifted(Qt::Key_6, "6"), Shifted(Qt::Key_7, "7"), Shifted(Qt::Key_8, "8"),
-            Shifted(Qt::Key_9, "9"), Shifted(Qt::Key_0, "0")} << "1234567890.";
-        QTest::newRow("French top row without Shift") << QList<Stroke>{
-            Shifted(Qt::Key_5, "5"), Plain(Qt::Key_Ampersand, "&"), Plain(Qt::Key_Eacute, "\u00e9"),
-            Plain(Qt::Key_QuoteDbl, "\""), Plain(Qt::Key_ParenLeft, "("), Plain(Qt::Key_Egrave, "\u00e8"),
-            Plain(Qt::Key_Underscore, "_"), Plain(Qt::Key_Ccedilla, "\u00e7"), Plain(Qt::Key_Agrave, "\u00e0")} << "5.";
+                                                        Shifted(Qt::Key_2, "2"), Plain(Qt::Key_Equal, "=")}
+                                       << "3.";
+        QTest::newRow("French 384 Enter")
+            << QList<Stroke>{Shifted(Qt::Key_3, "3"), Shifted(Qt::Key_8, "8"), Shifted(Qt::Key_4, "4"), enter}
+            << "384.";
+        QTest::newRow("French top row with Shift")
+            << QList<Stroke>{Shifted(Qt::Key_1, "1"), Shifted(Qt::Key_2, "2"), Shifted(Qt::Key_3, "3"),
+                             Shifted(Qt::Key_4, "4"), Shifted(Qt::Key_5, "5"), Shifted(Qt::Key_6, "6"),
+                             Shifted(Qt::Key_7, "7"), Shifted(Qt::Key_8, "8"), Shifted(Qt::Key_9, "9"),
+                             Shifted(Qt::Key_0, "0")}
+            << "1234567890.";
+        QTest::newRow("French top row without Shift")
+            << QList<Stroke>{Shifted(Qt::Key_5, "5"),         Plain(Qt::Key_Ampersand, "&"),
+                             Plain(Qt::Key_Eacute, "\u00e9"), Plain(Qt::Key_QuoteDbl, "\""),
+                             Plain(Qt::Key_ParenLeft, "("),   Plain(Qt::Key_Egrave, "\u00e8"),
+                             Plain(Qt::Key_Underscore, "_"),  Plain(Qt::Key_Ccedilla, "\u00e7"),
+                             Plain(Qt::Key_Agrave, "\u00e0")}
+            << "5.";
         QTest::newRow("French pad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Period, ".")} + padTimes << "3.";
     }
     void layouts() {
@@ -177,37 +189,51 @@ private slots:
         };
         const Stroke enter{Qt::Key_Return};
         newRow("Shift+8 multiplies")
-            << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::ShiftModifier}, {Qt::Key_7}, enter} << "42." << "";
+            << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::ShiftModifier}, {Qt::Key_7}, enter} << "42."
+            << "";
         newRow("pad * multiplies")
-            << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::KeypadModifier}, {Qt::Key_7}, enter} << "42." << "";
-        newRow("Shift+6 is EXP")
-            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_AsciiCircum, Qt::ShiftModifier}, {Qt::Key_3}} << "2." << "03";
-        newRow("Ctrl+Shift+6 enters 6")
-            << QList<Stroke>{{Qt::Key_AsciiCircum, Qt::ShiftModifier | Qt::ControlModifier}} << "6." << "";
-        newRow("Shift+3 enters 3")
-            << QList<Stroke>{{Qt::Key_NumberSign, Qt::ShiftModifier}} << "3." << "";
-        newRow("Shift+1 does nothing")
-            << QList<Stroke>{{Qt::Key_5}, {Qt::Key_Exclam, Qt::ShiftModifier}} << "5." << "";
-        newRow("Enter is =")
-            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier}, {Qt::Key_3}, enter} << "5." << "";
-        newRow("= without Shift is =")
-            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Minus}, {Qt::Key_3}, {Qt::Key_Equal}} << "-1." << "";
+            << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::KeypadModifier}, {Qt::Key_7}, enter} << "42."
+            << "";
+        newRow("Shift+6 is EXP") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_AsciiCircum, Qt::ShiftModifier}, {Qt::Key_3}}
+                                 << "2."
+                                 << "03";
+        newRow("Ctrl+Shift+6 enters 6") << QList<Stroke>{{Qt::Key_AsciiCircum, Qt::ShiftModifier | Qt::ControlModifier}}
+                                        << "6."
+                                        << "";
+        newRow("Shift+3 enters 3") << QList<Stroke>{{Qt::Key_NumberSign, Qt::ShiftModifier}} << "3."
+                                   << "";
+        newRow("Shift+1 does nothing") << QList<Stroke>{{Qt::Key_5}, {Qt::Key_Exclam, Qt::ShiftModifier}} << "5."
+                                       << "";
+        newRow("Enter is =") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier}, {Qt::Key_3}, enter}
+                             << "5."
+                             << "";
+        newRow("= without Shift is =") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Minus}, {Qt::Key_3}, {Qt::Key_Equal}}
+                                       << "-1."
+                                       << "";
         newRow("Up is x^y")
-            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Up}, {Qt::Key_1, Qt::KeypadModifier}, {Qt::Key_0}, enter}
-            << "1024." << "";
-        newRow("Delete is AC")
-            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier}, {Qt::Key_3}, {Qt::Key_Delete}, {Qt::Key_4}, enter}
-            << "4." << "";
-        newRow("Escape is C")
-            << QList<Stroke>{{Qt::Key_9}, {Qt::Key_Slash}, {Qt::Key_7}, {Qt::Key_Escape}, {Qt::Key_3}, enter} << "3." << "";
-        newRow("Backspace erases")
-            << QList<Stroke>{{Qt::Key_1}, {Qt::Key_2}, {Qt::Key_Backspace}} << "1." << "";
+            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Up}, {Qt::Key_1, Qt::KeypadModifier}, {Qt::Key_0}, enter} << "1024."
+            << "";
+        newRow("Delete is AC") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier},
+                                                {Qt::Key_3}, {Qt::Key_Delete},
+                                                {Qt::Key_4}, enter}
+                               << "4."
+                               << "";
+        newRow("Escape is C") << QList<Stroke>{{Qt::Key_9},      {Qt::Key_Slash}, {Qt::Key_7},
+                                               {Qt::Key_Escape}, {Qt::Key_3},     enter}
+                              << "3."
+                              << "";
+        newRow("Backspace erases") << QList<Stroke>{{Qt::Key_1}, {Qt::Key_2}, {Qt::Key_Backspace}} << "1."
+                                   << "";
         newRow("point keys")
-            << QList<Stroke>{{Qt::Key_1}, {Qt::Key_Period}, {Qt::Key_5}, {Qt::Key_Comma, Qt::KeypadModifier}} << "1.5" << "";
-        newRow("F9 is PI") << QList<Stroke>{{Qt::Key_F9}} << "3.14159265358979" << "";
-        newRow("F8 is EXP") << QList<Stroke>{{Qt::Key_4}, {Qt::Key_F8}, {Qt::Key_2}} << "4." << "02";
+            << QList<Stroke>{{Qt::Key_1}, {Qt::Key_Period}, {Qt::Key_5}, {Qt::Key_Comma, Qt::KeypadModifier}} << "1.5"
+            << "";
+        newRow("F9 is PI") << QList<Stroke>{{Qt::Key_F9}} << "3.14159265358979"
+                           << "";
+        newRow("F8 is EXP") << QList<Stroke>{{Qt::Key_4}, {Qt::Key_F8}, {Qt::Key_2}} << "4."
+                            << "02";
         if (focus == "display")
-            newRow("Space clicks no button") << QList<Stroke>{{Qt::Key_7}, {Qt::Key_Space}} << "7." << "";
+            newRow("Space clicks no button") << QList<Stroke>{{Qt::Key_7}, {Qt::Key_Space}} << "7."
+                                             << "";
     }
     void keysAct() {
         QFETCH(QString, focus);
@@ -243,12 +269,14 @@ private slots:
         QList<QWidget*> expected;
         for (QWidget* panel : {tabs->widget(page), keypad})
             for (QWidget* control : panel->findChildren<QWidget*>())
-                if (control->isEnabled() && (qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control)))
+                if (control->isEnabled() &&
+                    (qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control)))
                     expected.append(control);
         expected.append(tabs->tabBar());
         QCOMPARE(cycle.size(), expected.size());
         for (QWidget* control : expected) QCOMPARE(cycle.count(control), 1);
-        const auto keypadKey = std::find_if(cycle.begin(), cycle.end(), [&](QWidget* w) { return w->parent() == keypad; });
+        const auto keypadKey =
+            std::find_if(cycle.begin(), cycle.end(), [&](QWidget* w) { return w->parent() == keypad; });
         QVERIFY(std::all_of(cycle.begin(), keypadKey, [&](QWidget* w) { return tabs->widget(page)->isAncestorOf(w); }));
         QVERIFY(std::all_of(keypadKey, cycle.end() - 1, [&](QWidget* w) { return w->parent() == keypad; }));
         QList<QWidget*> back = TabCycle(Qt::Key_Backtab);
@@ -261,9 +289,15 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("keypad key") << "key_7" << "DisplayBox" << "7.";
-        QTest::newRow("page key") << "key_Cos" << "DisplayBox" << "1.";
-        QTest::newRow("mode option") << "RadButton" << "Mode_Indicator" << "RADIAN";
+        QTest::newRow("keypad key") << "key_7"
+                                    << "DisplayBox"
+                                    << "7.";
+        QTest::newRow("page key") << "key_Cos"
+                                  << "DisplayBox"
+                                  << "1.";
+        QTest::newRow("mode option") << "RadButton"
+                                     << "Mode_Indicator"
+                                     << "RADIAN";
     }
     void spacePressesFocused() {
         QFETCH(QString, control);

@@ -25,8 +25,7 @@ struct SeenQuestion {
 
 // Waits for `condition` on a polling timer, then runs `action` once; gives up after `limitMs` or
 // when `owner` goes, so that a waiter never outlives the test that set it.
-inline void WhenReady(QObject* owner, std::function<bool()> condition, std::function<void()> action,
-                      int limitMs) {
+inline void WhenReady(QObject* owner, std::function<bool()> condition, std::function<void()> action, int limitMs) {
     auto* poll = new QTimer(owner);
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
@@ -46,18 +45,19 @@ inline void WhenReady(QObject* owner, std::function<bool()> condition, std::func
 // Answers the next message box with `answer` and records what it asked.
 inline std::shared_ptr<SeenQuestion> AnswerNextQuestion(QObject* owner, QMessageBox::StandardButton answer) {
     auto seen = std::make_shared<SeenQuestion>();
-    WhenReady(owner, [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; },
-              [seen, answer] {
-                  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                  seen->seen = true;
-                  seen->title = box->windowTitle();
-                  seen->text = box->text();
-                  seen->icon = box->icon();
-                  QAbstractButton* button = box->button(answer);
-                  if (button != nullptr) QTest::mouseClick(button, Qt::LeftButton);
-                  else box->reject();
-              },
-              5000);
+    WhenReady(
+        owner, [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; },
+        [seen, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            seen->seen = true;
+            seen->title = box->windowTitle();
+            seen->text = box->text();
+            seen->icon = box->icon();
+            QAbstractButton* button = box->button(answer);
+            if (button != nullptr) QTest::mouseClick(button, Qt::LeftButton);
+            else box->reject();
+        },
+        5000);
     return seen;
 }
 
@@ -66,14 +66,15 @@ inline std::shared_ptr<SeenQuestion> AnswerNextQuestion(QObject* owner, QMessage
 template <typename T>
 std::shared_ptr<bool> ActOnNextModal(QObject* owner, std::function<void(T*)> act) {
     auto finished = std::make_shared<bool>(false);
-    WhenReady(owner, [] { return qobject_cast<T*>(QApplication::activeModalWidget()) != nullptr; },
-              [act, finished] {
-                  T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-                  QTimer::singleShot(10000, dialog, [dialog] { dialog->done(QDialog::Rejected); });
-                  act(dialog);
-                  *finished = true;
-              },
-              5000);
+    WhenReady(
+        owner, [] { return qobject_cast<T*>(QApplication::activeModalWidget()) != nullptr; },
+        [act, finished] {
+            T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            QTimer::singleShot(10000, dialog, [dialog] { dialog->done(QDialog::Rejected); });
+            act(dialog);
+            *finished = true;
+        },
+        5000);
     return finished;
 }
 

@@ -19,9 +19,9 @@
 #include "face_fixture.h"
 #include "memory/calc_memory_window.h"
 #include "memory/register_file.h"
-#include "stats/data_file.h"
 #include "modal_watch.h"
 #include "shell/quit_signals.h"
+#include "stats/data_file.h"
 
 namespace {
 
@@ -112,7 +112,8 @@ private slots:
     void signalClosesTheRealProgramNormally() {
         QFETCH(int, signal);
         const QString data = folder_.filePath(QString("numora-") + QTest::currentDataTag());
-        const QString program = QDir(qEnvironmentVariable("NUMORA_BIN", QCoreApplication::applicationDirPath())).filePath("numora");
+        const QString program =
+            QDir(qEnvironmentVariable("NUMORA_BIN", QCoreApplication::applicationDirPath())).filePath("numora");
         QVERIFY2(QFileInfo::exists(program), qPrintable(program));
         process_.setProcessEnvironment(Environment());
         process_.start(program, {"--dir", data});
@@ -134,7 +135,8 @@ private slots:
     }
     void dataFolderWithoutDir() {
         QFETCH(bool, portable);
-        const QString built = QDir(qEnvironmentVariable("NUMORA_BIN", QCoreApplication::applicationDirPath())).filePath("numora");
+        const QString built =
+            QDir(qEnvironmentVariable("NUMORA_BIN", QCoreApplication::applicationDirPath())).filePath("numora");
         const QString copy = folder_.filePath(QString("bin-") + QTest::currentDataTag());
         const QString xdg = folder_.filePath(QString("xdg-") + QTest::currentDataTag());
         QVERIFY(QDir().mkpath(copy));

@@ -6,8 +6,8 @@
 #include <QRadioButton>
 
 #include "face_fixture.h"
-#include "session/session_stores.h"
 #include "persist/qt_settings_store.h"
+#include "session/session_stores.h"
 
 class SettingsRestartTest : public QObject {
     Q_OBJECT

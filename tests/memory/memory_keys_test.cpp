@@ -20,20 +20,20 @@ struct SimpleMemoryCase {
 
 class SimpleMemory : public ::testing::TestWithParam<SimpleMemoryCase> {};
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, SimpleMemory,
-    ::testing::Values(
-        SimpleMemoryCase{"StoreShowsMem", "2 dot 5 Min", "2.5", "MEM"},
-        SimpleMemoryCase{"StoreZeroClears", "2 Min 0 Min", "0", ""},
-        SimpleMemoryCase{"NegativeAndTinyCount", "1 exp 5 PM Min", "1", "MEM"},
-        SimpleMemoryCase{"RecallEmptyShowsZero", "7 Mr", "0.", ""},
-        SimpleMemoryCase{"RecallBringsTheValue", "2 dot 5 Min AC Mr", "2.5", "MEM"},
-        SimpleMemoryCase{"StoreEndsTheEntry", "5 Min 0", "0.", "MEM"},
-        SimpleMemoryCase{"StoredValueIsTheNextOperand", "7 Min plus equal", "7.", "MEM"},
-        SimpleMemoryCase{"AllClearKeepsTheMemory", "4 Min AC", "0.", "MEM"},
-        SimpleMemoryCase{"StoreWhileTheClockShowsEndsIt", "4 Time Min", "4", "MEM"},
-        SimpleMemoryCase{"RecallIgnoredInTheErrorState", "4 Min 5 divide 0 equal Mr", "*Divide by Zero*", "MEM"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, SimpleMemory,
+                         ::testing::Values(SimpleMemoryCase{"StoreShowsMem", "2 dot 5 Min", "2.5", "MEM"},
+                                           SimpleMemoryCase{"StoreZeroClears", "2 Min 0 Min", "0", ""},
+                                           SimpleMemoryCase{"NegativeAndTinyCount", "1 exp 5 PM Min", "1", "MEM"},
+                                           SimpleMemoryCase{"RecallEmptyShowsZero", "7 Mr", "0.", ""},
+                                           SimpleMemoryCase{"RecallBringsTheValue", "2 dot 5 Min AC Mr", "2.5", "MEM"},
+                                           SimpleMemoryCase{"StoreEndsTheEntry", "5 Min 0", "0.", "MEM"},
+                                           SimpleMemoryCase{"StoredValueIsTheNextOperand", "7 Min plus equal", "7.",
+                                                            "MEM"},
+                                           SimpleMemoryCase{"AllClearKeepsTheMemory", "4 Min AC", "0.", "MEM"},
+                                           SimpleMemoryCase{"StoreWhileTheClockShowsEndsIt", "4 Time Min", "4", "MEM"},
+                                           SimpleMemoryCase{"RecallIgnoredInTheErrorState", "4 Min 5 divide 0 equal Mr",
+                                                            "*Divide by Zero*", "MEM"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(SimpleMemory, StoresAndRecalls) {
     const SimpleMemoryCase& c = GetParam();
@@ -171,13 +171,12 @@ void PrintTo(const EndCase& c, std::ostream* os) { *os << c.key; }
 
 class RegisterKeysEndTheNumber : public Registers, public ::testing::WithParamInterface<EndCase> {};
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, RegisterKeysEndTheNumber,
-    ::testing::Values(EndCase{"Kout", "2.| 04"}, EndCase{"XtoK", "2.| 04"}, EndCase{"Mplus", "2.| 04"},
-                      EndCase{"Mminus", "2.| 04"},
-                      // Kin stores without ending the entry: the digit goes on with the exponent.
-                      EndCase{"Kin", "5.|-24"}),
-    [](const auto& info) { return std::string(info.param.key); });
+INSTANTIATE_TEST_SUITE_P(Keys, RegisterKeysEndTheNumber,
+                         ::testing::Values(EndCase{"Kout", "2.| 04"}, EndCase{"XtoK", "2.| 04"},
+                                           EndCase{"Mplus", "2.| 04"}, EndCase{"Mminus", "2.| 04"},
+                                           // Kin stores without ending the entry: the digit goes on with the exponent.
+                                           EndCase{"Kin", "5.|-24"}),
+                         [](const auto& info) { return std::string(info.param.key); });
 
 TEST_P(RegisterKeysEndTheNumber, WithItsKeyedExponent) {
     Choose(1);

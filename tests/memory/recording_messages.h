@@ -11,7 +11,7 @@
 // it is empty).
 class RecordingMessages final : public MessageService {
 public:
-    std::vector<std::string> shown;      // "title|text"
+    std::vector<std::string> shown;  // "title|text"
     std::vector<std::string> questions;  // "title|text"
     std::deque<bool> answers;
 

@@ -38,9 +38,7 @@ void WriteBytes(const fs::path& path, const Bytes& bytes) {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-TEST(RegisterFile, ClearedBankIsAThousandZeroBytes) {
-    EXPECT_EQ(EncodeRegisterFile(RegisterBank{}), Bytes(1000, 0));
-}
+TEST(RegisterFile, ClearedBankIsAThousandZeroBytes) { EXPECT_EQ(EncodeRegisterFile(RegisterBank{}), Bytes(1000, 0)); }
 
 TEST(RegisterFile, HandWrittenRecordsLoadWithValuesAndDescriptions) {
     Bytes file;
@@ -64,7 +62,9 @@ TEST(RegisterFile, HandWrittenRecordsLoadWithValuesAndDescriptions) {
 
 TEST(AnsiText, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToAnsi("\u00E9\u20AC\u0416\U0001F600"), "\xE9\x80??");
-    EXPECT_EQ(Utf8ToAnsi("a\xFF" "b\xC3"), "a?b?");  // broken UTF-8
+    EXPECT_EQ(Utf8ToAnsi("a\xFF"
+                         "b\xC3"),
+              "a?b?");  // broken UTF-8
     EXPECT_EQ(AnsiToUtf8("\x81\x8D"), "\u0081\u008D");
     EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8("\x81\x8D\x8F\x90\x9D")), "\x81\x8D\x8F\x90\x9D");
 }
@@ -99,13 +99,12 @@ Bytes Append(Bytes a, const Bytes& b) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, RegisterFileDamage,
-    ::testing::Values(
-        DamageCase{"Empty", {}, false, 0},
-        DamageCase{"ShortFileFillsTheFirstRegisters", Records(3), false, 3},
-        DamageCase{"EndsInsideAValue", Append(Records(2), Bytes(5, 1)), true, 2},
-        DamageCase{"EndsInsideTheLength", Append(Records(1), Bytes(9, 0)), true, 1},
-        DamageCase{"LengthPastTheEnd", Append(Records(4), Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 'a'}),
-                   true, 4}),
+    ::testing::Values(DamageCase{"Empty", {}, false, 0},
+                      DamageCase{"ShortFileFillsTheFirstRegisters", Records(3), false, 3},
+                      DamageCase{"EndsInsideAValue", Append(Records(2), Bytes(5, 1)), true, 2},
+                      DamageCase{"EndsInsideTheLength", Append(Records(1), Bytes(9, 0)), true, 1},
+                      DamageCase{"LengthPastTheEnd", Append(Records(4), Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 'a'}),
+                                 true, 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(RegisterFileDamage, KeepsWhatWasReadBeforeTheDamage) {
@@ -178,8 +177,9 @@ TEST_F(RegisterFileOnDisk, SaveIntoReadOnlyFolderLeavesTheOldFileIntactAndSaysWh
     SaveRegisterFile(RegisterBank{}, file, SaveWhen::Changed, &messages);  // warned about once
     EXPECT_EQ(ReadBytes(path), old);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_NE(messages.shown[0].find(path.string() + ": cannot create a temporary file in the folder (Permission denied)"),
-              std::string::npos);
+    EXPECT_NE(
+        messages.shown[0].find(path.string() + ": cannot create a temporary file in the folder (Permission denied)"),
+        std::string::npos);
 }
 
 }  // namespace

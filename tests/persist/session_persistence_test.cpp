@@ -12,10 +12,10 @@
 
 #include "core/calculator.h"
 #include "memory/register_file.h"
-#include "session/session_steps.h"
-#include "session/session_stores.h"
 #include "persist/program_folder.h"
 #include "persist/qt_settings_store.h"
+#include "session/session_steps.h"
+#include "session/session_stores.h"
 #include "stats/data_file.h"
 
 namespace {
@@ -101,8 +101,7 @@ TEST_F(Persistence, MemoryTextThatIsNoNumberLeavesZeroAndStartupGoesOn) {
 }
 
 // Runs start-up with the folder, stores `memory` and closes; then gives what the next start reads.
-double MemoryAcrossRestart(QtSettingsStore& store, const fs::path& folder, double memory,
-                           const fs::path& readFrom) {
+double MemoryAcrossRestart(QtSettingsStore& store, const fs::path& folder, double memory, const fs::path& readFrom) {
     {
         Calculator calc;
         SessionStores stores(store, folder);
@@ -165,8 +164,7 @@ TEST_F(Persistence, PipeAtTheSettingsFileAndAnEmptyLockFileDoNotStall) {
 }
 
 TEST_F(Persistence, ProgramFolderChoice) {
-    EXPECT_EQ(ChooseProgramFolder(std::string((root / "named" / "deep").string()), folder),
-              root / "named" / "deep");
+    EXPECT_EQ(ChooseProgramFolder(std::string((root / "named" / "deep").string()), folder), root / "named" / "deep");
     EXPECT_TRUE(fs::is_directory(root / "named" / "deep"));
     // The program's folder only holds the files of a portable copy; it is never written to.
     EXPECT_EQ(ChooseProgramFolder(std::nullopt, folder), root / "data" / "Numora");

@@ -9,9 +9,8 @@ std::string Topic(int n) { return GetHelpTopic(n).value().text; }
 
 TEST(HelpTopics, ListHoldsTheSevenTitlesThenAboutTheAuthor) {
     const std::vector<std::string> expected{
-        "Overview", "Calculator Capabilities", "Mode Settings", "Display Modes",
-        "Angle Specification Modes", "Numeric keys", "Arithmetic Operation keys",
-        "About the Author"};
+        "Overview",     "Calculator Capabilities",   "Mode Settings",   "Display Modes", "Angle Specification Modes",
+        "Numeric keys", "Arithmetic Operation keys", "About the Author"};
     EXPECT_EQ(HelpMenuItems(), expected);
 }
 
@@ -33,9 +32,10 @@ TEST(HelpTopics, TextsKeepTheirLineAndParagraphBreaks) {
               "Pick any of the numeric keys to enter a value. Press '.' to enter a decimal point.\r\r"
               "Values are entered from left to right. You cannot enter a value that is more than 15 "
               "digits long. Any numeric key pressed after the 15th digit is ignored.");
-    EXPECT_TRUE(Topic(2).starts_with("A.) Performs the following  mathematical operations in "
-                                     "accordance with the following calculation priority "
-                                     "sequence:\r\n    1.) functions\r\n"));
+    EXPECT_TRUE(
+        Topic(2).starts_with("A.) Performs the following  mathematical operations in "
+                             "accordance with the following calculation priority "
+                             "sequence:\r\n    1.) functions\r\n"));
     EXPECT_TRUE(Topic(2).ends_with("\r\n        c.) Inverse Hyperbolic Tangent"));
     EXPECT_TRUE(Topic(5).ends_with("as gradians. "));
     EXPECT_NE(Topic(7).find("\r\rb.) 'root'   - Power root key:\r\nPress this key to raise x to "
@@ -52,8 +52,9 @@ TEST(HelpTopics, DisplayModesGiveTheLimitsOfTheExponentForm) {
 
 TEST(HelpTopics, OverviewContactNamesNoPerson) {
     const std::string text = Topic(1);
-    EXPECT_TRUE(text.ends_with("\r\rThe Numora developers\r\nnumora@example.org\r\n"
-                               "Telephone: 555-0100\r\nMobile: 555-0199"));
+    EXPECT_TRUE(
+        text.ends_with("\r\rThe Numora developers\r\nnumora@example.org\r\n"
+                       "Telephone: 555-0100\r\nMobile: 555-0199"));
 }
 
 struct SpokenCase {
@@ -64,22 +65,18 @@ struct SpokenCase {
 
 class SpokenFormTest : public testing::TestWithParam<SpokenCase> {};
 
-TEST_P(SpokenFormTest, ReplacesInOrder) {
-    EXPECT_EQ(SpokenForm(GetParam().shown).text, GetParam().spoken);
-}
+TEST_P(SpokenFormTest, ReplacesInOrder) { EXPECT_EQ(SpokenForm(GetParam().shown).text, GetParam().spoken); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Replacements, SpokenFormTest,
-    testing::Values(
-        SpokenCase{"LineBreak", "a\r\nb", "a:::b"},
-        SpokenCase{"ParagraphBreakStays", "a\r\rb", "a\r\rb"},
-        SpokenCase{"Caret", "10^-2", "10 TO THE POWER -2"},
-        SpokenCase{"QuotedSlashBeforeSlash", "'/' 1/y", "SLASH 1 OVER y"},
-        SpokenCase{"Period", "Press '.' to", "Press  PERIOD  to"},
-        SpokenCase{"Equal", "Press '='", "Press  EQUAL "},
-        SpokenCase{"Dash", "f.) '-'  - S", "f.)  DASH   - S"},
-        SpokenCase{"QuotedCaretIsPowerFirst", "'x^y'", "'x TO THE POWER y'"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Replacements, SpokenFormTest,
+                         testing::Values(SpokenCase{"LineBreak", "a\r\nb", "a:::b"},
+                                         SpokenCase{"ParagraphBreakStays", "a\r\rb", "a\r\rb"},
+                                         SpokenCase{"Caret", "10^-2", "10 TO THE POWER -2"},
+                                         SpokenCase{"QuotedSlashBeforeSlash", "'/' 1/y", "SLASH 1 OVER y"},
+                                         SpokenCase{"Period", "Press '.' to", "Press  PERIOD  to"},
+                                         SpokenCase{"Equal", "Press '='", "Press  EQUAL "},
+                                         SpokenCase{"Dash", "f.) '-'  - S", "f.)  DASH   - S"},
+                                         SpokenCase{"QuotedCaretIsPowerFirst", "'x^y'", "'x TO THE POWER y'"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Every spoken character must point back at the text it came from, so that a word the voice
 // reports after a replacement marks the right shown word.
@@ -91,8 +88,7 @@ TEST(SpokenWordSource, MapsWordsAfterReplacementsBackToTheShownText) {
     const auto wordAt = [&](std::string_view word, std::size_t from = 0) {
         const auto at = reading.find(word, from);
         EXPECT_NE(at, std::string::npos) << word;
-        const auto range = SpokenWordSource(item, spoken, static_cast<int>(at),
-                                            static_cast<int>(word.size()));
+        const auto range = SpokenWordSource(item, spoken, static_cast<int>(at), static_cast<int>(word.size()));
         EXPECT_TRUE(range) << word;
         return shown.substr(range->begin, range->end - range->begin);
     };
@@ -118,8 +114,8 @@ TEST(BoxText, EveryBreakIsOneNewline) {
     const std::string text = "ab\r\ncd\r\ref";
     EXPECT_EQ(BoxText(text), "ab\ncd\n\nef");
     for (int i : {0, 2, 3}) EXPECT_EQ(BoxPosition(text, i), i);
-    EXPECT_EQ(BoxPosition(text, 4), 3);   // c
-    EXPECT_EQ(BoxPosition(text, 8), 7);   // e
+    EXPECT_EQ(BoxPosition(text, 4), 3);  // c
+    EXPECT_EQ(BoxPosition(text, 8), 7);  // e
     EXPECT_EQ(BoxPosition(text, 10), 9);  // end
     EXPECT_EQ(BoxText(text).substr(BoxPosition(text, 8), 2), "ef");
 }

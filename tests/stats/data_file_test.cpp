@@ -63,7 +63,7 @@ struct DecodeCase {
     Bytes bytes;
     DataSetCell::Kind kind;
     std::vector<double> values;  // read before any damage
-    int fault;                   // 0 = none
+    int fault;  // 0 = none
 };
 
 class DataFileDecode : public ::testing::TestWithParam<DecodeCase> {};
@@ -73,26 +73,34 @@ using K = DataSetCell::Kind;
 INSTANTIATE_TEST_SUITE_P(
     Files, DataFileDecode,
     ::testing::Values(
-        DecodeCase{"ZeroBytesIsEmpty", {}, K::Empty, {}, 0},
-        DecodeCase{"EmptyCell", {0, 0}, K::Empty, {}, 0},
+        DecodeCase{"ZeroBytesIsEmpty", {}, K::Empty, {}, 0}, DecodeCase{"EmptyCell", {0, 0}, K::Empty, {}, 0},
         DecodeCase{"EmptyText", {8, 0, 0, 0}, K::EmptyText, {}, 0},
         DecodeCase{"Values", Join({ArrayHeader(2), DoubleCell(1.5), DoubleCell(-3)}), K::Values, {1.5, -3}, 0},
         DecodeCase{"HalfATag", {0x0C}, K::Empty, {}, kFaultPastEnd},
         DecodeCase{"TruncatedHeader", Bytes{0x0C, 0x20, 1, 0, 3}, K::Empty, {}, kFaultPastEnd},
-        DecodeCase{"TruncatedInsideAValue", Join({ArrayHeader(3), DoubleCell(2), Bytes{5, 0, 1, 2}}),
-                   K::Values, {2}, kFaultPastEnd},
-        DecodeCase{"TwoBillionElements", Join({ArrayHeader(2000000000u), DoubleCell(4)}), K::Values, {4},
+        DecodeCase{"TruncatedInsideAValue",
+                   Join({ArrayHeader(3), DoubleCell(2), Bytes{5, 0, 1, 2}}),
+                   K::Values,
+                   {2},
                    kFaultPastEnd},
-        DecodeCase{"Infinity", Join({ArrayHeader(2), DoubleCell(1), DoubleCell(1E308 * 10)}), K::Values, {1},
-                   kFaultBadValue},
-        DecodeCase{"ValueBeyondTheCount", Join({ArrayHeader(1), DoubleCell(1), DoubleCell(2)}), K::Values, {1},
+        DecodeCase{
+            "TwoBillionElements", Join({ArrayHeader(2000000000u), DoubleCell(4)}), K::Values, {4}, kFaultPastEnd},
+        DecodeCase{
+            "Infinity", Join({ArrayHeader(2), DoubleCell(1), DoubleCell(1E308 * 10)}), K::Values, {1}, kFaultBadValue},
+        DecodeCase{"ValueBeyondTheCount",
+                   Join({ArrayHeader(1), DoubleCell(1), DoubleCell(2)}),
+                   K::Values,
+                   {1},
                    kFaultBadRecord},
         DecodeCase{"BytesAfterTheEmptyText", {8, 0, 0, 0, 0}, K::EmptyText, {}, kFaultBadRecord},
         DecodeCase{"UnknownTag", Bytes{7, 0, 1, 2, 3, 4}, K::Empty, {}, kFaultCellType},
         DecodeCase{"LoneDouble", DoubleCell(4), K::Empty, {}, kFaultCellType},
         DecodeCase{"NonEmptyText", Bytes{8, 0, 1, 0, 'x'}, K::Empty, {}, kFaultCellType},
-        DecodeCase{"TextInsideTheArray", Join({ArrayHeader(3), DoubleCell(1), Bytes{8, 0, 1, 0, '5'}, DoubleCell(2)}),
-                   K::Values, {1}, kFaultCellType},
+        DecodeCase{"TextInsideTheArray",
+                   Join({ArrayHeader(3), DoubleCell(1), Bytes{8, 0, 1, 0, '5'}, DoubleCell(2)}),
+                   K::Values,
+                   {1},
+                   kFaultCellType},
         DecodeCase{"TwoDimensions", Join({ArrayHeader(1, 2), DoubleCell(1)}), K::Empty, {}, kFaultBadRecord},
         DecodeCase{"LowerBoundOne", Join({ArrayHeader(1, 1, 1), DoubleCell(1)}), K::Empty, {}, kFaultBadRecord}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -134,7 +142,8 @@ TEST_F(DataFileOnDisk, DamagedFileKeepsItsValuesAndIsSetAside) {
     EXPECT_EQ(Read(fs::path(path) += ".bad"), damaged);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], "Warning:|Error No. 62:  " + path.string() +
-                                     ": Input past end of file in value 3; the file was kept as " + path.string() + ".bad");
+                                     ": Input past end of file in value 3; the file was kept as " + path.string() +
+                                     ".bad");
 }
 
 TEST_F(DataFileOnDisk, SaveAndLoadRoundTrip) {

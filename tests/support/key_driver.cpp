@@ -3,10 +3,10 @@
 
 #include <stdexcept>
 
+#include "display/number_text.h"
 #include "keys/dispatch.h"
 #include "keys/key_table.h"
 #include "keys/mode_controls.h"
-#include "display/number_text.h"
 
 void StartCalculator(Calculator& calc) {
     DispatchKey(calc, "AC");
