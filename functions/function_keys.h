@@ -12,6 +12,10 @@ struct Calculator;
 void UnaryFunction(Calculator& calc, std::string_view token);
 // "sin" ... "itanh" in the current angle unit.
 void TrigFunction(Calculator& calc, std::string_view token);
+// Whether the routine's own table holds the token; the dispatcher asks these, so a new row is
+// a new key.
+bool IsUnaryFunctionToken(std::string_view token);
+bool IsTrigFunctionToken(std::string_view token);
 
 void FractionEntryStep(Calculator& calc);
 void CompleteFractionEntry(Calculator& calc);

@@ -131,6 +131,12 @@ constexpr std::array kTrigKeys = std::to_array<TrigKey>({
 
 }  // namespace
 
+bool IsTrigFunctionToken(std::string_view token) {
+    for (const TrigKey& key : kTrigKeys)
+        if (key.token == token) return true;
+    return false;
+}
+
 void TrigFunction(Calculator& calc, std::string_view token) {
     // A fraction that failed to complete in this key's prelude has already shown its error.
     if (calc.ErrorLocked) return;

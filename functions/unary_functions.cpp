@@ -65,6 +65,13 @@ FunctionResult Evaluate(const PlainFunction& f, double x) {
 
 }  // namespace
 
+bool IsUnaryFunctionToken(std::string_view token) {
+    if (token == "fact") return true;
+    for (const PlainFunction& f : kPlainFunctions)
+        if (f.token == token) return true;
+    return false;
+}
+
 void UnaryFunction(Calculator& calc, std::string_view token) {
     // A fraction that failed to complete in this key's prelude has already shown its error.
     if (calc.ErrorLocked) return;

@@ -29,11 +29,6 @@ bool IsOneOf(std::string_view token, const std::array<std::string_view, N>& list
 }
 
 constexpr std::array<std::string_view, 5> kOperatorKeys{"+", "-", "*", "/", "="};
-constexpr std::array<std::string_view, 4> kPowerFunctions{"sqr", "sqrt", "cubt", "cube"};
-constexpr std::array<std::string_view, 6> kLogFunctions{"log", "alog", "ln", "aln", "rcp", "fact"};
-constexpr std::array<std::string_view, 12> kTrigFunctions{"sin",  "cos",  "tan",  "iSin",  "iCos",  "iTan",
-                                                          "sinh", "cosh", "tanh", "isinh", "icosh", "itanh"};
-constexpr std::array<std::string_view, 7> kStatisticsKeys{"sqr1", "sqr2", "dts", "dtn", "ave", "strd0", "strd1"};
 
 void ClearStage(Calculator& calc) { calc.SexagesimalStage = ValueCell(); }
 
@@ -106,13 +101,10 @@ void Route(Calculator& calc, std::string_view token) {
     } else if (token == "xy" || token == "root") {
         if (!FunctionPrelude(calc)) return;
         calc.KeyToken = token == "xy" ? "expt" : "invexpt";
-    } else if (IsOneOf(token, kPowerFunctions)) {
+    } else if (IsUnaryFunctionToken(token)) {
         if (!FunctionPrelude(calc)) return;
         UnaryFunction(calc, token);
-    } else if (IsOneOf(token, kLogFunctions)) {
-        if (!FunctionPrelude(calc)) return;
-        UnaryFunction(calc, token);
-    } else if (IsOneOf(token, kTrigFunctions)) {
+    } else if (IsTrigFunctionToken(token)) {
         if (!FunctionPrelude(calc)) return;
         TrigFunction(calc, token);
     } else if (token == "frc") {
@@ -155,7 +147,7 @@ void Route(Calculator& calc, std::string_view token) {
         calc.KeyToken.clear();
         ClearStage(calc);
         AddDataValue(calc);
-    } else if (IsOneOf(token, kStatisticsKeys)) {
+    } else if (IsStatisticsToken(token)) {
         calc.FractionEntry = false;
         StatisticsResult(calc, token);
     }

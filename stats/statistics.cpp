@@ -2,6 +2,7 @@
 #include "stats/statistics.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -15,22 +16,46 @@
 
 namespace {
 
-// The result of a statistics key, or nullopt for the error with no reason text. The standard
-// deviations come from the squared deviations from the mean (m2), the rest from the sums.
-std::optional<double> KeyResult(std::string_view token, double n, double s1, double s2, long double m2) {
-    // The last rounding of an update can leave m2 a hair below 0 for values that differ in their
-    // last bits; a variance is never negative.
-    const auto deviation = [&](double divisor) { return static_cast<double>(std::sqrt(std::max(0.0L, m2 / divisor))); };
-    if (token == "dtn") return n;
-    if (token == "dts") return s1;
-    if (token == "ave") return s1 / n;
-    if (token == "sqr1") return s1 * s1;
-    if (token == "sqr2") return s2;
-    if (token == "strd0") return deviation(n);
-    if (token == "strd1") {
-        if (n < 2) return std::nullopt;
-        return deviation(n - 1);
-    }
+// What the statistics keys work from: the count, the two sums and the squared deviations from
+// the mean.
+struct Moments {
+    double n;
+    double s1;
+    double s2;
+    long double m2;
+};
+
+// The last rounding of an update can leave m2 a hair below 0 for values that differ in their
+// last bits; a variance is never negative.
+double Deviation(const Moments& m, double divisor) {
+    return static_cast<double>(std::sqrt(std::max(0.0L, m.m2 / divisor)));
+}
+
+// A key's result, or nullopt for the error with no reason text. The standard deviations come
+// from the squared deviations, the rest from the sums.
+struct StatisticsKey {
+    std::string_view token;
+    std::optional<double> (*result)(const Moments&);
+};
+
+constexpr std::array kStatisticsKeys = std::to_array<StatisticsKey>({
+    {"dtn", [](const Moments& m) -> std::optional<double> { return m.n; }},
+    {"dts", [](const Moments& m) -> std::optional<double> { return m.s1; }},
+    {"ave", [](const Moments& m) -> std::optional<double> { return m.s1 / m.n; }},
+    {"sqr1", [](const Moments& m) -> std::optional<double> { return m.s1 * m.s1; }},
+    {"sqr2", [](const Moments& m) -> std::optional<double> { return m.s2; }},
+    {"strd0", [](const Moments& m) -> std::optional<double> { return Deviation(m, m.n); }},
+    {"strd1",
+     [](const Moments& m) -> std::
+                              optional<double> {
+                                  if (m.n < 2) return std::nullopt;
+                                  return Deviation(m, m.n - 1);
+                              }},
+});
+
+std::optional<double> KeyResult(std::string_view token, const Moments& moments) {
+    for (const StatisticsKey& key : kStatisticsKeys)
+        if (key.token == token) return key.result(moments);
     return std::nullopt;
 }
 
@@ -67,6 +92,12 @@ void ApplyToEach(std::vector<double>& values, std::string_view op) {
     }
 }
 
+bool IsStatisticsToken(std::string_view token) {
+    for (const StatisticsKey& key : kStatisticsKeys)
+        if (key.token == token) return true;
+    return false;
+}
+
 void StatisticsResult(Calculator& calc, std::string_view token) {
     EndOpenEntry(calc);
     if (!calc.StatData.HasElements()) {
@@ -85,7 +116,7 @@ void StatisticsResult(Calculator& calc, std::string_view token) {
         FailWith(calc, kEmptyData);
         return;
     }
-    const std::optional<double> result = KeyResult(token, n, s1, s2, calc.StatData.SquaredDeviations());
+    const std::optional<double> result = KeyResult(token, {n, s1, s2, calc.StatData.SquaredDeviations()});
     if (!result) {
         FailWith(calc, "");
         calc.EntryText.clear();
