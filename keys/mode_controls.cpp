@@ -105,6 +105,22 @@ bool ClickModeControl(Calculator& calc, std::string_view name, std::optional<int
     return true;
 }
 
+ModePanel MakeModePanel(const Calculator& calc) {
+    ModePanel mode;
+    if (calc.DegreeMode) mode.angle = ModePanel::Angle::Degree;
+    else if (calc.RadianMode) mode.angle = ModePanel::Angle::Radian;
+    else if (calc.GradianMode) mode.angle = ModePanel::Angle::Gradian;
+    switch (calc.SelectedDisplayOption) {
+    case Calculator::DisplayOption::Normal: mode.display = ModePanel::Display::Normal; break;
+    case Calculator::DisplayOption::Fixed: mode.display = ModePanel::Display::Fixed; break;
+    case Calculator::DisplayOption::Scientific: mode.display = ModePanel::Display::Scientific; break;
+    }
+    mode.precisionEnabled = calc.PrecBoxEnabled;
+    mode.precisionSelection = calc.PrecBoxSelection;
+    mode.clockShowing = calc.ClockShowing;
+    return mode;
+}
+
 void InitializeModeControls(Calculator& calc) {
     if (calc.RadianMode) RadButton_Click(calc);
     else if (calc.GradianMode) GradButton_Click(calc);

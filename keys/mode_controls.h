@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/value_cell.h"
+#include "display/mode_panel.h"
 
 struct Calculator;
 
@@ -26,6 +27,10 @@ void RefreshDisplay(Calculator& calc);
 // Clicks a mode control by its name ("DegButton" ... "StdButton"); for FxnButton and ScnButton a
 // precision, when given, is then picked in the list. False for a name that is no mode control.
 bool ClickModeControl(Calculator& calc, std::string_view name, std::optional<int> precision);
+
+// The mode controls as the state has them. Start-up and the angle buttons set exactly one angle
+// flag; before start-up no angle option shows.
+ModePanel MakeModePanel(const Calculator& calc);
 
 // The start-up pass through the same handlers: the angle button of the set flag (degrees when
 // none), the empty precision list, the display option of the current mode.

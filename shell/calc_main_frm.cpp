@@ -19,6 +19,7 @@
 #include "keys/dispatch.h"
 #include "keys/key_table.h"
 #include "keys/keyboard_map.h"
+#include "keys/mode_controls.h"
 #include "session/session_stores.h"
 #include "shell/face_focus.h"
 #include "shell/keyboard_translation.h"
@@ -121,11 +122,11 @@ void CalcMainFrm::ShowEngineState() {
     widgets_.frame->Render(calc_->panel);
     SyncModeControls();
     SyncClockTimer();
-    actions_.copy->setEnabled(!calc_->ClockShowing);
+    actions_.copy->setEnabled(!MakeModePanel(*calc_).clockShowing);
 }
 
 void CalcMainFrm::SyncClockTimer() {
-    if (!calc_->ClockShowing) clockTimer_.stop();
+    if (!MakeModePanel(*calc_).clockShowing) clockTimer_.stop();
     else if (!clockTimer_.isActive()) ScheduleClockTick();
 }
 
@@ -134,7 +135,7 @@ void CalcMainFrm::SyncClockTimer() {
 void CalcMainFrm::ScheduleClockTick() { clockTimer_.start(1000 - QTime::currentTime().msec() + 5); }
 
 void CalcMainFrm::SelectTab_Click(int page) {
-    if (page != 1 && calc_->ClockShowing) RunEngine(EndClock);
+    if (page != 1 && MakeModePanel(*calc_).clockShowing) RunEngine(EndClock);
 }
 
 bool CalcMainFrm::Form_KeyDown(const QKeyEvent& event) {

@@ -107,7 +107,7 @@ void CalcMainFrm::mnuFile_Click() {
     for (int page = 0; page < 4; ++page) actions_.funct[page]->setChecked(page == widgets_.selectTab->currentIndex());
 }
 
-void CalcMainFrm::mnuEdit_Click() { actions_.copy->setEnabled(!calc_->ClockShowing); }
+void CalcMainFrm::mnuEdit_Click() { actions_.copy->setEnabled(!MakeModePanel(*calc_).clockShowing); }
 
 void CalcMainFrm::mnuMode_Click() { SyncModeControls(); }
 
@@ -127,7 +127,7 @@ void CalcMainFrm::mnuReadOut_Click() {
 }
 
 void CalcMainFrm::mnuPaste_Click() {
-    if (widgets_.selectTab->currentIndex() != 1 && calc_->ClockShowing) RunEngine(EndClock);
+    if (widgets_.selectTab->currentIndex() != 1 && MakeModePanel(*calc_).clockShowing) RunEngine(EndClock);
     const QLocale locale;
     numberLocale_ = {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
     RunEngine([](Calculator& calc) {

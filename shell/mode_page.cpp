@@ -111,24 +111,25 @@ void CalcMainFrm::CreateModePage(QWidget* panel) {
 
 // The mode controls and the Modes menu's check marks show the engine's model of them.
 void CalcMainFrm::SyncModeControls() {
-    const Calculator& calc = *calc_;
-    const bool radian = !calc.DegreeMode && calc.RadianMode;
-    const bool gradian = !calc.DegreeMode && !calc.RadianMode && calc.GradianMode;
-    SelectOption({{widgets_.degButton, calc.DegreeMode}, {widgets_.radButton, radian}, {widgets_.gradButton, gradian}});
-    using Option = Calculator::DisplayOption;
-    SelectOption({{widgets_.fxnButton, calc.SelectedDisplayOption == Option::Fixed},
-                  {widgets_.scnButton, calc.SelectedDisplayOption == Option::Scientific},
-                  {widgets_.stdButton, calc.SelectedDisplayOption == Option::Normal}});
-    widgets_.precBox->setEnabled(calc.PrecBoxEnabled);
-    widgets_.precLab->setEnabled(calc.PrecBoxEnabled);
-    const int selection = calc.PrecBoxSelection < widgets_.precBox->count() ? calc.PrecBoxSelection : -1;
+    const ModePanel mode = MakeModePanel(*calc_);
+    using Angle = ModePanel::Angle;
+    using Display = ModePanel::Display;
+    SelectOption({{widgets_.degButton, mode.angle == Angle::Degree},
+                  {widgets_.radButton, mode.angle == Angle::Radian},
+                  {widgets_.gradButton, mode.angle == Angle::Gradian}});
+    SelectOption({{widgets_.fxnButton, mode.display == Display::Fixed},
+                  {widgets_.scnButton, mode.display == Display::Scientific},
+                  {widgets_.stdButton, mode.display == Display::Normal}});
+    widgets_.precBox->setEnabled(mode.precisionEnabled);
+    widgets_.precLab->setEnabled(mode.precisionEnabled);
+    const int selection = mode.precisionSelection < widgets_.precBox->count() ? mode.precisionSelection : -1;
     if (widgets_.precBox->currentIndex() != selection) widgets_.precBox->setCurrentIndex(selection);
     if (actions_.degree != nullptr) {
-        actions_.degree->setChecked(calc.DegreeMode);
-        actions_.gradian->setChecked(!calc.DegreeMode && !calc.RadianMode);
-        actions_.radian->setChecked(!calc.DegreeMode && calc.RadianMode);
-        actions_.fixed->setChecked(widgets_.fxnButton->isChecked());
-        actions_.sci->setChecked(!widgets_.fxnButton->isChecked() && widgets_.scnButton->isChecked());
-        actions_.normal->setChecked(!widgets_.fxnButton->isChecked() && !widgets_.scnButton->isChecked());
+        actions_.degree->setChecked(mode.angle == Angle::Degree);
+        actions_.radian->setChecked(mode.angle == Angle::Radian);
+        actions_.gradian->setChecked(mode.angle == Angle::Gradian);
+        actions_.fixed->setChecked(mode.display == Display::Fixed);
+        actions_.sci->setChecked(mode.display == Display::Scientific);
+        actions_.normal->setChecked(mode.display == Display::Normal);
     }
 }
