@@ -33,8 +33,7 @@ void SignExponentDigits(Calculator& calc) {
 }
 
 void EraseMantissaDigit(Calculator& calc) {
-    calc.ExponentEntry = false;
-    calc.SignKeyed = false;
+    LeaveExponentEntry(calc);
     std::string& entry = calc.EntryText;
     if (entry.size() == 1 || (entry.size() == 2 && EntryIsNegative(entry))) {
         DisplayValueOrText(calc, ValueCell(), ValueCell("0."));
@@ -55,8 +54,7 @@ void EraseExponentDigit(Calculator& calc) {
         calc.EntryText = (negativeMantissa ? "-" : "") + UnsignedMantissa(calc);
         DisplayValueOrText(calc, ValueCell(), ValueCell(calc.EntryText));
         calc.ExponentDigits.clear();
-        calc.ExponentEntry = false;
-        calc.SignKeyed = false;
+        LeaveExponentEntry(calc);
         return;
     }
     calc.ExponentDigits = "0" + digits.substr(0, 1);
@@ -134,9 +132,13 @@ void EraseKey(Calculator& calc) {
     calc.KeyToken.clear();
 }
 
-void EndOpenEntry(Calculator& calc) {
+void LeaveExponentEntry(Calculator& calc) {
     calc.ExponentEntry = false;
     calc.SignKeyed = false;
+}
+
+void EndOpenEntry(Calculator& calc) {
+    LeaveExponentEntry(calc);
     calc.ExponentDigits.clear();
     calc.ExponentNegative = false;
 }

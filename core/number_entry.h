@@ -12,6 +12,8 @@ void EraseKey(Calculator& calc);
 void ClearEntry(Calculator& calc);
 void AllClear(Calculator& calc);
 void ExchangeDisplay(Calculator& calc);
+// Backspace's step: exponent entry and the sign flag end, the keyed exponent stays as it is.
+void LeaveExponentEntry(Calculator& calc);
 // Ends the number being keyed; every key after which a digit starts a new number calls it.
 // Exponent entry and the sign flag end, and the keyed exponent's digits and sign are emptied, so
 // that the next number's exponent starts at +00. The entry text itself is the caller's: a key

@@ -5,6 +5,7 @@
 
 #include "core/calculator.h"
 #include "core/error_state.h"
+#include "core/number_entry.h"
 #include "display/display_routines.h"
 #include "display/number_text.h"
 #include "functions/fraction_text.h"
@@ -67,8 +68,7 @@ void CompleteFractionEntry(Calculator& calc) {
 void EraseFractionCharacter(Calculator& calc) {
     const bool negative = !calc.FractionText.empty() && calc.FractionText.front() == '-';
     std::string body = calc.FractionText.substr(negative ? 1 : 0);
-    calc.ExponentEntry = false;
-    calc.SignKeyed = false;
+    LeaveExponentEntry(calc);
     if (body.size() < 2) {
         DisplayValueOrText(calc, ValueCell(), ValueCell("0."));
         calc.ParkedResult = "0.0";
