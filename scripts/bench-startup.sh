@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
 CPP
 g++ -std=c++20 -fPIC -O1 -I"$here" "$work/count_widgets.cpp" -o "$work/count_widgets" \
   "$build/shell/libnumora_shell.a" "$build/persist/libnumora_persist.a" "$build/libnumora_engine.a" \
-  $qt_flags -lespeak-ng -lpcaudio -lasound -lpthread
+  $qt_flags -lxcb -lpthread
 mkdir -p "$work/data"
 widgets=$(QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" "$work/count_widgets" "$work/data")
 

@@ -3,10 +3,10 @@
 
 #include <QMetaObject>
 
-EspeakVoice::EspeakVoice(QObject* parent) : EspeakVoice(EspeakEngine::Output::Speakers, parent) {}
+EspeakVoice::EspeakVoice(QObject* parent) : EspeakVoice(SpeechEngine::Output::Speakers, parent) {}
 
-EspeakVoice::EspeakVoice(EspeakEngine::Output output, QObject* parent)
-    : SpeechVoice(parent), engine_(EspeakEngine::Instance(output)) {}
+EspeakVoice::EspeakVoice(SpeechEngine::Output output, QObject* parent)
+    : SpeechVoice(parent), engine_(ProcessSpeechEngine(output)) {}
 
 // After Forget no word is posted to this object any more, and the ones already posted die with
 // it (QObject drops the events still queued for it).

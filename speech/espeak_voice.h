@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/platform.h"
-#include "speech/espeak_engine.h"
+#include "speech/speech_engine.h"
 
 // A voice of the windows: speaks at once over anything still being spoken, never waits, and
 // reports the word being spoken on the thread that owns it.
@@ -27,12 +27,12 @@ signals:
 // loop. With Output::Speakers and no audio device it stays silent; Output::Memory synthesises
 // without sound and reports the words as fast as they are made. The first voice of the process
 // chooses the output for all.
-class EspeakVoice final : public SpeechVoice, private EspeakEngine::Listener {
+class EspeakVoice final : public SpeechVoice, private SpeechEngine::Listener {
     Q_OBJECT
 
 public:
     explicit EspeakVoice(QObject* parent = nullptr);
-    explicit EspeakVoice(EspeakEngine::Output output, QObject* parent = nullptr);
+    explicit EspeakVoice(SpeechEngine::Output output, QObject* parent = nullptr);
     ~EspeakVoice() override;
 
     void Speak(const std::string& text) override;
@@ -42,5 +42,5 @@ public:
 private:
     void WordStarted(std::uint64_t utterance, int position, int length) override;
 
-    EspeakEngine& engine_;
+    SpeechEngine& engine_;
 };

@@ -19,7 +19,7 @@
 
 namespace {
 
-using Output = EspeakEngine::Output;
+using Output = SpeechEngine::Output;
 
 bool IsPlainWord(const std::string& text) {
     if (text.empty()) return false;
