@@ -14,7 +14,7 @@
 namespace {
 
 // The display value as the register keys take it: at the 15 digits that were shown.
-double ShownValue(const Calculator& calc) { return ReadNumber(PlainText(calc.DisplayValue.Number())); }
+double ShownValue(const Calculator& calc) { return AtShownDigits(calc.DisplayValue.Number()); }
 
 void EndEntryAfterStore(Calculator& calc) {
     EndOpenEntry(calc);
