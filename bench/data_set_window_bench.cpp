@@ -27,7 +27,7 @@ void Sizes(benchmark::internal::Benchmark* b) {
 
 void BM_OpenToFirstFrame(benchmark::State& state) {
     Calculator calc;
-    calc.StatData = KeyedValues(static_cast<int>(state.range(0)));
+    calc.statistics.StatData = KeyedValues(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         CalcDataFrm window(calc);
         window.show();
@@ -40,7 +40,7 @@ BENCHMARK(BM_OpenToFirstFrame)->Apply(Sizes);
 template <typename Act>
 void InOpenWindow(benchmark::State& state, Act act) {
     Calculator calc;
-    calc.StatData = KeyedValues(static_cast<int>(state.range(0)));
+    calc.statistics.StatData = KeyedValues(static_cast<int>(state.range(0)));
     CalcDataFrm window(calc);
     window.show();
     window.grab();

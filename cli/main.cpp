@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     ScriptedPickers pickers;
     Calculator calc(Platform{options->speak ? &speech : nullptr, &clock, &clipboard, &messages, &pickers.registers,
                              &pickers.data, &pickers.constants});
-    calc.ReadOutLoudOn = options->speak;
+    calc.modes.ReadOutLoudOn = options->speak;
 
     // A run starts and ends as numora does, over the same files and saved memory.
     QtSettingsStore store;

@@ -14,7 +14,7 @@ class QPushButton;
 class ReportListWidget;
 
 // The constants picker: a view of ConstantWindowModel. "&Apply" hands the value box text back
-// through calc.ChosenConstant; every other way out hands back "".
+// through calc.memory.ChosenConstant; every other way out hands back "".
 class CalcConstantFrm final : public QDialog {
     Q_OBJECT
 

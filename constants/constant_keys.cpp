@@ -8,13 +8,13 @@
 #include "display/number_text.h"
 
 void ConstantKey(Calculator& calc) {
-    calc.ChosenConstant.clear();
+    calc.memory.ChosenConstant.clear();
     if (calc.platform.constants) calc.platform.constants->ShowConstantWindow(calc);
-    if (calc.ChosenConstant.empty()) return;
+    if (calc.memory.ChosenConstant.empty()) return;
     // An open fraction entry is abandoned, not completed.
     EndOpenEntry(calc);
-    calc.SexagesimalStage = ValueCell();
-    calc.FractionEntry = false;
-    InjectValue(calc, ReadNumber(calc.ChosenConstant));
-    calc.EntryText.clear();
+    calc.entry.SexagesimalStage = ValueCell();
+    calc.entry.FractionEntry = false;
+    InjectValue(calc, ReadNumber(calc.memory.ChosenConstant));
+    calc.entry.EntryText.clear();
 }

@@ -3,7 +3,7 @@
 
 struct Calculator;
 
-// Shows the constants picker modally; on return calc.ChosenConstant holds the value box text
+// Shows the constants picker modally; on return calc.memory.ChosenConstant holds the value box text
 // when "&Apply" was pressed, and is empty otherwise.
 class ConstantPicker {
 public:

@@ -32,9 +32,9 @@ void ConstantWindowModel::ItemClick(int position) {
 }
 
 void ConstantWindowModel::PressApply() {
-    if (ApplyEnabled) calc_.ChosenConstant = ValueBox;
+    if (ApplyEnabled) calc_.memory.ChosenConstant = ValueBox;
 }
 
-void ConstantWindowModel::PressExit() { calc_.ChosenConstant.clear(); }
+void ConstantWindowModel::PressExit() { calc_.memory.ChosenConstant.clear(); }
 
 void ConstantWindowModel::PressCloseBox() { PressExit(); }

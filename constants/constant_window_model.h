@@ -20,7 +20,7 @@ struct ConstantListItem {
 std::vector<ConstantListItem> FillConstantList(const ConstantTable& table);
 
 // The decisions of the constants picker. It hands the value box text back through
-// calc.ChosenConstant on "&Apply", and "" on every other way out.
+// calc.memory.ChosenConstant on "&Apply", and "" on every other way out.
 class ConstantWindowModel {
 public:
     explicit ConstantWindowModel(Calculator& calc);

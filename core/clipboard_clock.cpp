@@ -117,7 +117,7 @@ double ReadPastedNumber(std::string_view pasted, const NumberLocale& locale) {
 
 void CopyResult(Calculator& calc) {
     if (calc.platform.clipboard == nullptr) return;
-    calc.platform.clipboard->SetText(PlainText(ReadNumber(calc.DisplayValue.AsText())));
+    calc.platform.clipboard->SetText(PlainText(ReadNumber(calc.formula.DisplayValue.AsText())));
 }
 
 void PasteKey(Calculator& calc) {
@@ -131,28 +131,28 @@ void PasteKey(Calculator& calc) {
         return;
     }
     InjectValue(calc, ReadPastedNumber(text, calc.platform.locale != nullptr ? *calc.platform.locale : NumberLocale{}));
-    calc.EntryText.clear();
+    calc.entry.EntryText.clear();
 }
 
 void ClockKey(Calculator& calc) {
-    if (calc.ErrorLocked) return;
-    if (calc.ClockShowing) {
+    if (calc.entry.ErrorLocked) return;
+    if (calc.modes.ClockShowing) {
         EndClock(calc);
         return;
     }
-    calc.ClockShowing = true;
+    calc.modes.ClockShowing = true;
     calc.panel.ExpoBox.clear();
     calc.panel.DateBox.clear();
     ShowClockNow(calc);
 }
 
 void EndClock(Calculator& calc) {
-    calc.ClockShowing = false;
+    calc.modes.ClockShowing = false;
     calc.panel.ExpoBox.clear();
     calc.panel.DateBox.clear();
-    DisplayValueOrText(calc, calc.DisplayValue, ValueCell());
+    DisplayValueOrText(calc, calc.formula.DisplayValue, ValueCell());
 }
 
 void ClockTick(Calculator& calc) {
-    if (calc.ClockShowing) ShowClockNow(calc);
+    if (calc.modes.ClockShowing) ShowClockNow(calc);
 }

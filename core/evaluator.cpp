@@ -11,121 +11,123 @@
 
 namespace {
 
-bool ConstantOn(const Calculator& calc) { return !calc.ConstantOperator.empty(); }
+bool ConstantOn(const Calculator& calc) { return !calc.formula.ConstantOperator.empty(); }
 
-void Fail(Calculator& calc, const char* reason) {
-    calc.Accumulator = ValueCell("Error");
-    calc.ErrorReason = ValueCell(reason);
+void Fail(Calculator& calc, ErrorCause reason) {
+    calc.formula.Accumulator = ValueCell("Error");
+    calc.formula.ErrorReason = reason;
 }
 
 void TakeParkedResult(Calculator& calc) {
-    if (calc.EntryText.empty() && !calc.ParkedResult.empty()) {
-        calc.EntryText = calc.ParkedResult;
-        calc.ParkedResult.clear();
+    if (calc.entry.EntryText.empty() && !calc.entry.ParkedResult.empty()) {
+        calc.entry.EntryText = calc.entry.ParkedResult;
+        calc.entry.ParkedResult.clear();
     }
 }
 
 // Constant calculation: the accumulator is the operand (or the shown number); with "K" on, "="
 // applies the constant operation to it.
 void ApplyConstant(Calculator& calc) {
-    const double a = !calc.EntryText.empty() ? ReadNumber(calc.EntryText) : calc.DisplayValue.Number();
-    calc.Accumulator = ValueCell(a);
-    if (!ConstantOn(calc) || calc.KeyToken != "=") return;
-    const double k = calc.ConstantOperand.Number();
-    const std::string& op = calc.ConstantOperator;
-    if (op == "/" && k == 0) return Fail(calc, kDivideByZero);
-    if (op == "expt" && a == 0 && k == 0) return Fail(calc, kDivideByZero);
-    if (op == "invexpt" && k == 0) return Fail(calc, kDivideByZero);
+    const double a =
+        !calc.entry.EntryText.empty() ? ReadNumber(calc.entry.EntryText) : calc.formula.DisplayValue.Number();
+    calc.formula.Accumulator = ValueCell(a);
+    if (!ConstantOn(calc) || calc.entry.KeyToken != "=") return;
+    const double k = calc.formula.ConstantOperand.Number();
+    const std::string& op = calc.formula.ConstantOperator;
+    if (op == "/" && k == 0) return Fail(calc, ErrorCause::DivideByZero);
+    if (op == "expt" && a == 0 && k == 0) return Fail(calc, ErrorCause::DivideByZero);
+    if (op == "invexpt" && k == 0) return Fail(calc, ErrorCause::DivideByZero);
     const TermResult r = ApplyOperator(a, op, k);
-    if (r.error) return Fail(calc, r.error);
-    calc.Accumulator = ValueCell(r.value);
+    if (r.failed()) return Fail(calc, r.error);
+    calc.formula.Accumulator = ValueCell(r.value);
 }
 
 // The term step for a new operand: the formula's value closed by it.
 void ApplyTerm(Calculator& calc, double t) {
-    const TermResult r = EvaluateFormula(calc.OperandStack, t);
-    if (r.error) return Fail(calc, r.error);
-    calc.Accumulator = ValueCell(r.value);
+    const TermResult r = EvaluateFormula(calc.formula.OperandStack, t);
+    if (r.failed()) return Fail(calc, r.error);
+    calc.formula.Accumulator = ValueCell(r.value);
 }
 
 // Carries the formula past the operator just keyed (or "=").
 void ExtendFormula(Calculator& calc, bool newOperand, bool constantSwitchedOn) {
-    const std::string& token = calc.KeyToken;
+    const std::string& token = calc.entry.KeyToken;
     if (token == "=") return;
     if (constantSwitchedOn) {
         // Switching "K" on drops the pending formula; it goes on from the shown number.
-        calc.FormulaBeforeOperator.clear();
-        calc.LastOperand = calc.Accumulator.Number();
+        calc.formula.FormulaBeforeOperator.clear();
+        calc.formula.LastOperand = calc.formula.Accumulator.Number();
     } else if (newOperand) {
-        calc.FormulaBeforeOperator = calc.OperandStack;
-        calc.LastOperand = ReadNumber(calc.EntryText);
-    } else if (calc.LastOperator.empty()) {
-        calc.FormulaBeforeOperator.clear();
-        calc.LastOperand = calc.Accumulator.Number();
+        calc.formula.FormulaBeforeOperator = calc.formula.OperandStack;
+        calc.formula.LastOperand = ReadNumber(calc.entry.EntryText);
+    } else if (calc.formula.LastOperator.empty()) {
+        calc.formula.FormulaBeforeOperator.clear();
+        calc.formula.LastOperand = calc.formula.Accumulator.Number();
     }
     // Otherwise the operator replaces the one keyed just before it.
-    calc.OperandStack = PushFormulaNode(calc.FormulaBeforeOperator, calc.LastOperand, token);
+    calc.formula.OperandStack = PushFormulaNode(calc.formula.FormulaBeforeOperator, calc.formula.LastOperand, token);
 }
 
 void ApplyLastOperator(Calculator& calc, bool constantSwitchedOn) {
-    const bool newOperand = !calc.EntryText.empty();
-    if (!ConstantOn(calc) && newOperand && !calc.LastOperator.empty()) {
-        ApplyTerm(calc, ReadNumber(calc.EntryText));
-    } else if (!ConstantOn(calc) && !newOperand && !calc.LastOperator.empty()) {
+    const bool newOperand = !calc.entry.EntryText.empty();
+    if (!ConstantOn(calc) && newOperand && !calc.formula.LastOperator.empty()) {
+        ApplyTerm(calc, ReadNumber(calc.entry.EntryText));
+    } else if (!ConstantOn(calc) && !newOperand && !calc.formula.LastOperator.empty()) {
         // An operator or "=" right after an operator: the formula ends at its last operand.
-        const TermResult r = EvaluateFormula(calc.FormulaBeforeOperator, calc.LastOperand);
-        if (r.error) Fail(calc, r.error);
-        else calc.Accumulator = ValueCell(r.value);
+        const TermResult r = EvaluateFormula(calc.formula.FormulaBeforeOperator, calc.formula.LastOperand);
+        if (r.failed()) Fail(calc, r.error);
+        else calc.formula.Accumulator = ValueCell(r.value);
     } else {
         ApplyConstant(calc);
     }
-    if (calc.Accumulator.IsText()) {
+    if (calc.formula.Accumulator.IsText()) {
         ShowError(calc);
         return;
     }
-    const double a = calc.Accumulator.Number();
+    const double a = calc.formula.Accumulator.Number();
     const int e = ExponentOf(PlainText(a));
     if (a != 0 && e >= 100) {
-        calc.ErrorReason = ValueCell(kInfinity);
+        calc.formula.ErrorReason = ErrorCause::Infinity;
         ShowError(calc);
         return;
     }
-    if (e < -99) calc.Accumulator = ValueCell(0.0);
+    if (e < -99) calc.formula.Accumulator = ValueCell(0.0);
     ExtendFormula(calc, newOperand, constantSwitchedOn);
-    if (calc.LastOperator == calc.KeyToken || calc.KeyToken == "=") ShowResult(calc, calc.Accumulator.Number());
+    if (calc.formula.LastOperator == calc.entry.KeyToken || calc.entry.KeyToken == "=")
+        ShowResult(calc, calc.formula.Accumulator.Number());
 }
 
 void PushOperator(Calculator& calc) {
     TakeParkedResult(calc);
-    const bool newOperand = !calc.EntryText.empty();
-    if (newOperand) calc.OperatorRepeats.clear();
-    if (calc.OperatorRepeats.empty() || newOperand || calc.LastOperator != calc.KeyToken)
-        calc.OperatorRepeats = {calc.KeyToken};
-    else calc.OperatorRepeats.push_back(calc.KeyToken);
+    const bool newOperand = !calc.entry.EntryText.empty();
+    if (newOperand) calc.formula.OperatorRepeats.clear();
+    if (calc.formula.OperatorRepeats.empty() || newOperand || calc.formula.LastOperator != calc.entry.KeyToken)
+        calc.formula.OperatorRepeats = {calc.entry.KeyToken};
+    else calc.formula.OperatorRepeats.push_back(calc.entry.KeyToken);
 
-    const bool constantOn = calc.OperatorRepeats.size() % 2 == 0;
+    const bool constantOn = calc.formula.OperatorRepeats.size() % 2 == 0;
     if (constantOn) {
-        calc.ConstantOperand = calc.DisplayValue;
-        calc.ConstantOperator = calc.OperatorRepeats.front();
+        calc.formula.ConstantOperand = calc.formula.DisplayValue;
+        calc.formula.ConstantOperator = calc.formula.OperatorRepeats.front();
         calc.panel.CCalc_Indicator = "K";
     } else {
-        calc.ConstantOperand = ValueCell();
-        calc.ConstantOperator.clear();
+        calc.formula.ConstantOperand = ValueCell();
+        calc.formula.ConstantOperator.clear();
         calc.panel.CCalc_Indicator.clear();
     }
     ApplyLastOperator(calc, constantOn);
-    calc.LastOperator = calc.KeyToken;
-    calc.EntryText.clear();
+    calc.formula.LastOperator = calc.entry.KeyToken;
+    calc.entry.EntryText.clear();
 }
 
 void FinishFormula(Calculator& calc) {
     TakeParkedResult(calc);
-    if (calc.EntryText.empty() && ConstantOn(calc)) calc.EntryText = calc.Accumulator.AsText();
+    if (calc.entry.EntryText.empty() && ConstantOn(calc)) calc.entry.EntryText = calc.formula.Accumulator.AsText();
     ApplyLastOperator(calc, false);
-    calc.LastOperator.clear();
-    calc.FormulaBeforeOperator.clear();
-    calc.OperandStack.clear();
-    calc.EntryText.clear();
+    calc.formula.LastOperator.clear();
+    calc.formula.FormulaBeforeOperator.clear();
+    calc.formula.OperandStack.clear();
+    calc.entry.EntryText.clear();
 }
 
 }  // namespace
@@ -133,20 +135,21 @@ void FinishFormula(Calculator& calc) {
 void ShowResult(Calculator& calc, double value) { DisplayValueOrText(calc, ValueCell(value), ValueCell()); }
 
 void EvaluateOperator(Calculator& calc) {
-    if (IsOperatorToken(calc.KeyToken)) {
-        if (!calc.EntryText.empty()) CompleteRect(calc);
-        if (!calc.EntryText.empty()) CompletePolar(calc);
+    if (IsOperatorToken(calc.entry.KeyToken)) {
+        if (!calc.entry.EntryText.empty()) CompleteRect(calc);
+        if (!calc.entry.EntryText.empty()) CompletePolar(calc);
         PushOperator(calc);
-    } else if (calc.KeyToken == "=") {
+    } else if (calc.entry.KeyToken == "=") {
         CompleteRect(calc);
         CompletePolar(calc);
         FinishFormula(calc);
     } else {
-        calc.ConversionKeyed = false;
+        calc.conversion.ConversionKeyed = false;
         return;
     }
-    if (!calc.RectPending && !calc.PolarPending) calc.SwapRegister = calc.Accumulator;
-    calc.RectPending = false;
-    calc.PolarPending = false;
-    calc.ConversionKeyed = false;
+    if (!calc.conversion.RectPending && !calc.conversion.PolarPending)
+        calc.conversion.SwapRegister = calc.formula.Accumulator;
+    calc.conversion.RectPending = false;
+    calc.conversion.PolarPending = false;
+    calc.conversion.ConversionKeyed = false;
 }

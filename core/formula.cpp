@@ -23,26 +23,26 @@ TermResult ApplyOperator(double b, std::string_view op, double t) {
         r = b - t;
     } else if (op == "*") {
         r = b * t;
-        if (!std::isfinite(r)) return {0.0, kInfinity};
+        if (!std::isfinite(r)) return {0.0, ErrorCause::Infinity};
     } else if (op == "/") {
-        if (t == 0) return {0.0, kDivideByZero};
+        if (t == 0) return {0.0, ErrorCause::DivideByZero};
         r = b / t;
-        if (!std::isfinite(r)) return {0.0, kInfinity};
+        if (!std::isfinite(r)) return {0.0, ErrorCause::Infinity};
     } else if (op == "expt" || op == "invexpt") {
-        if (t == 0 && b == 0) return {0.0, kDivideByZero};
-        if (op == "invexpt" && t == 0) return {0.0, kInvalidPower};
+        if (t == 0 && b == 0) return {0.0, ErrorCause::DivideByZero};
+        if (op == "invexpt" && t == 0) return {0.0, ErrorCause::InvalidPower};
         const auto p = SignedPower(b, op == "expt" ? t : 1.0 / t);
-        if (!p) return {0.0, kInvalidPower};
+        if (!p) return {0.0, ErrorCause::InvalidPower};
         r = *p;
     }
-    return {r, nullptr};
+    return {r, ErrorCause::None};
 }
 
 TermResult EvaluateFormula(const FormulaStack& pending, double t) {
-    TermResult v{t, nullptr};
+    TermResult v{t, ErrorCause::None};
     for (auto it = pending.rbegin(); it != pending.rend(); ++it) {
         v = ApplyOperator(it->value, it->op, v.value);
-        if (v.error) return v;
+        if (v.failed()) return v;
     }
     return v;
 }

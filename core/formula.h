@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/error_state.h"
+
 // The pending part of a keyed formula as a short stack of (operand, operator) nodes whose
 // operator levels rise strictly from bottom to top: a node is reduced as soon as an operator of
 // the same or a lower level follows it, so at most three nodes (sum, product, power) are ever
@@ -19,7 +21,8 @@ using FormulaStack = std::vector<FormulaNode>;
 
 struct TermResult {
     double value = 0.0;
-    const char* error = nullptr;  // reason text when the operation failed
+    ErrorCause error = ErrorCause::None;
+    bool failed() const { return error != ErrorCause::None; }
 };
 
 bool IsOperatorToken(std::string_view token);

@@ -14,7 +14,7 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view by) {
 // Speaking needs the switch, a voice, and a number on the display: an error text or the
 // clock's time keeps the calculator silent.
 SpeechOutput* VoiceFor(const Calculator& calc) {
-    if (!calc.ReadOutLoudOn || calc.platform.speech == nullptr) return nullptr;
+    if (!calc.modes.ReadOutLoudOn || calc.platform.speech == nullptr) return nullptr;
     if (!ReadsAsNumber(calc.panel.DisplayBox)) return nullptr;
     return calc.platform.speech;
 }

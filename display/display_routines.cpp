@@ -22,31 +22,31 @@ void ShowSplit(Calculator& calc, const std::string& t) {
 }  // namespace
 
 std::string FormatByMode(const Calculator& calc, double value, bool forDisplay) {
-    if (calc.RandomFormat) return FormatPattern(value, "0.000");
-    if (!calc.FixDecimals.IsEmpty())
-        return FormatPattern(value, FixedPattern(static_cast<int>(calc.FixDecimals.Number())));
-    if (!calc.SciDecimals.IsEmpty())
-        return FormatPattern(value, ScientificPattern(static_cast<int>(calc.SciDecimals.Number())));
+    if (calc.modes.RandomFormat) return FormatPattern(value, "0.000");
+    if (!calc.modes.FixDecimals.IsEmpty())
+        return FormatPattern(value, FixedPattern(static_cast<int>(calc.modes.FixDecimals.Number())));
+    if (!calc.modes.SciDecimals.IsEmpty())
+        return FormatPattern(value, ScientificPattern(static_cast<int>(calc.modes.SciDecimals.Number())));
     return forDisplay ? LimitSignificantDigits(PlainText(value)) : PlainText(value);
 }
 
 void InjectValue(Calculator& calc, double value) {
     if (!std::isfinite(value)) {
-        calc.InjectedValue = 0.0;
-        calc.InjectedFullText.clear();
-        calc.ValueInjected = true;
-        calc.RandomFormat = false;
-        FailWith(calc, kInfinity);
+        calc.entry.InjectedValue = 0.0;
+        calc.entry.InjectedFullText.clear();
+        calc.entry.ValueInjected = true;
+        calc.modes.RandomFormat = false;
+        FailWith(calc, ErrorCause::Infinity);
         return;
     }
-    calc.InjectedValue = value;
-    calc.InjectedFullText = FormatPattern(value, HashPattern(100, true));
-    calc.KeyToken = FormatByMode(calc, value, false);
-    calc.ValueInjected = true;
-    calc.RandomFormat = false;
+    calc.entry.InjectedValue = value;
+    calc.entry.InjectedFullText = FormatPattern(value, HashPattern(100, true));
+    calc.entry.KeyToken = FormatByMode(calc, value, false);
+    calc.entry.ValueInjected = true;
+    calc.modes.RandomFormat = false;
     const int e = ExponentOf(PlainText(value));
-    if (e > 99) FailWith(calc, kInfinity);
-    else if (e < -99) calc.KeyToken = "0";
+    if (e > 99) FailWith(calc, ErrorCause::Infinity);
+    else if (e < -99) calc.entry.KeyToken = "0";
 }
 
 void DisplayValueOrText(Calculator& calc, const ValueCell& value, const ValueCell& text) {
@@ -54,9 +54,9 @@ void DisplayValueOrText(Calculator& calc, const ValueCell& value, const ValueCel
     std::string t = !text.IsEmpty() ? text.AsText() : FormatByMode(calc, value.Number(), true);
     t = FitDisplayText(t);
     calc.panel.ExpoBox.clear();
-    calc.DisplayValue =
+    calc.formula.DisplayValue =
         !value.IsEmpty() ? ValueCell(ReadNumber(PlainText(value.Number()))) : ValueCell(ReadNumber(text.AsText()));
-    calc.DisplaySource = !text.IsEmpty() ? text : value;
+    calc.formula.DisplaySource = !text.IsEmpty() ? text : value;
     if (t.find_first_of("Ee") != std::string::npos) {
         ShowSplit(calc, t);
     } else {
@@ -67,8 +67,8 @@ void DisplayValueOrText(Calculator& calc, const ValueCell& value, const ValueCel
 
 void ShowExponentText(Calculator& calc, const std::string& text, const ValueCell& value) {
     calc.panel.ExpoBox.clear();
-    calc.DisplayValue = ValueCell(!value.IsEmpty() ? value.Number() : ReadNumber(text));
-    calc.DisplaySource = !text.empty() ? ValueCell(text) : value;
+    calc.formula.DisplayValue = ValueCell(!value.IsEmpty() ? value.Number() : ReadNumber(text));
+    calc.formula.DisplaySource = !text.empty() ? ValueCell(text) : value;
     if (text.find_first_of("Ee") == std::string::npos) return;
     ShowSplit(calc, text);
     std::erase(calc.panel.DisplayBox, ' ');

@@ -12,8 +12,8 @@ namespace {
 // the sign of the argument, as the calculator's RealMod does.
 long double ToDegreesReduced(const Calculator& calc, double u) {
     const long double reduced = ReducedToOneTurn(calc, u);
-    if (calc.RadianMode) return std::fmod(reduced * (180.0L / kCalculatorPi), 360.0L);
-    if (calc.GradianMode) return std::fmod(reduced * (180.0L / 200.0L), 360.0L);
+    if (calc.modes.RadianMode) return std::fmod(reduced * (180.0L / kCalculatorPi), 360.0L);
+    if (calc.modes.GradianMode) return std::fmod(reduced * (180.0L / 200.0L), 360.0L);
     return reduced;
 }
 
@@ -21,8 +21,8 @@ long double ToDegreesReduced(const Calculator& calc, double u) {
 
 double DegreesToAngleUnit(const Calculator& calc, double degrees) {
     const long double reduced = std::fmod(static_cast<long double>(degrees), 360.0L);
-    if (calc.RadianMode) return static_cast<double>(reduced * kCalculatorPi / 180.0L);
-    if (calc.GradianMode) return static_cast<double>(reduced * 200.0L / 180.0L);
+    if (calc.modes.RadianMode) return static_cast<double>(reduced * kCalculatorPi / 180.0L);
+    if (calc.modes.GradianMode) return static_cast<double>(reduced * 200.0L / 180.0L);
     return static_cast<double>(reduced);
 }
 
@@ -33,8 +33,8 @@ long double AngleUnitToRadians(const Calculator& calc, double u) {
 }
 
 double FullTurn(const Calculator& calc) {
-    if (calc.RadianMode) return 2.0 * kCalculatorPi;
-    if (calc.GradianMode) return 400.0;
+    if (calc.modes.RadianMode) return 2.0 * kCalculatorPi;
+    if (calc.modes.GradianMode) return 400.0;
     return 360.0;
 }
 

@@ -30,9 +30,9 @@ int MantissaDigits(std::string_view text) {
 // angle in degrees, minutes and seconds) or has more digits than the display (a Fixed-mode text
 // of a large value) stands for the display value.
 std::string ShownNumberText(const Calculator& calc) {
-    const std::string source = calc.DisplaySource.AsText();
+    const std::string source = calc.formula.DisplaySource.AsText();
     if (ReadsAsNumber(WithoutBlanks(source)) && MantissaDigits(source) <= kMaxMantissaDigits) return source;
-    return PlainText(calc.DisplayValue.Number());
+    return PlainText(calc.formula.DisplayValue.Number());
 }
 
 // The digits of a magnitude in decimal form, never in exponent form.
@@ -59,12 +59,12 @@ int MovePoint(std::string& m, bool left) {
 }
 
 void EngShift(Calculator& calc, bool left) {
-    if (calc.ErrorLocked) return;
-    calc.ConversionKeyed = false;
+    if (calc.entry.ErrorLocked) return;
+    calc.conversion.ConversionKeyed = false;
     CompleteFractionEntry(calc);
-    if (calc.ErrorLocked) return;
+    if (calc.entry.ErrorLocked) return;
 
-    const ValueCell shownValue = calc.DisplayValue;
+    const ValueCell shownValue = calc.formula.DisplayValue;
     const std::string t = ShownNumberText(calc);
     const double v = ReadNumber(t);
     if (v == 0.0) return;

@@ -34,7 +34,7 @@ std::optional<std::string> Reduced(double numerator, double denominator) {
 // The fraction being keyed, reduced. A whole result is shown at once and ends the conversion
 // (nullopt); so does a failure.
 std::optional<std::string> ReduceKeyedFraction(Calculator& calc) {
-    const std::string& keyed = calc.FractionText;
+    const std::string& keyed = calc.entry.FractionText;
     const ValueCell value = FractionValue(calc, keyed);
     if (!value.IsNumber()) return std::nullopt;
     const std::string sign = value.Number() < 0 ? "-" : "";
@@ -47,7 +47,7 @@ std::optional<std::string> ReduceKeyedFraction(Calculator& calc) {
         }
         const auto reduced = Reduced(a, b);
         if (!reduced) return std::nullopt;
-        if (calc.FractionViewToggle > 1) calc.FractionViewToggle = 2;
+        if (calc.views.FractionViewToggle > 1) calc.views.FractionViewToggle = 2;
         return sign + *reduced;
     }
     const double d = PartAfterSeparator(keyed, 2);
@@ -57,7 +57,7 @@ std::optional<std::string> ReduceKeyedFraction(Calculator& calc) {
     }
     const auto reduced = Reduced(b, d);
     if (!reduced) return std::nullopt;
-    if (calc.FractionViewToggle > 1) calc.FractionViewToggle = 2;
+    if (calc.views.FractionViewToggle > 1) calc.views.FractionViewToggle = 2;
     return sign + PlainText(a) + "/" + *reduced;
 }
 
@@ -65,8 +65,8 @@ std::optional<std::string> ReduceKeyedFraction(Calculator& calc) {
 // is shown as a number and ends the conversion; so does a value in exponent form, whose digits
 // after the point mean nothing as a fraction.
 std::optional<std::string> DisplayedNumberAsFraction(Calculator& calc) {
-    const double v = calc.DisplayValue.Number();
-    calc.DisplaySource = v;
+    const double v = calc.formula.DisplayValue.Number();
+    calc.formula.DisplaySource = v;
     const double whole = SnapNearIntegerLoose(v);
     if (whole == std::trunc(whole)) {
         DisplayValueOrText(calc, v, PlainText(whole));
@@ -92,10 +92,10 @@ std::optional<std::string> DisplayedNumberAsFraction(Calculator& calc) {
 void ShowFractionView(Calculator& calc, const std::string& text) {
     if (text.size() > kMaxFractionTextLength) return;
     ShowFractionText(calc, text);
-    calc.FractionViewToggle = calc.FractionViewToggle + 1 > 2 ? 1 : calc.FractionViewToggle + 1;
-    if (calc.FractionViewToggle != 2) return;
+    calc.views.FractionViewToggle = calc.views.FractionViewToggle + 1 > 2 ? 1 : calc.views.FractionViewToggle + 1;
+    if (calc.views.FractionViewToggle != 2) return;
     FractionValue(calc, text);
-    const std::string improper = calc.ImproperFractionText.AsText();
+    const std::string improper = calc.views.ImproperFractionText.AsText();
     const auto slash = improper.find('/');
     if (slash == std::string::npos) return;
     const double n = ReadNumber(improper.substr(0, slash));
@@ -110,9 +110,9 @@ void ShowFractionView(Calculator& calc, const std::string& text) {
 }  // namespace
 
 void ConvertFraction(Calculator& calc) {
-    if (calc.ErrorLocked) return;
-    calc.ConversionKeyed = false;
+    if (calc.entry.ErrorLocked) return;
+    calc.conversion.ConversionKeyed = false;
     const std::optional<std::string> text =
-        calc.FractionEntry ? ReduceKeyedFraction(calc) : DisplayedNumberAsFraction(calc);
+        calc.entry.FractionEntry ? ReduceKeyedFraction(calc) : DisplayedNumberAsFraction(calc);
     if (text) ShowFractionView(calc, *text);
 }

@@ -39,55 +39,56 @@ void ApplyFractionKey(std::string& fraction, const std::string& key) {
 }  // namespace
 
 void FractionEntryStep(Calculator& calc) {
-    std::string key = calc.KeyToken;
-    if (SeparatorCount(calc.FractionText) == 2 && key == "/") key.clear();
-    if (calc.FractionText.empty() && StartsFraction(calc.EntryText)) calc.FractionText = calc.EntryText;
-    if (calc.FractionText.empty()) {
-        calc.FractionEntry = false;
+    std::string key = calc.entry.KeyToken;
+    if (SeparatorCount(calc.entry.FractionText) == 2 && key == "/") key.clear();
+    if (calc.entry.FractionText.empty() && StartsFraction(calc.entry.EntryText))
+        calc.entry.FractionText = calc.entry.EntryText;
+    if (calc.entry.FractionText.empty()) {
+        calc.entry.FractionEntry = false;
         return;
     }
-    ApplyFractionKey(calc.FractionText, key);
+    ApplyFractionKey(calc.entry.FractionText, key);
     ShowFractionText(calc);
 }
 
 void CompleteFractionEntry(Calculator& calc) {
-    if (!calc.FractionEntry) return;
-    const ValueCell value = FractionValue(calc, calc.FractionText);
-    calc.FractionText.clear();
-    calc.FractionEntry = false;
+    if (!calc.entry.FractionEntry) return;
+    const ValueCell value = FractionValue(calc, calc.entry.FractionText);
+    calc.entry.FractionText.clear();
+    calc.entry.FractionEntry = false;
     if (!value.IsNumber()) {
-        calc.ErrorReason = kDivideByZero;
+        calc.formula.ErrorReason = ErrorCause::DivideByZero;
         ShowError(calc);
         return;
     }
-    calc.DisplayValue = value;
-    calc.DisplaySource = value;
-    calc.EntryText = PlainText(value.Number());
+    calc.formula.DisplayValue = value;
+    calc.formula.DisplaySource = value;
+    calc.entry.EntryText = PlainText(value.Number());
 }
 
 void EraseFractionCharacter(Calculator& calc) {
-    const bool negative = !calc.FractionText.empty() && calc.FractionText.front() == '-';
-    std::string body = calc.FractionText.substr(negative ? 1 : 0);
+    const bool negative = !calc.entry.FractionText.empty() && calc.entry.FractionText.front() == '-';
+    std::string body = calc.entry.FractionText.substr(negative ? 1 : 0);
     LeaveExponentEntry(calc);
     if (body.size() < 2) {
         DisplayValueOrText(calc, ValueCell(), ValueCell("0."));
-        calc.ParkedResult = "0.0";
-        calc.FractionText.clear();
-        calc.FractionEntry = false;
-        calc.EntryText.clear();
+        calc.entry.ParkedResult = "0.0";
+        calc.entry.FractionText.clear();
+        calc.entry.FractionEntry = false;
+        calc.entry.EntryText.clear();
         return;
     }
     body.pop_back();
-    calc.FractionText = (negative ? "-" : "") + body;
+    calc.entry.FractionText = (negative ? "-" : "") + body;
     ShowFractionText(calc);
-    if (calc.FractionText.find('/') == std::string::npos) {
+    if (calc.entry.FractionText.find('/') == std::string::npos) {
         // The digits left are an ordinary entry again, and the display value follows them.
-        calc.EntryText = calc.FractionText;
-        calc.MantissaText = calc.EntryText;
-        calc.FractionText.clear();
-        calc.FractionEntry = false;
-        DisplayValueOrText(calc, ValueCell(), ValueCell(calc.EntryText));
+        calc.entry.EntryText = calc.entry.FractionText;
+        calc.entry.MantissaText = calc.entry.EntryText;
+        calc.entry.FractionText.clear();
+        calc.entry.FractionEntry = false;
+        DisplayValueOrText(calc, ValueCell(), ValueCell(calc.entry.EntryText));
     }
 }
 
-void ShowFractionText(Calculator& calc) { ShowFractionText(calc, calc.FractionText); }
+void ShowFractionText(Calculator& calc) { ShowFractionText(calc, calc.entry.FractionText); }

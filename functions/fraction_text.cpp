@@ -53,7 +53,7 @@ void ShowFractionText(Calculator& calc, const std::string& text) {
         calc.panel.DisplayBox = text + ".";
     }
     calc.panel.ExpoBox.clear();
-    calc.FractionShown = true;
+    calc.views.FractionShown = true;
 }
 
 ValueCell FractionValue(Calculator& calc, const std::string& text) {
@@ -64,7 +64,7 @@ ValueCell FractionValue(Calculator& calc, const std::string& text) {
         const auto denominator = ReadPart(parts[2], true);
         if (!whole || !numerator || !denominator) return ValueCell("Error");
         const bool negative = std::signbit(*whole);
-        calc.ImproperFractionText = ValueCell(
+        calc.views.ImproperFractionText = ValueCell(
             (negative ? "-" : "") + PlainText(std::fabs(*whole) * std::fabs(*denominator) + std::fabs(*numerator)) +
             "/" + Trimmed(parts[2]));
         if (*denominator == 0.0) return ValueCell("Error");
@@ -74,7 +74,7 @@ ValueCell FractionValue(Calculator& calc, const std::string& text) {
     if (parts.size() == 2) {
         const auto numerator = ReadPart(parts[0], false);
         const auto denominator = ReadPart(parts[1], true);
-        calc.ImproperFractionText = ValueCell(Trimmed(parts[0]) + "/" + Trimmed(parts[1]));
+        calc.views.ImproperFractionText = ValueCell(Trimmed(parts[0]) + "/" + Trimmed(parts[1]));
         if (!numerator || !denominator || *denominator == 0.0) return ValueCell("Error");
         return ValueCell(*numerator / *denominator);
     }

@@ -13,10 +13,10 @@ void DeliverResult(Calculator& calc, const FunctionResult& result) {
         return;
     }
     if (!std::isfinite(result.value)) {
-        FailWith(calc, kUndefined);
+        FailWith(calc, ErrorCause::Undefined);
         return;
     }
     // A negative zero would be written "-0".
     InjectValue(calc, result.value == 0.0 ? 0.0 : result.value);
-    calc.EntryText.clear();
+    calc.entry.EntryText.clear();
 }

@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/error_state.h"
+
 struct Calculator;
 
-// What a function key computed: a value, or the reason it failed ("" is a failure without a
-// reason, which the error display shows as the plain error text).
+// What a function key computed: a value, or the reason it failed.
 struct FunctionResult {
     double value = 0.0;
-    const char* failure = nullptr;
+    ErrorCause failure = ErrorCause::None;
 
-    static FunctionResult Ok(double v) { return {v, nullptr}; }
-    static FunctionResult Fail(const char* reason) { return {0.0, reason}; }
-    bool failed() const { return failure != nullptr; }
+    static FunctionResult Ok(double v) { return {v, ErrorCause::None}; }
+    static FunctionResult Fail(ErrorCause reason) { return {0.0, reason}; }
+    bool failed() const { return failure != ErrorCause::None; }
 };
 
 // Hands a result to the engine the way every function key does: the value to InjectValue with

@@ -25,62 +25,64 @@ double PolarAngleDegrees(double x, double y) {
 }
 
 struct Conversion {
-    bool Calculator::*pending;
-    ValueCell Calculator::*firstInput;
+    bool ConversionState::*pending;
+    ValueCell ConversionState::*firstInput;
     void (*complete)(Calculator&);
 };
 
-void ConversionKey(Calculator& calc, const Conversion& conversion) {
-    if (calc.ErrorLocked) return;
+void ConversionKey(Calculator& calc, const Conversion& kind) {
+    if (calc.entry.ErrorLocked) return;
     CompleteFractionEntry(calc);
-    if (calc.ErrorLocked) return;
+    if (calc.entry.ErrorLocked) return;
     // A repeated press is ignored: nothing has been keyed or computed since the last one (the
     // key took the entry and the parked result).
-    const bool keyedSince = !calc.EntryText.empty() || !calc.ParkedResult.empty();
-    if (calc.ConversionKeyed && !keyedSince) return;
-    if (calc.*conversion.pending) {
+    const bool keyedSince = !calc.entry.EntryText.empty() || !calc.entry.ParkedResult.empty();
+    if (calc.conversion.ConversionKeyed && !keyedSince) return;
+    if (calc.conversion.*kind.pending) {
         // Pressed again after the second input: complete, show the first result, and take it
         // as the first input of the next conversion.
-        conversion.complete(calc);
-        DisplayValueOrText(calc, ValueCell(), ValueCell(calc.EntryText));
+        kind.complete(calc);
+        DisplayValueOrText(calc, ValueCell(), ValueCell(calc.entry.EntryText));
     } else {
-        calc.*conversion.firstInput =
-            calc.EntryText.empty() ? ValueCell(calc.DisplayValue.Number()) : ValueCell(ReadNumber(calc.EntryText));
+        calc.conversion.*kind.firstInput = calc.entry.EntryText.empty() ? ValueCell(calc.formula.DisplayValue.Number())
+                                                                        : ValueCell(ReadNumber(calc.entry.EntryText));
     }
     // The entry has been taken: the next input starts afresh, its exponent at +00.
     EndOpenEntry(calc);
-    calc.*conversion.pending = true;
-    calc.EntryText.clear();
-    calc.ParkedResult.clear();
-    calc.ConversionKeyed = true;
+    calc.conversion.*kind.pending = true;
+    calc.entry.EntryText.clear();
+    calc.entry.ParkedResult.clear();
+    calc.conversion.ConversionKeyed = true;
 }
 
 }  // namespace
 
 void PolarToRectKey(Calculator& calc) {
-    ConversionKey(calc, {&Calculator::RectPending, &Calculator::ConversionR, CompleteRect});
+    ConversionKey(calc, {&ConversionState::RectPending, &ConversionState::ConversionR, CompleteRect});
 }
 
 void RectToPolarKey(Calculator& calc) {
-    ConversionKey(calc, {&Calculator::PolarPending, &Calculator::ConversionX, CompletePolar});
+    ConversionKey(calc, {&ConversionState::PolarPending, &ConversionState::ConversionX, CompletePolar});
 }
 
 void CompleteRect(Calculator& calc) {
-    if (!calc.RectPending) return;
-    const long double phi = AngleUnitToRadians(calc, calc.DisplayValue.Number());
-    const long double r = calc.ConversionR.Number();
+    if (!calc.conversion.RectPending) return;
+    const long double phi = AngleUnitToRadians(calc, calc.formula.DisplayValue.Number());
+    const long double r = calc.conversion.ConversionR.Number();
     // The second result only for a conversion that opens a calculation.
-    calc.SwapRegister = calc.Accumulator.IsEmpty() ? WithoutNegativeZero(static_cast<double>(r * std::sin(phi))) : 0.0;
-    calc.ConversionR = WithoutNegativeZero(static_cast<double>(r * std::cos(phi)));
-    calc.EntryText = PlainText(calc.ConversionR.Number());
+    calc.conversion.SwapRegister =
+        calc.formula.Accumulator.IsEmpty() ? WithoutNegativeZero(static_cast<double>(r * std::sin(phi))) : 0.0;
+    calc.conversion.ConversionR = WithoutNegativeZero(static_cast<double>(r * std::cos(phi)));
+    calc.entry.EntryText = PlainText(calc.conversion.ConversionR.Number());
 }
 
 void CompletePolar(Calculator& calc) {
-    if (!calc.PolarPending) return;
-    const double x = calc.ConversionX.Number();
-    const double y = calc.DisplayValue.Number();
-    calc.SwapRegister =
-        calc.Accumulator.IsEmpty() ? WithoutNegativeZero(DegreesToAngleUnit(calc, PolarAngleDegrees(x, y))) : 0.0;
-    calc.ConversionX = std::hypot(x, y);
-    calc.EntryText = PlainText(calc.ConversionX.Number());
+    if (!calc.conversion.PolarPending) return;
+    const double x = calc.conversion.ConversionX.Number();
+    const double y = calc.formula.DisplayValue.Number();
+    calc.conversion.SwapRegister = calc.formula.Accumulator.IsEmpty()
+                                       ? WithoutNegativeZero(DegreesToAngleUnit(calc, PolarAngleDegrees(x, y)))
+                                       : 0.0;
+    calc.conversion.ConversionX = std::hypot(x, y);
+    calc.entry.EntryText = PlainText(calc.conversion.ConversionX.Number());
 }

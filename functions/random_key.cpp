@@ -31,5 +31,5 @@ void RandomKey(Calculator& calc) {
     const std::string text = FormatPattern(DayCount(clock.Now()), "0.0" + std::string(100, '#'));
     const std::string lastThree = text.size() > 3 ? text.substr(text.size() - 3) : text;
     InjectValue(calc, ReadNumber(lastThree) / 1000.0);
-    calc.EntryText.clear();
+    calc.entry.EntryText.clear();
 }

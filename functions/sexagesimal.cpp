@@ -38,27 +38,27 @@ std::string SexagesimalText(double x) {
 
 void SexagesimalEntryStep(Calculator& calc) {
     // A fraction that failed to complete in this key's prelude has already shown its error.
-    if (calc.ErrorLocked) return;
-    const double x = calc.DisplayValue.Number();
-    if (calc.SexagesimalStage.IsEmpty()) calc.SexagesimalStage = 3;
-    const double stage = calc.SexagesimalStage.Number();
+    if (calc.entry.ErrorLocked) return;
+    const double x = calc.formula.DisplayValue.Number();
+    if (calc.entry.SexagesimalStage.IsEmpty()) calc.entry.SexagesimalStage = 3;
+    const double stage = calc.entry.SexagesimalStage.Number();
     switch (static_cast<int>(std::fmod(stage, 3.0))) {
-    case 0: calc.SexagesimalAccumulator = x; break;
-    case 1: calc.SexagesimalAccumulator += x / 60.0; break;
-    default: calc.SexagesimalAccumulator += x / 3600.0; break;
+    case 0: calc.views.SexagesimalAccumulator = x; break;
+    case 1: calc.views.SexagesimalAccumulator += x / 60.0; break;
+    default: calc.views.SexagesimalAccumulator += x / 3600.0; break;
     }
-    calc.SexagesimalStage = stage + 1.0;
-    InjectValue(calc, calc.SexagesimalAccumulator);
-    calc.EntryText.clear();
+    calc.entry.SexagesimalStage = stage + 1.0;
+    InjectValue(calc, calc.views.SexagesimalAccumulator);
+    calc.entry.EntryText.clear();
 }
 
 void SexagesimalDisplay(Calculator& calc) {
-    if (calc.ErrorLocked) return;
-    const double x = calc.DisplayValue.Number();
+    if (calc.entry.ErrorLocked) return;
+    const double x = calc.formula.DisplayValue.Number();
     const std::string text = SexagesimalText(x);
     if (CharacterCount(text) <= kMaxSexagesimalCharacters) DisplayValueOrText(calc, ValueCell(x), ValueCell(text));
     // The entry ends as after a computed value: the next digit starts a new number, an operator
     // takes the shown value.
-    calc.EntryText.clear();
-    calc.ParkedResult = FormatPattern(x, HashPattern(100, true));
+    calc.entry.EntryText.clear();
+    calc.entry.ParkedResult = FormatPattern(x, HashPattern(100, true));
 }

@@ -48,14 +48,14 @@ FunctionResult Tangent(const Calculator& calc, double x) {
     const AngleOnTurn angle(calc, x);
     const long double r = AngleUnitToRadians(calc, x);
     const double cosine = static_cast<double>(std::cos(r));
-    if (angle.AtRightAngles(15) || cosine == 0.0) return FunctionResult::Fail(kOutOfRange);
+    if (angle.AtRightAngles(15) || cosine == 0.0) return FunctionResult::Fail(ErrorCause::OutOfRange);
     if (angle.AtHalfTurns(15)) return FunctionResult::Ok(0.0);
     return FunctionResult::Ok(SnapNearInteger(static_cast<double>(std::tan(r))));
 }
 
 // The inverse functions compute degrees and then convert them to the current unit.
 FunctionResult ArcSine(const Calculator& calc, double x) {
-    if (std::fabs(x) > 1.0) return FunctionResult::Fail(kUndefined);
+    if (std::fabs(x) > 1.0) return FunctionResult::Fail(ErrorCause::Undefined);
     if (x == 1.0 || x == -1.0) return FunctionResult::Ok(DegreesToAngleUnit(calc, 90.0 * x));
     const long double xl = x;
     const long double degrees = std::atan(xl / std::sqrt((1.0L - xl) * (1.0L + xl))) * kDegreesPerRadian;
@@ -63,7 +63,7 @@ FunctionResult ArcSine(const Calculator& calc, double x) {
 }
 
 FunctionResult ArcCosine(const Calculator& calc, double x) {
-    if (std::fabs(x) > 1.0) return FunctionResult::Fail(kUndefined);
+    if (std::fabs(x) > 1.0) return FunctionResult::Fail(ErrorCause::Undefined);
     if (x == 1.0) return FunctionResult::Ok(0.0);
     if (x == -1.0) return FunctionResult::Ok(DegreesToAngleUnit(calc, 180.0));
     const long double xl = x;
@@ -83,12 +83,12 @@ FunctionResult ArcTangent(const Calculator& calc, double x) {
 bool ExponentialOverflows(double x) { return !std::isfinite(std::exp(std::fabs(x))); }
 
 FunctionResult HyperbolicSine(const Calculator&, double x) {
-    if (ExponentialOverflows(x)) return FunctionResult::Fail(kUndefined);
+    if (ExponentialOverflows(x)) return FunctionResult::Fail(ErrorCause::Undefined);
     return FunctionResult::Ok(std::sinh(x));
 }
 
 FunctionResult HyperbolicCosine(const Calculator&, double x) {
-    if (ExponentialOverflows(x)) return FunctionResult::Fail(kUndefined);
+    if (ExponentialOverflows(x)) return FunctionResult::Fail(ErrorCause::Undefined);
     return FunctionResult::Ok(std::cosh(x));
 }
 
@@ -100,12 +100,12 @@ FunctionResult HyperbolicTangent(const Calculator&, double x) {
 FunctionResult ArcHyperbolicSine(const Calculator&, double x) { return FunctionResult::Ok(std::asinh(x)); }
 
 FunctionResult ArcHyperbolicCosine(const Calculator&, double x) {
-    if (x < 1.0) return FunctionResult::Fail(kUndefined);
+    if (x < 1.0) return FunctionResult::Fail(ErrorCause::Undefined);
     return FunctionResult::Ok(std::acosh(x));
 }
 
 FunctionResult ArcHyperbolicTangent(const Calculator&, double x) {
-    if (std::fabs(x) >= 1.0) return FunctionResult::Fail(kUndefined);
+    if (std::fabs(x) >= 1.0) return FunctionResult::Fail(ErrorCause::Undefined);
     return FunctionResult::Ok(std::atanh(x));
 }
 
@@ -139,10 +139,10 @@ bool IsTrigFunctionToken(std::string_view token) {
 
 void TrigFunction(Calculator& calc, std::string_view token) {
     // A fraction that failed to complete in this key's prelude has already shown its error.
-    if (calc.ErrorLocked) return;
+    if (calc.entry.ErrorLocked) return;
     for (const TrigKey& key : kTrigKeys) {
         if (key.token == token) {
-            DeliverResult(calc, key.compute(calc, calc.DisplayValue.Number()));
+            DeliverResult(calc, key.compute(calc, calc.formula.DisplayValue.Number()));
             return;
         }
     }

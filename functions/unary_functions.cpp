@@ -18,40 +18,40 @@ namespace {
 struct PlainFunction {
     std::string_view token;
     double (*formula)(double);
-    const char* reason;
+    ErrorCause reason;
     bool snap;
 };
 
 double Sign(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
 constexpr std::array kPlainFunctions = std::to_array<PlainFunction>({
-    {"sqr", [](double x) { return std::pow(x, 2.0); }, kInfinity, false},
-    {"sqrt", [](double x) { return std::pow(x, 0.5); }, kUndefined, false},
-    {"cube", [](double x) { return Sign(x) * std::pow(std::fabs(x), 3.0); }, kInfinity, false},
+    {"sqr", [](double x) { return std::pow(x, 2.0); }, ErrorCause::Infinity, false},
+    {"sqrt", [](double x) { return std::pow(x, 0.5); }, ErrorCause::Undefined, false},
+    {"cube", [](double x) { return Sign(x) * std::pow(std::fabs(x), 3.0); }, ErrorCause::Infinity, false},
     // The exact cube root: a power with 1/3 rounded to a double misses the fifteenth digit for
     // large and small magnitudes (the cube root of 1E30 would show 9999999999.99999).
-    {"cubt", [](double x) { return std::cbrt(x); }, kUndefined, false},
-    {"log", [](double x) { return std::log(x) / std::log(10.0); }, kOutOfRange, true},
-    {"alog", [](double x) { return std::pow(10.0, x); }, kUndefined, false},
-    {"ln", [](double x) { return std::log(x); }, kOutOfRange, true},
-    {"aln", [](double x) { return std::exp(x); }, kUndefined, false},
-    {"rcp", [](double x) { return 1.0 / x; }, kDivideByZero, true},
+    {"cubt", [](double x) { return std::cbrt(x); }, ErrorCause::Undefined, false},
+    {"log", [](double x) { return std::log(x) / std::log(10.0); }, ErrorCause::OutOfRange, true},
+    {"alog", [](double x) { return std::pow(10.0, x); }, ErrorCause::Undefined, false},
+    {"ln", [](double x) { return std::log(x); }, ErrorCause::OutOfRange, true},
+    {"aln", [](double x) { return std::exp(x); }, ErrorCause::Undefined, false},
+    {"rcp", [](double x) { return 1.0 / x; }, ErrorCause::DivideByZero, true},
 });
 
 // 170! is the largest factorial a double holds; beyond it the answer is known without the work.
 constexpr double kLargestFactorialArgument = 170.0;
 
 FunctionResult Factorial(double x) {
-    if (x - std::floor(x) != 0.0) return FunctionResult::Fail("");
+    if (x - std::floor(x) != 0.0) return FunctionResult::Fail(ErrorCause::Unnamed);
     if (x == 0.0) return FunctionResult::Ok(1.0);
-    if (x < 0.0) return FunctionResult::Fail(kOutOfRange);
-    if (x > kLargestFactorialArgument) return FunctionResult::Fail(kInfinity);
+    if (x < 0.0) return FunctionResult::Fail(ErrorCause::OutOfRange);
+    if (x > kLargestFactorialArgument) return FunctionResult::Fail(ErrorCause::Infinity);
     // A loop instead of the recursion; long double keeps the rounding of 170 products well
     // below the fifteenth digit.
     long double product = 1.0L;
     for (int n = 2; n <= static_cast<int>(x); ++n) product *= n;
     const double value = static_cast<double>(product);
-    if (!std::isfinite(value)) return FunctionResult::Fail(kInfinity);
+    if (!std::isfinite(value)) return FunctionResult::Fail(ErrorCause::Infinity);
     // The result is the number its fifteen shown digits say.
     return FunctionResult::Ok(ReadNumber(PlainText(value)));
 }
@@ -74,8 +74,8 @@ bool IsUnaryFunctionToken(std::string_view token) {
 
 void UnaryFunction(Calculator& calc, std::string_view token) {
     // A fraction that failed to complete in this key's prelude has already shown its error.
-    if (calc.ErrorLocked) return;
-    const double x = calc.DisplayValue.Number();
+    if (calc.entry.ErrorLocked) return;
+    const double x = calc.formula.DisplayValue.Number();
     if (token == "fact") {
         DeliverResult(calc, Factorial(x));
         return;

@@ -30,7 +30,7 @@ bool IsOneOf(std::string_view token, const std::array<std::string_view, N>& list
 
 constexpr std::array<std::string_view, 5> kOperatorKeys{"+", "-", "*", "/", "="};
 
-void ClearStage(Calculator& calc) { calc.SexagesimalStage = ValueCell(); }
+void ClearStage(Calculator& calc) { calc.entry.SexagesimalStage = ValueCell(); }
 
 // The number being keyed ends, and with it a sexagesimal entry in progress.
 void EndEntryAndStage(Calculator& calc) {
@@ -43,8 +43,8 @@ void EndEntryAndStage(Calculator& calc) {
 bool Prelude(Calculator& calc) {
     CompleteFractionEntry(calc);
     EndOpenEntry(calc);
-    if (calc.ErrorLocked) {
-        calc.KeyToken.clear();
+    if (calc.entry.ErrorLocked) {
+        calc.entry.KeyToken.clear();
         return false;
     }
     return true;
@@ -58,49 +58,49 @@ bool FunctionPrelude(Calculator& calc) {
 
 void Route(Calculator& calc, std::string_view token) {
     if (token.size() == 1 && token[0] >= '0' && token[0] <= '9') {
-        calc.KeyToken = std::string(token);
+        calc.entry.KeyToken = std::string(token);
     } else if (IsOneOf(token, kOperatorKeys)) {
         if (!FunctionPrelude(calc)) return;
-        calc.KeyToken = std::string(token);
+        calc.entry.KeyToken = std::string(token);
     } else if (token == "C") {
-        if (calc.FractionEntry) {
-            calc.FractionText.clear();
-            calc.FractionEntry = false;
+        if (calc.entry.FractionEntry) {
+            calc.entry.FractionText.clear();
+            calc.entry.FractionEntry = false;
         }
         ClearStage(calc);
-        calc.KeyToken.clear();
+        calc.entry.KeyToken.clear();
         ClearEntry(calc);
     } else if (token == "dot") {
-        calc.KeyToken = calc.FractionEntry ? "" : "dot";
+        calc.entry.KeyToken = calc.entry.FractionEntry ? "" : "dot";
     } else if (token == "exp") {
         ClearStage(calc);
-        if ((!calc.EntryText.empty() || calc.SignKeyed) && !calc.FractionEntry) {
-            calc.ExponentEntry = true;
-            if (calc.ExponentDigits.empty()) calc.KeyToken = "00";
+        if ((!calc.entry.EntryText.empty() || calc.entry.SignKeyed) && !calc.entry.FractionEntry) {
+            calc.entry.ExponentEntry = true;
+            if (calc.entry.ExponentDigits.empty()) calc.entry.KeyToken = "00";
         }
     } else if (token == "pm") {
-        if (calc.ExponentEntry) {
-            calc.ExponentNegative = !calc.ExponentNegative;
-            calc.KeyToken.clear();
+        if (calc.entry.ExponentEntry) {
+            calc.entry.ExponentNegative = !calc.entry.ExponentNegative;
+            calc.entry.KeyToken.clear();
             EnterExponentDigit(calc);
         } else {
-            if (!calc.EntryText.empty()) calc.SignKeyed = true;
-            if (calc.FractionEntry) calc.KeyToken = "-";
+            if (!calc.entry.EntryText.empty()) calc.entry.SignKeyed = true;
+            if (calc.entry.FractionEntry) calc.entry.KeyToken = "-";
             else ChangeSign(calc);
         }
     } else if (token == "PI") {
-        if (!calc.ExponentEntry && !calc.FractionEntry) {
+        if (!calc.entry.ExponentEntry && !calc.entry.FractionEntry) {
             EndOpenEntry(calc);
             InjectValue(calc, kCalculatorPi);
-            calc.EntryText.clear();
+            calc.entry.EntryText.clear();
         }
     } else if (token == "x-y") {
         ExchangeDisplay(calc);
         EndEntryAndStage(calc);
-        calc.FractionEntry = false;
+        calc.entry.FractionEntry = false;
     } else if (token == "xy" || token == "root") {
         if (!FunctionPrelude(calc)) return;
-        calc.KeyToken = token == "xy" ? "expt" : "invexpt";
+        calc.entry.KeyToken = token == "xy" ? "expt" : "invexpt";
     } else if (IsUnaryFunctionToken(token)) {
         if (!FunctionPrelude(calc)) return;
         UnaryFunction(calc, token);
@@ -109,28 +109,28 @@ void Route(Calculator& calc, std::string_view token) {
         TrigFunction(calc, token);
     } else if (token == "frc") {
         // A fraction cannot follow a keyed exponent.
-        if (calc.ExponentEntry || calc.EntryText.find('E') != std::string::npos) return;
-        calc.FractionEntry = true;
-        calc.KeyToken = "/";
+        if (calc.entry.ExponentEntry || calc.entry.EntryText.find('E') != std::string::npos) return;
+        calc.entry.FractionEntry = true;
+        calc.entry.KeyToken = "/";
         FractionEntryStep(calc);
-        calc.KeyToken.clear();
+        calc.entry.KeyToken.clear();
     } else if (token == "sexa") {
         if (!Prelude(calc)) return;
         SexagesimalEntryStep(calc);
     } else if (token == "asex") {
         CompleteFractionEntry(calc);
-        if (calc.ErrorLocked) return;
+        if (calc.entry.ErrorLocked) return;
         EndEntryAndStage(calc);
         SexagesimalDisplay(calc);
-        calc.KeyToken.clear();
+        calc.entry.KeyToken.clear();
     } else if (token == "rand") {
-        calc.RandomFormat = true;
+        calc.modes.RandomFormat = true;
         EndEntryAndStage(calc);
-        calc.FractionEntry = false;
+        calc.entry.FractionEntry = false;
         RandomKey(calc);
     } else if (token == "mo" || token == "xtract") {
         EndEntryAndStage(calc);
-        calc.FractionEntry = false;
+        calc.entry.FractionEntry = false;
         if (token == "mo") RecallMemory(calc);
         else PasteKey(calc);
     } else if (token == "ko") {
@@ -144,11 +144,11 @@ void Route(Calculator& calc, std::string_view token) {
         EraseKey(calc);
     } else if (token == "data") {
         if (!Prelude(calc)) return;
-        calc.KeyToken.clear();
+        calc.entry.KeyToken.clear();
         ClearStage(calc);
         AddDataValue(calc);
     } else if (IsStatisticsToken(token)) {
-        calc.FractionEntry = false;
+        calc.entry.FractionEntry = false;
         StatisticsResult(calc, token);
     }
 }
@@ -156,31 +156,31 @@ void Route(Calculator& calc, std::string_view token) {
 }  // namespace
 
 void DispatchKey(Calculator& calc, std::string_view token) {
-    if (calc.ClockShowing) {
+    if (calc.modes.ClockShowing) {
         EndClock(calc);
         return;
     }
-    calc.KeyToken.clear();
-    if (!calc.ErrorLocked) Route(calc, token);
+    calc.entry.KeyToken.clear();
+    if (!calc.entry.ErrorLocked) Route(calc, token);
     if (token == "AC") AllClear(calc);
-    if (!calc.FractionEntry) calc.FractionText.clear();
+    if (!calc.entry.FractionEntry) calc.entry.FractionText.clear();
     ProcessToken(calc);
-    calc.ClockShowing = false;
+    calc.modes.ClockShowing = false;
 }
 
 void ProcessToken(Calculator& calc) {
-    const std::string& entry = calc.EntryText;
+    const std::string& entry = calc.entry.EntryText;
     std::size_t digits = entry.size();
     if (entry.find('-') != std::string::npos) --digits;
     if (entry.find('.') != std::string::npos) --digits;
 
-    const std::string& token = calc.KeyToken;
+    const std::string& token = calc.entry.KeyToken;
     if (token.empty()) return;
-    if (calc.FractionEntry) {
+    if (calc.entry.FractionEntry) {
         FractionEntryStep(calc);
         return;
     }
-    if (calc.ExponentEntry) {
+    if (calc.entry.ExponentEntry) {
         EnterExponentDigit(calc);
         return;
     }
@@ -201,7 +201,7 @@ void SetOperatorIndicator(Calculator& calc, std::string_view caption) {
 
 void ClickKey(Calculator& calc, const FaceKey& key) {
     // Only a conversion key right after a conversion key is a repeat.
-    if (key.handler != PolarToRectKey && key.handler != RectToPolarKey) calc.ConversionKeyed = false;
+    if (key.handler != PolarToRectKey && key.handler != RectToPolarKey) calc.conversion.ConversionKeyed = false;
     if (key.handler) {
         key.handler(calc);
     } else {

@@ -11,9 +11,9 @@ namespace {
 
 void SetAngleMode(Calculator& calc, bool deg, bool rad, bool grad, const char* caption) {
     calc.panel.Mode_Indicator = caption;
-    calc.DegreeMode = deg;
-    calc.RadianMode = rad;
-    calc.GradianMode = grad;
+    calc.modes.DegreeMode = deg;
+    calc.modes.RadianMode = rad;
+    calc.modes.GradianMode = grad;
 }
 
 int OfferedPrecision(const ValueCell& last) {
@@ -22,9 +22,9 @@ int OfferedPrecision(const ValueCell& last) {
 
 void SelectPrecisionMode(Calculator& calc, Calculator::DisplayOption option, const ValueCell& last,
                          const char* caption) {
-    calc.SelectedDisplayOption = option;
-    calc.PrecBoxEnabled = true;
-    calc.PrecBoxSelection = OfferedPrecision(last);
+    calc.modes.SelectedDisplayOption = option;
+    calc.modes.PrecBoxEnabled = true;
+    calc.modes.PrecBoxSelection = OfferedPrecision(last);
     calc.panel.DispMode_Indicator = caption;
     PrecBox_Change(calc);
 }
@@ -36,46 +36,46 @@ void RadButton_Click(Calculator& calc) { SetAngleMode(calc, false, true, false, 
 void GradButton_Click(Calculator& calc) { SetAngleMode(calc, false, false, true, "GRADIAN"); }
 
 void FxnButton_Click(Calculator& calc) {
-    SelectPrecisionMode(calc, Calculator::DisplayOption::Fixed, calc.LastFixDecimals, "FIX");
+    SelectPrecisionMode(calc, Calculator::DisplayOption::Fixed, calc.modes.LastFixDecimals, "FIX");
 }
 
 void ScnButton_Click(Calculator& calc) {
-    SelectPrecisionMode(calc, Calculator::DisplayOption::Scientific, calc.LastSciDecimals, "SCI");
+    SelectPrecisionMode(calc, Calculator::DisplayOption::Scientific, calc.modes.LastSciDecimals, "SCI");
 }
 
 void StdButton_Click(Calculator& calc) {
-    calc.SelectedDisplayOption = Calculator::DisplayOption::Normal;
-    calc.PrecBoxEnabled = false;
-    calc.PrecBoxSelection = -1;
+    calc.modes.SelectedDisplayOption = Calculator::DisplayOption::Normal;
+    calc.modes.PrecBoxEnabled = false;
+    calc.modes.PrecBoxSelection = -1;
     calc.panel.DispMode_Indicator = "NORM";
     PrecBox_Change(calc);
 }
 
 void PrecBox_Click(Calculator& calc, int index) {
     if (index < 0 || index > 14) return;
-    calc.PrecBoxSelection = index;
+    calc.modes.PrecBoxSelection = index;
     PrecBox_Change(calc);
 }
 
 ValueCell ReadPrecisionChoice(const Calculator& calc) {
-    return calc.PrecBoxSelection < 0 ? ValueCell() : ValueCell(calc.PrecBoxSelection);
+    return calc.modes.PrecBoxSelection < 0 ? ValueCell() : ValueCell(calc.modes.PrecBoxSelection);
 }
 
 void PrecBox_Change(Calculator& calc) {
-    switch (calc.SelectedDisplayOption) {
+    switch (calc.modes.SelectedDisplayOption) {
     case Calculator::DisplayOption::Fixed:
-        calc.FixDecimals = ReadPrecisionChoice(calc);
-        calc.LastFixDecimals = calc.FixDecimals;
-        calc.SciDecimals = ValueCell();
+        calc.modes.FixDecimals = ReadPrecisionChoice(calc);
+        calc.modes.LastFixDecimals = calc.modes.FixDecimals;
+        calc.modes.SciDecimals = ValueCell();
         break;
     case Calculator::DisplayOption::Scientific:
-        calc.SciDecimals = ReadPrecisionChoice(calc);
-        calc.LastSciDecimals = calc.SciDecimals;
-        calc.FixDecimals = ValueCell();
+        calc.modes.SciDecimals = ReadPrecisionChoice(calc);
+        calc.modes.LastSciDecimals = calc.modes.SciDecimals;
+        calc.modes.FixDecimals = ValueCell();
         break;
     case Calculator::DisplayOption::Normal:
-        calc.FixDecimals = ValueCell();
-        calc.SciDecimals = ValueCell();
+        calc.modes.FixDecimals = ValueCell();
+        calc.modes.SciDecimals = ValueCell();
         break;
     }
     RefreshDisplay(calc);
@@ -83,11 +83,11 @@ void PrecBox_Change(Calculator& calc) {
 
 void RefreshDisplay(Calculator& calc) {
     // The error stays on the display; the new mode applies to the numbers that follow.
-    if (!calc.ErrorLocked) {
-        if (calc.FractionEntry) ShowFractionText(calc);
-        else DisplayValueOrText(calc, calc.DisplayValue, ValueCell());
+    if (!calc.entry.ErrorLocked) {
+        if (calc.entry.FractionEntry) ShowFractionText(calc);
+        else DisplayValueOrText(calc, calc.formula.DisplayValue, ValueCell());
     }
-    calc.KeyToken.clear();
+    calc.entry.KeyToken.clear();
 }
 
 bool ClickModeControl(Calculator& calc, std::string_view name, std::optional<int> precision) {
@@ -107,27 +107,27 @@ bool ClickModeControl(Calculator& calc, std::string_view name, std::optional<int
 
 ModePanel MakeModePanel(const Calculator& calc) {
     ModePanel mode;
-    if (calc.DegreeMode) mode.angle = ModePanel::Angle::Degree;
-    else if (calc.RadianMode) mode.angle = ModePanel::Angle::Radian;
-    else if (calc.GradianMode) mode.angle = ModePanel::Angle::Gradian;
-    switch (calc.SelectedDisplayOption) {
+    if (calc.modes.DegreeMode) mode.angle = ModePanel::Angle::Degree;
+    else if (calc.modes.RadianMode) mode.angle = ModePanel::Angle::Radian;
+    else if (calc.modes.GradianMode) mode.angle = ModePanel::Angle::Gradian;
+    switch (calc.modes.SelectedDisplayOption) {
     case Calculator::DisplayOption::Normal: mode.display = ModePanel::Display::Normal; break;
     case Calculator::DisplayOption::Fixed: mode.display = ModePanel::Display::Fixed; break;
     case Calculator::DisplayOption::Scientific: mode.display = ModePanel::Display::Scientific; break;
     }
-    mode.precisionEnabled = calc.PrecBoxEnabled;
-    mode.precisionSelection = calc.PrecBoxSelection;
-    mode.clockShowing = calc.ClockShowing;
+    mode.precisionEnabled = calc.modes.PrecBoxEnabled;
+    mode.precisionSelection = calc.modes.PrecBoxSelection;
+    mode.clockShowing = calc.modes.ClockShowing;
     return mode;
 }
 
 void InitializeModeControls(Calculator& calc) {
-    if (calc.RadianMode) RadButton_Click(calc);
-    else if (calc.GradianMode) GradButton_Click(calc);
+    if (calc.modes.RadianMode) RadButton_Click(calc);
+    else if (calc.modes.GradianMode) GradButton_Click(calc);
     else DegButton_Click(calc);
-    calc.PrecBoxEnabled = false;
-    calc.PrecBoxSelection = -1;
-    if (!calc.FixDecimals.IsEmpty()) FxnButton_Click(calc);
-    else if (!calc.SciDecimals.IsEmpty()) ScnButton_Click(calc);
+    calc.modes.PrecBoxEnabled = false;
+    calc.modes.PrecBoxSelection = -1;
+    if (!calc.modes.FixDecimals.IsEmpty()) FxnButton_Click(calc);
+    else if (!calc.modes.SciDecimals.IsEmpty()) ScnButton_Click(calc);
     else StdButton_Click(calc);
 }

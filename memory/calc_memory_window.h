@@ -15,7 +15,7 @@ class QPushButton;
 class QTreeWidgetItem;
 class ReportListWidget;
 
-// The register window: a view of RegisterWindowModel in the mode calc.MemoryFormMode had when
+// The register window: a view of RegisterWindowModel in the mode calc.memory.MemoryFormMode had when
 // it opened. Every text and enabled state comes from the model; the window only forwards clicks.
 class CalcMemoryFrm final : public QDialog {
     Q_OBJECT

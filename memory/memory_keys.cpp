@@ -14,91 +14,92 @@
 namespace {
 
 // The display value as the register keys take it: at the 15 digits that were shown.
-double ShownValue(const Calculator& calc) { return AtShownDigits(calc.DisplayValue.Number()); }
+double ShownValue(const Calculator& calc) { return AtShownDigits(calc.formula.DisplayValue.Number()); }
 
 void EndEntryAfterStore(Calculator& calc) {
     EndOpenEntry(calc);
-    calc.ParkedResult = calc.EntryText.empty() ? PlainText(calc.DisplayValue.Number()) : calc.EntryText;
-    calc.EntryText.clear();
+    calc.entry.ParkedResult =
+        calc.entry.EntryText.empty() ? PlainText(calc.formula.DisplayValue.Number()) : calc.entry.EntryText;
+    calc.entry.EntryText.clear();
 }
 
 void AbandonOpenEntry(Calculator& calc) {
     EndOpenEntry(calc);
-    calc.SexagesimalStage = ValueCell();
-    calc.FractionEntry = false;
+    calc.entry.SexagesimalStage = ValueCell();
+    calc.entry.FractionEntry = false;
 }
 
 // Opens the register window in `mode` and returns the confirmed index, or -1.
 int ChooseRegister(Calculator& calc, int mode) {
-    calc.MemoryFormMode = mode;
-    calc.ChosenRegister = -1;
-    calc.ChosenDescription.clear();
+    calc.memory.MemoryFormMode = mode;
+    calc.memory.ChosenRegister = -1;
+    calc.memory.ChosenDescription.clear();
     if (calc.platform.registers) calc.platform.registers->ShowRegisterWindow(calc);
-    return IsRegisterIndex(calc.ChosenRegister) ? calc.ChosenRegister : -1;
+    return IsRegisterIndex(calc.memory.ChosenRegister) ? calc.memory.ChosenRegister : -1;
 }
 
 void ChangeRegisterByDisplay(Calculator& calc, int mode, double sign) {
     const int i = ChooseRegister(calc, mode);
     if (i < 0) return;
     CompleteFractionEntry(calc);
-    MemoryRegister& reg = calc.MemoryRegisters[i];
+    MemoryRegister& reg = calc.memory.MemoryRegisters[i];
     reg.Value = reg.Value + sign * ShownValue(calc);
     EndEntryAfterStore(calc);
 }
 
 }  // namespace
 
-void ShowMemoryIndicator(Calculator& calc) { calc.panel.Mem_Indicator = calc.MemoryValue == 0.0 ? "" : "MEM"; }
+void ShowMemoryIndicator(Calculator& calc) { calc.panel.Mem_Indicator = calc.memory.MemoryValue == 0.0 ? "" : "MEM"; }
 
 void StoreMemory(Calculator& calc) {
-    if (calc.ClockShowing) EndClock(calc);
+    if (calc.modes.ClockShowing) EndClock(calc);
     CompleteFractionEntry(calc);
     // A failed fraction entry can leave a text on the display; the memory keeps its value then.
-    const ValueCell& shown = calc.DisplayValue;
+    const ValueCell& shown = calc.formula.DisplayValue;
     if (shown.IsText() && !ReadsAsNumber(shown.Text())) return;
-    calc.MemoryValue = shown.Number();
+    calc.memory.MemoryValue = shown.Number();
     // Like a computed value, the stored number ends the entry and is the next operand.
     EndOpenEntry(calc);
-    calc.ParkedResult = PlainText(shown.Number());
-    calc.EntryText.clear();
+    calc.entry.ParkedResult = PlainText(shown.Number());
+    calc.entry.EntryText.clear();
     ShowMemoryIndicator(calc);
 }
 
 void RecallMemory(Calculator& calc) {
-    InjectValue(calc, calc.MemoryValue);
-    calc.EntryText.clear();
+    InjectValue(calc, calc.memory.MemoryValue);
+    calc.entry.EntryText.clear();
 }
 
 void StoreRegister(Calculator& calc) {
-    if (calc.ClockShowing) {
+    if (calc.modes.ClockShowing) {
         EndClock(calc);
         return;
     }
-    if (calc.ErrorLocked) return;
+    if (calc.entry.ErrorLocked) return;
     const int i = ChooseRegister(calc, kModeIn);
     if (i < 0) return;
-    calc.MemoryRegisters[i].Value = calc.DisplayValue.Number();
-    calc.MemoryRegisters[i].Description = calc.ChosenDescription;
+    calc.memory.MemoryRegisters[i].Value = calc.formula.DisplayValue.Number();
+    calc.memory.MemoryRegisters[i].Description = calc.memory.ChosenDescription;
 }
 
 void RecallRegister(Calculator& calc) {
     const int i = ChooseRegister(calc, kModeRecall);
     if (i < 0) return;
     AbandonOpenEntry(calc);
-    InjectValue(calc, calc.MemoryRegisters[i].Value);
-    calc.EntryText.clear();
+    InjectValue(calc, calc.memory.MemoryRegisters[i].Value);
+    calc.entry.EntryText.clear();
 }
 
 void ExchangeRegister(Calculator& calc) {
     const int i = ChooseRegister(calc, kModeSwap);
     if (i < 0) return;
     AbandonOpenEntry(calc);
-    MemoryRegister& reg = calc.MemoryRegisters[i];
-    calc.MemorySwapTemp = reg.Value;
+    MemoryRegister& reg = calc.memory.MemoryRegisters[i];
+    calc.memory.MemorySwapTemp = reg.Value;
     reg.Value = ShownValue(calc);
-    InjectValue(calc, ReadNumber(calc.MemorySwapTemp.AsText()));
-    calc.EntryText.clear();
-    calc.MemorySwapTemp = ValueCell();
+    InjectValue(calc, ReadNumber(calc.memory.MemorySwapTemp.AsText()));
+    calc.entry.EntryText.clear();
+    calc.memory.MemorySwapTemp = ValueCell();
 }
 
 void AddToRegister(Calculator& calc) { ChangeRegisterByDisplay(calc, kModeAdd, 1.0); }

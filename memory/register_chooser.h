@@ -3,8 +3,8 @@
 
 struct Calculator;
 
-// Shows the register window modally in calc.MemoryFormMode. On return calc.ChosenRegister holds
-// the confirmed index (-1 when the user left) and calc.ChosenDescription the typed description.
+// Shows the register window modally in calc.memory.MemoryFormMode. On return calc.memory.ChosenRegister holds
+// the confirmed index (-1 when the user left) and calc.memory.ChosenDescription the typed description.
 // In DELETE mode the window clears the ticked registers itself.
 class RegisterChooser {
 public:

@@ -55,7 +55,9 @@ std::vector<RegisterListItem> FillRegisterList(const RegisterBank& registers) {
 
 RegisterWindowModel::RegisterWindowModel(Calculator& calc)
     : calc_(calc),
-      mode_(calc.MemoryFormMode >= kModeIn && calc.MemoryFormMode <= kModeDelete ? calc.MemoryFormMode : kModeIn) {
+      mode_(calc.memory.MemoryFormMode >= kModeIn && calc.memory.MemoryFormMode <= kModeDelete
+                ? calc.memory.MemoryFormMode
+                : kModeIn) {
     const ModeTexts& texts = kModes[mode_];
     Caption = texts.caption;
     Prompt = texts.prompt;
@@ -63,7 +65,7 @@ RegisterWindowModel::RegisterWindowModel(Calculator& calc)
     DescriptionEditable = texts.editable;
     FrameCaption = texts.editable ? "Specify Description" : "Description";
     CheckBoxes = mode_ == kModeDelete;
-    Items = FillRegisterList(calc_.MemoryRegisters);
+    Items = FillRegisterList(calc_.memory.MemoryRegisters);
 }
 
 void RegisterWindowModel::ItemClick(int position) {
@@ -72,8 +74,8 @@ void RegisterWindowModel::ItemClick(int position) {
     PreviousItem = SelectedItem;
     SelectedItem = position;
     const int i = position - 1;
-    const double shown = calc_.DisplayValue.Number();
-    const double stored = calc_.MemoryRegisters[i].Value;
+    const double shown = calc_.formula.DisplayValue.Number();
+    const double stored = calc_.memory.MemoryRegisters[i].Value;
     switch (mode_) {
     case kModeIn:
     case kModeSwap: PreviewRegister(i, shown); break;
@@ -83,14 +85,14 @@ void RegisterWindowModel::ItemClick(int position) {
     default: break;
     }
     if (mode_ != kModeDelete) {
-        const std::string description = TrimBlanks(calc_.MemoryRegisters[i].Description);
+        const std::string description = TrimBlanks(calc_.memory.MemoryRegisters[i].Description);
         DescBox = description.empty() ? "No specified description" : description;
     }
 }
 
 void RegisterWindowModel::PreviewRegister(int index, double newValue) {
     if (PreviousItem > 0 && PreviousItem != SelectedItem)
-        Items[PreviousItem - 1].Value = PreviewValueText(calc_.MemoryRegisters[PreviousItem - 1].Value);
+        Items[PreviousItem - 1].Value = PreviewValueText(calc_.memory.MemoryRegisters[PreviousItem - 1].Value);
     Items[index].Value = PreviewValueText(newValue);
 }
 
@@ -127,29 +129,29 @@ bool RegisterWindowModel::PressOK() {
         if (!Ask("Are you sure you want to delete Selected Data?")) return false;
         OKEnabled = false;
         for (int i = 0; i < kRegisterCount; ++i)
-            if (Items[i].Checked) calc_.MemoryRegisters[i] = MemoryRegister{};
-        Items = FillRegisterList(calc_.MemoryRegisters);
+            if (Items[i].Checked) calc_.memory.MemoryRegisters[i] = MemoryRegister{};
+        Items = FillRegisterList(calc_.memory.MemoryRegisters);
         return false;
     }
     const int i = SelectedItem - 1;
     if (!IsRegisterIndex(i)) return false;
-    calc_.ChosenDescription.clear();
+    calc_.memory.ChosenDescription.clear();
     if (mode_ == kModeRecall) {
-        calc_.ChosenRegister = i;
+        calc_.memory.ChosenRegister = i;
         return true;
     }
-    if (calc_.MemoryRegisters[i].Value != 0.0 && !Ask("Do you wish to OVERWRITE " + RegisterLabel(i) + " ?")) {
-        calc_.ChosenRegister = -1;
+    if (calc_.memory.MemoryRegisters[i].Value != 0.0 && !Ask("Do you wish to OVERWRITE " + RegisterLabel(i) + " ?")) {
+        calc_.memory.ChosenRegister = -1;
         return false;
     }
-    calc_.ChosenDescription = TrimBlanks(DescBox);
-    calc_.ChosenRegister = i;
+    calc_.memory.ChosenDescription = TrimBlanks(DescBox);
+    calc_.memory.ChosenRegister = i;
     return true;
 }
 
 void RegisterWindowModel::PressExit() {
-    calc_.ChosenDescription.clear();
-    calc_.ChosenRegister = -1;
+    calc_.memory.ChosenDescription.clear();
+    calc_.memory.ChosenRegister = -1;
 }
 
 void RegisterWindowModel::PressCloseBox() { PressExit(); }

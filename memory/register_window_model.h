@@ -22,10 +22,10 @@ std::string RegisterValueText(double value);
 std::string PreviewValueText(double value);
 std::vector<RegisterListItem> FillRegisterList(const RegisterBank& registers);
 
-// The decisions of the register window, in the mode calc.MemoryFormMode had when it opened.
-// It hands its result back through calc.ChosenRegister and calc.ChosenDescription, asks its
+// The decisions of the register window, in the mode calc.memory.MemoryFormMode had when it opened.
+// It hands its result back through calc.memory.ChosenRegister and calc.memory.ChosenDescription, asks its
 // questions through calc.platform.messages (none there: the choice stands as made) and, in
-// DELETE mode, clears the ticked registers of calc.MemoryRegisters.
+// DELETE mode, clears the ticked registers of calc.memory.MemoryRegisters.
 class RegisterWindowModel {
 public:
     explicit RegisterWindowModel(Calculator& calc);

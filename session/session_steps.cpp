@@ -32,6 +32,6 @@ void RunStartupSteps(Calculator& calc, SessionStores& stores) {
 }
 
 void RunShutdownSteps(Calculator& calc, SessionStores& stores) {
-    RunStep([&] { calc.ClockShowing = false; });
+    RunStep([&] { calc.modes.ClockShowing = false; });
     RunStep([&] { stores.SaveAll(calc); });
 }

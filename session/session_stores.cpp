@@ -38,23 +38,25 @@ SessionStores::SessionStores(SettingsStore& settings, const std::filesystem::pat
 
 void SessionStores::LoadMemory(Calculator& calc) {
     const std::string text = settings_.Read(application_, "Setting", "MemoryIn", "0");
-    calc.MemoryValue = ReadsAsNumber(text) ? ReadNumber(text) : 0.0;
-    memoryStored_ = PlainText(calc.MemoryValue);
+    calc.memory.MemoryValue = ReadsAsNumber(text) ? ReadNumber(text) : 0.0;
+    memoryStored_ = PlainText(calc.memory.MemoryValue);
     ShowMemoryIndicator(calc);
 }
 
 void SessionStores::LoadRegisters(Calculator& calc) {
-    LoadRegisterFile(calc.MemoryRegisters, registers_, calc.platform.messages);
+    LoadRegisterFile(calc.memory.MemoryRegisters, registers_, calc.platform.messages);
 }
 
-void SessionStores::LoadData(Calculator& calc) { LoadDataFile(calc.StatData, data_, calc.platform.messages); }
+void SessionStores::LoadData(Calculator& calc) {
+    LoadDataFile(calc.statistics.StatData, data_, calc.platform.messages);
+}
 
 void SessionStores::Save(const Calculator& calc, SaveWhen when) {
     Guarded([&] {
-        const std::string memory = PlainText(calc.MemoryValue);
+        const std::string memory = PlainText(calc.memory.MemoryValue);
         if (when == SaveWhen::Changed && memory == memoryStored_) return;
         if (settings_.Write(application_, "Setting", "MemoryIn", memory)) memoryStored_ = memory;
     });
-    Guarded([&] { SaveRegisterFile(calc.MemoryRegisters, registers_, when, calc.platform.messages); });
-    Guarded([&] { SaveDataFile(calc.StatData, data_, when, calc.platform.messages); });
+    Guarded([&] { SaveRegisterFile(calc.memory.MemoryRegisters, registers_, when, calc.platform.messages); });
+    Guarded([&] { SaveDataFile(calc.statistics.StatData, data_, when, calc.platform.messages); });
 }

@@ -106,12 +106,12 @@ void CalcMainFrm::CreateDummyBox(QWidget* face) {
 
 void CalcMainFrm::RunEngine(const std::function<void(Calculator&)>& step) {
     const DisplayPanel before = calc_->panel;
-    const bool clockWasShowing = calc_->ClockShowing;
+    const bool clockWasShowing = calc_->modes.ClockShowing;
     step(*calc_);
     ScheduleSave();
     ShowEngineState();
     // The running clock's every second is not news; the key that starts or ends it is.
-    if (!clockWasShowing || !calc_->ClockShowing) AnnounceDisplay(*widgets_.frame, before);
+    if (!clockWasShowing || !calc_->modes.ClockShowing) AnnounceDisplay(*widgets_.frame, before);
     // A key pressed from the keyboard keeps the focus; without a focused control the display
     // takes it, so that keys keep reaching the face.
     const QWidget* focus = focusWidget();
@@ -176,7 +176,7 @@ bool CalcMainFrm::event(QEvent* event) {
     }
     if (event->type() == QEvent::WindowActivate) {
         ApplyTopmost();
-        if (calc_->ReadOutLoudOn) PrepareVoice();
+        if (calc_->modes.ReadOutLoudOn) PrepareVoice();
     }
     return QMainWindow::event(event);
 }

@@ -119,10 +119,10 @@ void CalcMainFrm::mnuOnTop_Click() {
 }
 
 void CalcMainFrm::mnuReadOut_Click() {
-    calc_->ReadOutLoudOn = !calc_->ReadOutLoudOn;
-    actions_.readOut->setChecked(calc_->ReadOutLoudOn);
-    StorePreference(settings_, kReadOutLoudKey, calc_->ReadOutLoudOn);
-    if (voice_ == nullptr && calc_->ReadOutLoudOn) CreateMainVoice();
+    calc_->modes.ReadOutLoudOn = !calc_->modes.ReadOutLoudOn;
+    actions_.readOut->setChecked(calc_->modes.ReadOutLoudOn);
+    StorePreference(settings_, kReadOutLoudKey, calc_->modes.ReadOutLoudOn);
+    if (voice_ == nullptr && calc_->modes.ReadOutLoudOn) CreateMainVoice();
     else PrepareVoice();
 }
 
@@ -131,7 +131,7 @@ void CalcMainFrm::mnuPaste_Click() {
     const QLocale locale;
     numberLocale_ = {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
     RunEngine([](Calculator& calc) {
-        calc.ClockShowing = false;
+        calc.modes.ClockShowing = false;
         DispatchKey(calc, "xtract");
     });
 }
@@ -143,7 +143,7 @@ void CalcMainFrm::mnuFixedOrSci_Click(void (*handler)(Calculator&)) {
 }
 
 void CalcMainFrm::mnuHelpTopics_Click() {
-    CalcHelpFrm help(calc_->ReadOutLoudOn, this);
+    CalcHelpFrm help(calc_->modes.ReadOutLoudOn, this);
     ShowModal(help);
 }
 

@@ -33,13 +33,13 @@ void CalcMainFrm::SaveChangedStores() {
 }
 
 void CalcMainFrm::LoadPreferences() {
-    calc_->ReadOutLoudOn = ReadPreference(settings_, kReadOutLoudKey);
+    calc_->modes.ReadOutLoudOn = ReadPreference(settings_, kReadOutLoudKey);
     alwaysOnTopOn_ = ReadPreference(settings_, kAlwaysOnTopKey);
     ApplyTopmost();
-    actions_.readOut->setChecked(calc_->ReadOutLoudOn);
+    actions_.readOut->setChecked(calc_->modes.ReadOutLoudOn);
     actions_.onTop->setChecked(alwaysOnTopOn_);
     SyncModeControls();
-    voicePending_ = calc_->ReadOutLoudOn;
+    voicePending_ = calc_->modes.ReadOutLoudOn;
 }
 
 // The speech engine's start takes longer than the whole face, so the voice is made only once
@@ -48,7 +48,7 @@ void CalcMainFrm::LoadPreferences() {
 void CalcMainFrm::CreateMainVoice() {
     voice_ = CreateVoice();
     calc_->platform.speech = voice_.get();
-    if (calc_->ReadOutLoudOn && isActiveWindow()) PrepareVoice();
+    if (calc_->modes.ReadOutLoudOn && isActiveWindow()) PrepareVoice();
 }
 
 // Whatever closes the window; closing is never refused.

@@ -3,7 +3,7 @@
 
 struct Calculator;
 
-// Shows the data window modally; its Delete button changes calc.StatData directly.
+// Shows the data window modally; its Delete button changes calc.statistics.StatData directly.
 class DataPicker {
 public:
     virtual ~DataPicker() = default;

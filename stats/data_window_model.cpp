@@ -5,14 +5,14 @@
 #include "core/platform.h"
 #include "display/number_text.h"
 
-DataWindowModel::DataWindowModel(Calculator& calc) : calc_(calc), checks_(calc.StatData.Count(), false) {}
+DataWindowModel::DataWindowModel(Calculator& calc) : calc_(calc), checks_(calc.statistics.StatData.Count(), false) {}
 
 std::string DataWindowModel::Label(int position) {
     return "Data-" + FormatPattern(static_cast<double>(position), "00");
 }
 
 std::string DataWindowModel::ValueText(int position) const {
-    return "   " + PlainText(calc_.StatData.Values()[position - 1]);
+    return "   " + PlainText(calc_.statistics.StatData.Values()[position - 1]);
 }
 
 void DataWindowModel::ItemCheck(int position, bool checked) {
@@ -40,7 +40,7 @@ void DataWindowModel::PressDelete() {
         return;
     if (checkedCount_ == RowCount()) {
         DeleteEnabled = false;
-        calc_.StatData = DataSetCell::EmptyText();
+        calc_.statistics.StatData = DataSetCell::EmptyText();
         checks_.clear();
         checkedCount_ = 0;
         return;
@@ -48,8 +48,8 @@ void DataWindowModel::PressDelete() {
     std::vector<double> kept;
     kept.reserve(checks_.size() - checkedCount_);
     for (std::size_t k = 0; k < checks_.size(); ++k)
-        if (!checks_[k]) kept.push_back(calc_.StatData.Values()[k]);
-    calc_.StatData = DataSetCell::FromValues(kept);
+        if (!checks_[k]) kept.push_back(calc_.statistics.StatData.Values()[k]);
+    calc_.statistics.StatData = DataSetCell::FromValues(kept);
     checks_.assign(kept.size(), false);
     checkedCount_ = 0;
 }

@@ -9,7 +9,7 @@
 struct Calculator;
 
 // The decisions of the data window: check marks, when "&Delete" is enabled, and the delete
-// itself, which changes calc.StatData. Its question goes through calc.platform.messages (none
+// itself, which changes calc.statistics.StatData. Its question goes through calc.platform.messages (none
 // there: the choice stands as made). Rows are counted from 1; a row's texts are made only when
 // asked for, so a set of thirty thousand values opens as fast as one of ten.
 class DataWindowModel {

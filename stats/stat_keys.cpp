@@ -10,13 +10,14 @@
 void AddDataValue(Calculator& calc) {
     CompleteFractionEntry(calc);
     // The list window and the statistics count with 16-bit counters: refuse what they cannot walk.
-    if (calc.StatData.Count() >= kMaxDataValues) {
-        FailWith(calc, kOutOfRange);
+    if (calc.statistics.StatData.Count() >= kMaxDataValues) {
+        FailWith(calc, ErrorCause::OutOfRange);
         return;
     }
-    calc.StatData.AppendValue(calc.DisplayValue.Number());
-    calc.ParkedResult = calc.EntryText.empty() ? PlainText(calc.DisplayValue.Number()) : calc.EntryText;
-    calc.EntryText.clear();
+    calc.statistics.StatData.AppendValue(calc.formula.DisplayValue.Number());
+    calc.entry.ParkedResult =
+        calc.entry.EntryText.empty() ? PlainText(calc.formula.DisplayValue.Number()) : calc.entry.EntryText;
+    calc.entry.EntryText.clear();
 }
 
 void DeleteDataKey(Calculator& calc) {

@@ -100,32 +100,32 @@ bool IsStatisticsToken(std::string_view token) {
 
 void StatisticsResult(Calculator& calc, std::string_view token) {
     EndOpenEntry(calc);
-    if (!calc.StatData.HasElements()) {
-        FailWith(calc, kEmptyData);
-        calc.EntryText.clear();
+    if (!calc.statistics.StatData.HasElements()) {
+        FailWith(calc, ErrorCause::EmptyData);
+        calc.entry.EntryText.clear();
         return;
     }
-    if (calc.StatData.Count() > kMaxDataValues) {
-        FailWith(calc, kEmptyData);
+    if (calc.statistics.StatData.Count() > kMaxDataValues) {
+        FailWith(calc, ErrorCause::EmptyData);
         return;
     }
-    const double n = static_cast<double>(calc.StatData.Count());
-    const double s1 = calc.StatData.Sum();
-    const double s2 = calc.StatData.SumOfSquares();
+    const double n = static_cast<double>(calc.statistics.StatData.Count());
+    const double s1 = calc.statistics.StatData.Sum();
+    const double s2 = calc.statistics.StatData.SumOfSquares();
     if (!std::isfinite(s1) || !std::isfinite(s2)) {
-        FailWith(calc, kEmptyData);
+        FailWith(calc, ErrorCause::EmptyData);
         return;
     }
-    const std::optional<double> result = KeyResult(token, {n, s1, s2, calc.StatData.SquaredDeviations()});
+    const std::optional<double> result = KeyResult(token, {n, s1, s2, calc.statistics.StatData.SquaredDeviations()});
     if (!result) {
-        FailWith(calc, "");
-        calc.EntryText.clear();
+        FailWith(calc, ErrorCause::Unnamed);
+        calc.entry.EntryText.clear();
         return;
     }
     if (!std::isfinite(*result)) {
-        FailWith(calc, kEmptyData);
+        FailWith(calc, ErrorCause::EmptyData);
         return;
     }
     InjectValue(calc, *result);
-    calc.EntryText.clear();
+    calc.entry.EntryText.clear();
 }

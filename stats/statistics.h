@@ -5,7 +5,6 @@
 #include <vector>
 
 // The reason of an empty or unusable data set.
-inline constexpr const char* kEmptyData = "Empty Data";
 
 // The value read back from its plain text: the 15 significant digits the display shows.
 double ShownValue(double value);

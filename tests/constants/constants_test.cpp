@@ -174,7 +174,7 @@ TEST(ConstantKey, ExitAfterAnApplyLeavesTheDisplay) {
     picker.SetNext(90);
     PressKeys(calc, "Cnst 7 Cnst");
     EXPECT_EQ(calc.panel.DisplayBox.substr(0, 1), "7");
-    EXPECT_EQ(calc.ChosenConstant, "");
+    EXPECT_EQ(calc.memory.ChosenConstant, "");
     PressKeys(calc, "plus 1 equal");
     EXPECT_EQ(calc.panel.DisplayBox, "8.");
 }

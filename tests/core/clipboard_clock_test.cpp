@@ -58,13 +58,13 @@ TEST(Clock, TimeKeyTogglesAndRestoresTheNumber) {
     Calculator calc(Platform{.clock = &clock});
     for (const char* key : {"AC", "4", "2"}) DispatchKey(calc, key);
     ClockKey(calc);
-    EXPECT_TRUE(calc.ClockShowing);
+    EXPECT_TRUE(calc.modes.ClockShowing);
     EXPECT_EQ(calc.panel.DisplayBox, "02:05:29 PM");
     clock.now.second = 30;
     ClockTick(calc);
     EXPECT_EQ(calc.panel.DisplayBox, "02:05:30 PM");
     DispatchKey(calc, "5");
-    EXPECT_FALSE(calc.ClockShowing);
+    EXPECT_FALSE(calc.modes.ClockShowing);
     EXPECT_EQ(calc.panel.DisplayBox, "42.");
     EXPECT_EQ(calc.panel.DateBox, "");
     ClockTick(calc);

@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SpeechWithoutVoice, NullVoiceIsSilent) {
     Calculator calc;
-    calc.ReadOutLoudOn = true;
+    calc.modes.ReadOutLoudOn = true;
     SpeakKeyWord(calc, "7");
     SpeakResult(calc);
     SUCCEED();
@@ -64,7 +64,7 @@ TEST_P(KeySpeechTest, SpeaksTheKeyWords) {
     RecordingSpeech voice;
     Calculator calc{Platform{&voice}};
     StartCalculator(calc);
-    calc.ReadOutLoudOn = true;
+    calc.modes.ReadOutLoudOn = true;
     PressKeys(calc, GetParam().keys);
     EXPECT_EQ(voice.spoken, GetParam().spoken);
 }
@@ -107,7 +107,7 @@ TEST(KeySpeech, ScreenReaderTakesTheResult) {
     platform.screenReader = &screenReader;
     Calculator calc{platform};
     StartCalculator(calc);
-    calc.ReadOutLoudOn = true;
+    calc.modes.ReadOutLoudOn = true;
     PressKeys(calc, "1 plus 2 equal");
     EXPECT_EQ(voice.spoken, (std::vector<std::string>{"1", "+", "2"}));
 }

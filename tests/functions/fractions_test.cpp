@@ -66,11 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FractionText, ValueAndImproperForm) {
     Calculator calc;
     EXPECT_EQ(FractionValue(calc, "3/1/4"), ValueCell(3.25));
-    EXPECT_EQ(calc.ImproperFractionText, ValueCell("13/4"));
+    EXPECT_EQ(calc.views.ImproperFractionText, ValueCell("13/4"));
     EXPECT_EQ(FractionValue(calc, "-3/1/4"), ValueCell(-3.25));
-    EXPECT_EQ(calc.ImproperFractionText, ValueCell("-13/4"));
+    EXPECT_EQ(calc.views.ImproperFractionText, ValueCell("-13/4"));
     EXPECT_EQ(FractionValue(calc, "-3/4"), ValueCell(-0.75));
-    EXPECT_EQ(calc.ImproperFractionText, ValueCell("-3/4"));
+    EXPECT_EQ(calc.views.ImproperFractionText, ValueCell("-3/4"));
     EXPECT_EQ(FractionValue(calc, "3/0"), ValueCell("Error"));
     EXPECT_EQ(FractionValue(calc, "3/1/"), ValueCell("Error"));
     EXPECT_EQ(FractionValue(calc, "3/x"), ValueCell("Error"));

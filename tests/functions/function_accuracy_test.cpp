@@ -27,10 +27,10 @@ enum class Unit { Degrees, Radians, Gradians };
 // The formula's answer: a value, or the reason it fails.
 struct Expected {
     long double value = 0;
-    const char* reason = nullptr;
+    ErrorCause reason = ErrorCause::None;
 };
-Expected Value(long double v) { return {v, nullptr}; }
-Expected Failure(const char* reason) { return {0, reason}; }
+Expected Value(long double v) { return {v, ErrorCause::None}; }
+Expected Failure(ErrorCause reason) { return {0, reason}; }
 
 using Formula = std::function<Expected(long double x, Unit unit)>;
 using Sampler = std::function<double(std::mt19937_64&)>;
@@ -88,27 +88,27 @@ void CheckFunction(const FunctionCase& f, Unit unit, std::uint64_t seed) {
         Calculator calc;
         StartCalculator(calc);
         PressKeys(calc, unit == Unit::Radians ? "RadButton" : unit == Unit::Gradians ? "GradButton" : "DegButton");
-        calc.DisplayValue = x;
-        calc.KeyToken.clear();
+        calc.formula.DisplayValue = x;
+        calc.entry.KeyToken.clear();
         if (f.trig) TrigFunction(calc, f.token);
         else UnaryFunction(calc, f.token);
 
         Expected want = f.formula(x, unit);
         // The display limits of InjectValue: 1E100 and above is an error, below 1E-99 shows 0.
-        if (!want.reason && std::fabs(want.value) >= 1e100L) want = Failure(kInfinity);
+        if (want.reason == ErrorCause::None && std::fabs(want.value) >= 1e100L) want = Failure(ErrorCause::Infinity);
         const std::string label = std::string(f.token) + " " + PlainText(x) +
                                   (unit == Unit::Radians    ? " rad"
                                    : unit == Unit::Gradians ? " grad"
                                                             : "");
-        if (want.reason) {
-            EXPECT_EQ(calc.KeyToken, "Error") << label;
-            EXPECT_EQ(calc.ErrorReason.AsText(), want.reason) << label;
+        if (want.reason != ErrorCause::None) {
+            EXPECT_EQ(calc.entry.KeyToken, "Error") << label;
+            EXPECT_STREQ(ErrorText(calc.formula.ErrorReason), ErrorText(want.reason)) << label;
         } else if (std::fabs(want.value) < 1e-99L) {
-            EXPECT_EQ(calc.KeyToken, "0") << label;
+            EXPECT_EQ(calc.entry.KeyToken, "0") << label;
         } else {
-            ASSERT_NE(calc.KeyToken, "Error") << label << " reason " << calc.ErrorReason.AsText();
-            EXPECT_TRUE(AgreesAt15(calc.InjectedValue, want.value))
-                << label << ": got " << PlainText(calc.InjectedValue) << ", want "
+            ASSERT_NE(calc.entry.KeyToken, "Error") << label << " reason " << ErrorText(calc.formula.ErrorReason);
+            EXPECT_TRUE(AgreesAt15(calc.entry.InjectedValue, want.value))
+                << label << ": got " << PlainText(calc.entry.InjectedValue) << ", want "
                 << PlainText(static_cast<double>(want.value));
             ++checkedValues;
         }
@@ -120,17 +120,17 @@ const std::vector<FunctionCase>& UnaryCases() {
     static const std::vector<FunctionCase> cases = {
         {"sqr", false, Spread(true, -60, 60), [](long double x, Unit) { return Value(x * x); }},
         {"sqrt", false, Spread(true),
-         [](long double x, Unit) { return x < 0 ? Failure(kUndefined) : Value(std::sqrt(x)); }},
+         [](long double x, Unit) { return x < 0 ? Failure(ErrorCause::Undefined) : Value(std::sqrt(x)); }},
         {"cube", false, Spread(true, -40, 40), [](long double x, Unit) { return Value(x * x * x); }},
         {"cubt", false, Spread(true), [](long double x, Unit) { return Value(std::cbrt(x)); }},
         {"log", false, Mixed(Spread(true), Uniform(0.5, 2)),
-         [](long double x, Unit) { return x <= 0 ? Failure(kOutOfRange) : Snapped(std::log10(x)); }},
+         [](long double x, Unit) { return x <= 0 ? Failure(ErrorCause::OutOfRange) : Snapped(std::log10(x)); }},
         {"ln", false, Mixed(Spread(true), Uniform(0.5, 2)),
-         [](long double x, Unit) { return x <= 0 ? Failure(kOutOfRange) : Snapped(std::log(x)); }},
+         [](long double x, Unit) { return x <= 0 ? Failure(ErrorCause::OutOfRange) : Snapped(std::log(x)); }},
         {"alog", false, Mixed(Uniform(-120, 120), Uniform(-400, 400)),
-         [](long double x, Unit) { return x > 308.2 ? Failure(kUndefined) : Value(std::pow(10.0L, x)); }},
+         [](long double x, Unit) { return x > 308.2 ? Failure(ErrorCause::Undefined) : Value(std::pow(10.0L, x)); }},
         {"aln", false, Mixed(Uniform(-240, 240), Uniform(-800, 800)),
-         [](long double x, Unit) { return x > 709.78 ? Failure(kUndefined) : Value(std::exp(x)); }},
+         [](long double x, Unit) { return x > 709.78 ? Failure(ErrorCause::Undefined) : Value(std::exp(x)); }},
         {"rcp", false, Spread(true), [](long double x, Unit) { return Snapped(1 / x); }},
         {"fact", false,
          [](std::mt19937_64& rng) {
@@ -140,21 +140,25 @@ const std::vector<FunctionCase>& UnaryCases() {
              return std::bernoulli_distribution(0.1)(rng) ? n + 0.5 : n;
          },
          [](long double x, Unit) {
-             if (x != std::floor(x)) return Failure("");
-             if (x < 0) return Failure(kOutOfRange);
-             return x > 170 ? Failure(kInfinity) : Value(std::tgamma(x + 1));
+             if (x != std::floor(x)) return Failure(ErrorCause::Unnamed);
+             if (x < 0) return Failure(ErrorCause::OutOfRange);
+             return x > 170 ? Failure(ErrorCause::Infinity) : Value(std::tgamma(x + 1));
          }},
         {"sinh", true, Mixed(Uniform(-800, 800), Spread(true, -99, 2.5)),
-         [](long double x, Unit) { return std::fabs(x) > 709.78 ? Failure(kUndefined) : Value(std::sinh(x)); }},
+         [](long double x, Unit) {
+             return std::fabs(x) > 709.78 ? Failure(ErrorCause::Undefined) : Value(std::sinh(x));
+         }},
         {"cosh", true, Mixed(Uniform(-800, 800), Spread(true, -99, 2.5)),
-         [](long double x, Unit) { return std::fabs(x) > 709.78 ? Failure(kUndefined) : Value(std::cosh(x)); }},
+         [](long double x, Unit) {
+             return std::fabs(x) > 709.78 ? Failure(ErrorCause::Undefined) : Value(std::cosh(x));
+         }},
         {"tanh", true, Mixed(Uniform(-800, 800), Spread(true, -99, 2.5)),
          [](long double x, Unit) { return Value(std::fabs(x) > 709.78 ? (x > 0 ? 1 : -1) : std::tanh(x)); }},
         {"isinh", true, Spread(true), [](long double x, Unit) { return Value(std::asinh(x)); }},
         {"icosh", true, Mixed(Uniform(-3, 10), Spread(true)),
-         [](long double x, Unit) { return x < 1 ? Failure(kUndefined) : Value(std::acosh(x)); }},
+         [](long double x, Unit) { return x < 1 ? Failure(ErrorCause::Undefined) : Value(std::acosh(x)); }},
         {"itanh", true, Uniform(-1.2, 1.2),
-         [](long double x, Unit) { return std::fabs(x) >= 1 ? Failure(kUndefined) : Value(std::atanh(x)); }},
+         [](long double x, Unit) { return std::fabs(x) >= 1 ? Failure(ErrorCause::Undefined) : Value(std::atanh(x)); }},
     };
     return cases;
 }
@@ -166,11 +170,11 @@ const std::vector<FunctionCase>& AngleCases() {
         {"tan", true, Uniform(-2000, 2000), [](long double x, Unit u) { return Snapped(std::tan(Radians(x, u))); }},
         {"iSin", true, Uniform(-1.2, 1.2),
          [](long double x, Unit u) {
-             return std::fabs(x) > 1 ? Failure(kUndefined) : Value(InUnit(std::asin(x) * 180 / P, u));
+             return std::fabs(x) > 1 ? Failure(ErrorCause::Undefined) : Value(InUnit(std::asin(x) * 180 / P, u));
          }},
         {"iCos", true, Uniform(-1.2, 1.2),
          [](long double x, Unit u) {
-             if (std::fabs(x) > 1) return Failure(kUndefined);
+             if (std::fabs(x) > 1) return Failure(ErrorCause::Undefined);
              return Value(SnapNearIntegerLoose(static_cast<double>(InUnit(std::acos(x) * 180 / P, u))));
          }},
         {"iTan", true, Spread(true), [](long double x, Unit u) { return Value(InUnit(std::atan(x) * 180 / P, u)); }},

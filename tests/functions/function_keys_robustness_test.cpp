@@ -66,7 +66,7 @@ TEST(FunctionKeysRobustness, ErrorStaysUntilAllClear) {
         PressKeys(calc, "5 divide 0 equal");
         PressKeys(calc, key);
         EXPECT_EQ(calc.panel.DisplayBox, "*Divide by Zero*") << key;
-        EXPECT_TRUE(calc.ErrorLocked) << key;
+        EXPECT_TRUE(calc.entry.ErrorLocked) << key;
     }
 }
 

@@ -134,7 +134,7 @@ private slots:
         QFETCH(QString, way);
         QFETCH(QString, chosen);
         DialogCalculator d;
-        d.calc.ChosenConstant = "1.5  ";
+        d.calc.memory.ChosenConstant = "1.5  ";
         DialogConstantPicker picker(nullptr, [](QDialog& dialog) { return dialog.exec(); });
         QObject scope;
         auto acted = ActOnNextModal<CalcConstantFrm>(&scope, [&](CalcConstantFrm* window) {
@@ -150,7 +150,7 @@ private slots:
         });
         picker.ShowConstantWindow(d.calc);
         QVERIFY(*acted);
-        QCOMPARE(QString::fromStdString(d.calc.ChosenConstant), chosen);
+        QCOMPARE(QString::fromStdString(d.calc.memory.ChosenConstant), chosen);
     }
 
     // From the face: Cnst puts the applied constant on the display; Exit leaves it alone.

@@ -52,7 +52,7 @@ class CalcDataWindowTest : public QObject {
 private slots:
     void listColumnsAndTexts() {
         DialogCalculator d;
-        d.calc.StatData = Values({2, 0.1 + 0.2, 1E-20, -123456789012345678.0});
+        d.calc.statistics.StatData = Values({2, 0.1 + 0.2, 1E-20, -123456789012345678.0});
         CalcDataFrm window(d.calc);
         window.show();
         QCOMPARE(window.windowTitle(), QString("Data"));
@@ -74,7 +74,7 @@ private slots:
 
     void checkMarksEnableDelete() {
         DialogCalculator d;
-        d.calc.StatData = Values({1, 2, 3});
+        d.calc.statistics.StatData = Values({1, 2, 3});
         CalcDataFrm window(d.calc);
         window.show();
         QPushButton* del = Button(&window, "DeleteButton");
@@ -101,7 +101,7 @@ private slots:
 
     void deleteAsksAndRenumbers() {
         DialogCalculator d;
-        d.calc.StatData = Values({2, 4, 9});
+        d.calc.statistics.StatData = Values({2, 4, 9});
         CalcDataFrm window(d.calc);
         window.show();
         Tick(&window, 2);
@@ -112,26 +112,26 @@ private slots:
         QCOMPARE(no->title, QString("Warning"));
         QCOMPARE(no->text, QString("Are you sure you want to delete Selected Data?"));
         QCOMPARE(no->icon, QMessageBox::Critical);
-        QCOMPARE(d.calc.StatData, Values({2, 4, 9}));
+        QCOMPARE(d.calc.statistics.StatData, Values({2, 4, 9}));
         QCOMPARE(Rows(&window), QStringList({"Data-01|   2|", "Data-02|   4|x", "Data-03|   9|"}));
 
         auto yes = AnswerNextQuestion(&scope, QMessageBox::Yes);
         Press(&window, "DeleteButton");
         QVERIFY(yes->seen);
-        QCOMPARE(d.calc.StatData, Values({2, 9}));
+        QCOMPARE(d.calc.statistics.StatData, Values({2, 9}));
         QCOMPARE(Rows(&window), QStringList({"Data-01|   2|", "Data-02|   9|"}));
 
         // The button keeps its state: a second press with nothing ticked asks and changes nothing.
         auto again = AnswerNextQuestion(&scope, QMessageBox::Yes);
         Press(&window, "DeleteButton");
         QVERIFY(again->seen);
-        QCOMPARE(d.calc.StatData, Values({2, 9}));
+        QCOMPARE(d.calc.statistics.StatData, Values({2, 9}));
         QCOMPARE(RowCount(&window), 2);
     }
 
     void deletingEveryValueLeavesEmptyText() {
         DialogCalculator d;
-        d.calc.StatData = Values({5, 6});
+        d.calc.statistics.StatData = Values({5, 6});
         CalcDataFrm window(d.calc);
         window.show();
         Press(&window, "AllButton");
@@ -139,7 +139,7 @@ private slots:
         auto yes = AnswerNextQuestion(&scope, QMessageBox::Yes);
         Press(&window, "DeleteButton");
         QVERIFY(yes->seen);
-        QCOMPARE(d.calc.StatData.kind, DataSetCell::Kind::EmptyText);
+        QCOMPARE(d.calc.statistics.StatData.kind, DataSetCell::Kind::EmptyText);
         QCOMPARE(RowCount(&window), 0);
         QVERIFY(!Button(&window, "DeleteButton")->isEnabled());
         QVERIFY(window.isVisible());
@@ -155,7 +155,7 @@ private slots:
     void leavingChangesNothing() {
         QFETCH(bool, closeBox);
         DialogCalculator d;
-        d.calc.StatData = Values({1, 2});
+        d.calc.statistics.StatData = Values({1, 2});
         DialogDataPicker picker(nullptr, [](QDialog& dialog) { return dialog.exec(); });
         QObject scope;
         auto acted = ActOnNextModal<CalcDataFrm>(&scope, [&](CalcDataFrm* window) {
@@ -165,7 +165,7 @@ private slots:
         });
         picker.ShowDataWindow(d.calc);
         QVERIFY(*acted);
-        QCOMPARE(d.calc.StatData, Values({1, 2}));
+        QCOMPARE(d.calc.statistics.StatData, Values({1, 2}));
     }
 
     // From the face: Del lists what Data stored; a delete there is what "Cnt" then counts.

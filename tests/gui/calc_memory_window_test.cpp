@@ -87,7 +87,7 @@ private slots:
         QFETCH(QString, frame);
         QFETCH(bool, editable);
         DialogCalculator d;
-        d.calc.MemoryFormMode = mode;
+        d.calc.memory.MemoryFormMode = mode;
         CalcMemoryFrm window(d.calc);
         window.show();
         QCOMPARE(window.windowTitle(), caption);
@@ -111,9 +111,9 @@ private slots:
 
     void listColumnsAndTexts() {
         DialogCalculator d;
-        d.calc.MemoryRegisters[1].Value = 2.5;
-        d.calc.MemoryRegisters[2].Value = -123456789012345.0;
-        d.calc.MemoryRegisters[3].Value = 0.1 + 0.2;
+        d.calc.memory.MemoryRegisters[1].Value = 2.5;
+        d.calc.memory.MemoryRegisters[2].Value = -123456789012345.0;
+        d.calc.memory.MemoryRegisters[3].Value = 0.1 + 0.2;
         CalcMemoryFrm window(d.calc);
         window.show();
         QTreeWidget* list = List(&window);
@@ -154,9 +154,9 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QString, preview);
         DialogCalculator d;
-        d.calc.MemoryFormMode = mode;
-        d.calc.DisplayValue = 2.0;
-        d.calc.MemoryRegisters[2] = {3.0, "  Pipe  "};
+        d.calc.memory.MemoryFormMode = mode;
+        d.calc.formula.DisplayValue = 2.0;
+        d.calc.memory.MemoryRegisters[2] = {3.0, "  Pipe  "};
         CalcMemoryFrm window(d.calc);
         window.show();
         ClickRow(List(&window), 3);
@@ -166,7 +166,7 @@ private slots:
         ClickRow(List(&window), 4);
         QCOMPARE(RowText(&window, 3, 1), QString("   3.0"));
         QCOMPARE(Child<QPlainTextEdit>(&window, "DescBox")->toPlainText(), QString("No specified description"));
-        QCOMPARE(d.calc.MemoryRegisters[2].Value, 3.0);
+        QCOMPARE(d.calc.memory.MemoryRegisters[2].Value, 3.0);
     }
 
     // Confirming register 7 through the modal window, the question answered as the row says.
@@ -191,7 +191,7 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(bool, asked);
         DialogCalculator d;
-        d.calc.MemoryRegisters[6] = {stored, "old"};
+        d.calc.memory.MemoryRegisters[6] = {stored, "old"};
         DialogRegisterChooser chooser(nullptr, [](QDialog& dialog) { return dialog.exec(); });
         QObject scope;
         auto question = AnswerNextQuestion(&scope, yes ? QMessageBox::Yes : QMessageBox::No);
@@ -204,7 +204,7 @@ private slots:
             openAfterOK = window->isVisible();
             if (openAfterOK) Press(window, "ExitButton");
         });
-        d.calc.MemoryFormMode = mode;
+        d.calc.memory.MemoryFormMode = mode;
         chooser.ShowRegisterWindow(d.calc);
         QVERIFY(*acted);
         QCOMPARE(question->seen, asked);
@@ -215,15 +215,15 @@ private slots:
         }
         const bool confirmed = !asked || yes;
         QCOMPARE(openAfterOK, !confirmed);
-        QCOMPARE(d.calc.ChosenRegister, confirmed ? 6 : -1);
-        QCOMPARE(d.calc.ChosenDescription, std::string(confirmed && editable ? "Pipe length" : ""));
-        QCOMPARE(d.calc.MemoryRegisters[6].Value, stored);  // the key procedure changes it, not the window
+        QCOMPARE(d.calc.memory.ChosenRegister, confirmed ? 6 : -1);
+        QCOMPARE(d.calc.memory.ChosenDescription, std::string(confirmed && editable ? "Pipe length" : ""));
+        QCOMPARE(d.calc.memory.MemoryRegisters[6].Value, stored);  // the key procedure changes it, not the window
     }
 
     void deleteTicksClearsAndAsks() {
         DialogCalculator d;
-        d.calc.MemoryFormMode = 5;
-        for (int i = 0; i < 3; ++i) d.calc.MemoryRegisters[i] = {i + 1.0, "kept"};
+        d.calc.memory.MemoryFormMode = 5;
+        for (int i = 0; i < 3; ++i) d.calc.memory.MemoryRegisters[i] = {i + 1.0, "kept"};
         CalcMemoryFrm window(d.calc);
         window.show();
         auto* ok = Child<QPushButton>(&window, "OKButton");
@@ -257,16 +257,16 @@ private slots:
         QCOMPARE(no->title, QString("Warning"));
         QCOMPARE(no->text, QString("Are you sure you want to delete Selected Data?"));
         QCOMPARE(no->icon, QMessageBox::Critical);
-        QCOMPARE(d.calc.MemoryRegisters[1].Value, 2.0);
+        QCOMPARE(d.calc.memory.MemoryRegisters[1].Value, 2.0);
         QCOMPARE(checkedCount(), 2);
 
         auto yes = AnswerNextQuestion(&scope, QMessageBox::Yes);
         Press(&window, "OKButton");
         QVERIFY(yes->seen);
-        QCOMPARE(d.calc.MemoryRegisters[0].Value, 1.0);
+        QCOMPARE(d.calc.memory.MemoryRegisters[0].Value, 1.0);
         for (int i : {1, 2}) {
-            QCOMPARE(d.calc.MemoryRegisters[i].Value, 0.0);
-            QCOMPARE(d.calc.MemoryRegisters[i].Description, std::string());
+            QCOMPARE(d.calc.memory.MemoryRegisters[i].Value, 0.0);
+            QCOMPARE(d.calc.memory.MemoryRegisters[i].Description, std::string());
             QCOMPARE(RowText(&window, i + 1, 1), QString("   0.0"));
         }
         QCOMPARE(checkedCount(), 0);
@@ -285,8 +285,8 @@ private slots:
     void leavingHandsBackNothing() {
         QFETCH(QString, way);
         DialogCalculator d;
-        d.calc.ChosenRegister = 3;
-        d.calc.ChosenDescription = "earlier";
+        d.calc.memory.ChosenRegister = 3;
+        d.calc.memory.ChosenDescription = "earlier";
         DialogRegisterChooser chooser(nullptr, [](QDialog& dialog) { return dialog.exec(); });
         QObject scope;
         auto acted = ActOnNextModal<CalcMemoryFrm>(&scope, [&](CalcMemoryFrm* window) {
@@ -296,11 +296,11 @@ private slots:
             else if (way == "close") window->close();
             else QTest::keyClick(window, Qt::Key_Escape);
         });
-        d.calc.MemoryFormMode = 0;
+        d.calc.memory.MemoryFormMode = 0;
         chooser.ShowRegisterWindow(d.calc);
         QVERIFY(*acted);
-        QCOMPARE(d.calc.ChosenRegister, -1);
-        QCOMPARE(d.calc.ChosenDescription, std::string());
+        QCOMPARE(d.calc.memory.ChosenRegister, -1);
+        QCOMPARE(d.calc.memory.ChosenDescription, std::string());
     }
 
     // From the face: Kin stores the display with its description, Kout brings it back, and the
@@ -323,8 +323,8 @@ private slots:
         QVERIFY(*stored);
         QVERIFY(!topmostWhileOpen);
         QVERIFY(face.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(face.calc().MemoryRegisters[6].Value, 42.0);
-        QCOMPARE(face.calc().MemoryRegisters[6].Description, std::string("Width"));
+        QCOMPARE(face.calc().memory.MemoryRegisters[6].Value, 42.0);
+        QCOMPARE(face.calc().memory.MemoryRegisters[6].Description, std::string("Width"));
 
         auto recalled = ActOnNextModal<CalcMemoryFrm>(&scope, [&](CalcMemoryFrm* window) {
             ClickRow(List(window), 7);

@@ -20,7 +20,7 @@ class ClipboardClockTest : public QObject {
 
     QAction* Action(const char* name) { return face_.Find<QAction>(name); }
     QTabWidget* Tabs() { return face_.Find<QTabWidget>("SelectTab"); }
-    bool ClockShows() { return face_.Window().calc().ClockShowing; }
+    bool ClockShows() { return face_.Window().calc().modes.ClockShowing; }
     void StartClock() {
         Tabs()->setCurrentIndex(1);
         face_.Click("key_Time");

@@ -45,7 +45,7 @@ int StoreRegisterAndWait(int argc, char** argv) {
     });
     QTest::mouseClick(window.findChild<QPushButton*>("key_7"), Qt::LeftButton);
     QTest::mouseClick(window.findChild<QPushButton*>("key_Kin"), Qt::LeftButton);
-    if (window.calc().MemoryRegisters[0].Value != 7) return 3;
+    if (window.calc().memory.MemoryRegisters[0].Value != 7) return 3;
     std::puts("stored");
     std::fflush(stdout);
     return app.exec();

@@ -46,7 +46,7 @@ private slots:
 
         CalcMainFrm& window = face_.Start();
         QVERIFY(Action("mnuReadOut")->isChecked());
-        QVERIFY(window.calc().ReadOutLoudOn);
+        QVERIFY(window.calc().modes.ReadOutLoudOn);
         QVERIFY(Action("mnuOnTop")->isChecked());
         QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(face_.Label("Mem_Indicator"), QString("MEM"));
@@ -80,7 +80,7 @@ private slots:
         face_.Abandon();
         face_.Start();
         QVERIFY(!Action("mnuReadOut")->isChecked());
-        QVERIFY(!face_.Window().calc().ReadOutLoudOn);
+        QVERIFY(!face_.Window().calc().modes.ReadOutLoudOn);
     }
 };
 

@@ -48,8 +48,8 @@ TEST(SimpleMemory, StoreInTheErrorStateTakesTheDisplayValue) {
     Calculator calc;
     StartCalculator(calc);
     PressKeys(calc, "6 plus 5 divide 0 equal Min");
-    EXPECT_TRUE(calc.ErrorLocked);
-    EXPECT_EQ(calc.MemoryValue, calc.DisplayValue.Number());
+    EXPECT_TRUE(calc.entry.ErrorLocked);
+    EXPECT_EQ(calc.memory.MemoryValue, calc.formula.DisplayValue.Number());
 }
 
 // A calculator with the register window driven by scripts and questions recorded.
@@ -71,34 +71,34 @@ protected:
 TEST_F(Registers, StoreKeepsValueAndDescription) {
     Choose(7, "  Width ");
     PressKeys(calc, "4 Kin");
-    EXPECT_EQ(calc.MemoryRegisters[6].Value, 4.0);
-    EXPECT_EQ(calc.MemoryRegisters[6].Description, "Width");
+    EXPECT_EQ(calc.memory.MemoryRegisters[6].Value, 4.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[6].Description, "Width");
     EXPECT_TRUE(messages.questions.empty());
 }
 
 TEST_F(Registers, StoreWithoutTypingKeepsTheBoxText) {
     Choose(1);
     PressKeys(calc, "4 Kin");
-    EXPECT_EQ(calc.MemoryRegisters[0].Description, "No specified description");
+    EXPECT_EQ(calc.memory.MemoryRegisters[0].Description, "No specified description");
 }
 
 TEST_F(Registers, OverwriteIsAskedAndNoChangesNothing) {
-    calc.MemoryRegisters[6] = {3.0, "old"};
+    calc.memory.MemoryRegisters[6] = {3.0, "old"};
     messages.answers = {false};
     Choose(7, "new");
     PressKeys(calc, "4 Kin");
-    EXPECT_EQ(calc.MemoryRegisters[6].Value, 3.0);
-    EXPECT_EQ(calc.MemoryRegisters[6].Description, "old");
+    EXPECT_EQ(calc.memory.MemoryRegisters[6].Value, 3.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[6].Description, "old");
     ASSERT_EQ(messages.questions.size(), 1u);
     EXPECT_EQ(messages.questions[0], "Warning|Do you wish to OVERWRITE Reg-007 ?");
 }
 
 TEST_F(Registers, ZeroRegisterWithDescriptionIsNotAsked) {
-    calc.MemoryRegisters[2] = {0.0, "kept"};
+    calc.memory.MemoryRegisters[2] = {0.0, "kept"};
     Choose(3);
     PressKeys(calc, "9 Kin");
     EXPECT_TRUE(messages.questions.empty());
-    EXPECT_EQ(calc.MemoryRegisters[2].Value, 9.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[2].Value, 9.0);
 }
 
 TEST_F(Registers, RecallOfAClearedRegisterShowsZero) {
@@ -108,24 +108,24 @@ TEST_F(Registers, RecallOfAClearedRegisterShowsZero) {
 }
 
 TEST_F(Registers, SwapExchangesDisplayAndRegister) {
-    calc.MemoryRegisters[0].Value = 7;
+    calc.memory.MemoryRegisters[0].Value = 7;
     Choose(1, "ignored");
     PressKeys(calc, "5 XtoK");
     EXPECT_EQ(calc.panel.DisplayBox, "7.");
-    EXPECT_EQ(calc.MemoryRegisters[0].Value, 5.0);
-    EXPECT_EQ(calc.MemoryRegisters[0].Description, "");
-    EXPECT_TRUE(calc.MemorySwapTemp.IsEmpty());
+    EXPECT_EQ(calc.memory.MemoryRegisters[0].Value, 5.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[0].Description, "");
+    EXPECT_TRUE(calc.memory.MemorySwapTemp.IsEmpty());
 }
 
 TEST_F(Registers, AddAndSubtractLeaveTheDisplay) {
-    calc.MemoryRegisters[1].Value = 3;
+    calc.memory.MemoryRegisters[1].Value = 3;
     Choose(2);
     PressKeys(calc, "2 Mplus");
-    EXPECT_EQ(calc.MemoryRegisters[1].Value, 5.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[1].Value, 5.0);
     EXPECT_EQ(calc.panel.DisplayBox.substr(0, 1), "2");
     Choose(2);
     PressKeys(calc, "Mminus Mminus");  // the second opening has no script: it leaves
-    EXPECT_EQ(calc.MemoryRegisters[1].Value, 3.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[1].Value, 3.0);
     PressKeys(calc, "plus equal");  // the display value is the next operand
     EXPECT_EQ(calc.panel.DisplayBox, "2.");
 }
@@ -133,32 +133,32 @@ TEST_F(Registers, AddAndSubtractLeaveTheDisplay) {
 TEST_F(Registers, StoreWhileTheClockShowsOnlyEndsIt) {
     Choose(1);
     PressKeys(calc, "4 Time Kin");
-    EXPECT_FALSE(calc.ClockShowing);
-    EXPECT_EQ(calc.MemoryRegisters[0].Value, 0.0);
+    EXPECT_FALSE(calc.modes.ClockShowing);
+    EXPECT_EQ(calc.memory.MemoryRegisters[0].Value, 0.0);
 }
 
 TEST_F(Registers, StoreIsIgnoredInTheErrorState) {
     Choose(1);
     PressKeys(calc, "1 divide 0 equal Kin");
-    EXPECT_EQ(calc.MemoryRegisters[0].Value, 0.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[0].Value, 0.0);
 }
 
 TEST_F(Registers, LeavingTheWindowChangesNothing) {
     PressKeys(calc, "4 Kin");
-    EXPECT_EQ(calc.MemoryRegisters, RegisterBank{});
-    EXPECT_EQ(calc.ChosenRegister, -1);
+    EXPECT_EQ(calc.memory.MemoryRegisters, RegisterBank{});
+    EXPECT_EQ(calc.memory.ChosenRegister, -1);
 }
 
 TEST_F(Registers, DeleteClearsTheTickedRegisters) {
-    calc.MemoryRegisters[0] = {1.0, "a"};
-    calc.MemoryRegisters[4] = {5.0, "e"};
-    calc.MemoryRegisters[9] = {10.0, "j"};
+    calc.memory.MemoryRegisters[0] = {1.0, "a"};
+    calc.memory.MemoryRegisters[4] = {5.0, "e"};
+    calc.memory.MemoryRegisters[9] = {10.0, "j"};
     chooser.SetNext({0, {}, {1, 10}});
     PressKeys(calc, "KAC");
-    EXPECT_EQ(calc.MemoryRegisters[0].Value, 0.0);
-    EXPECT_EQ(calc.MemoryRegisters[0].Description, "");
-    EXPECT_EQ(calc.MemoryRegisters[4].Value, 5.0);
-    EXPECT_EQ(calc.MemoryRegisters[9].Value, 0.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[0].Value, 0.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[0].Description, "");
+    EXPECT_EQ(calc.memory.MemoryRegisters[4].Value, 5.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[9].Value, 0.0);
     EXPECT_EQ(messages.questions, (std::vector<std::string>{"Warning|Are you sure you want to delete Selected Data?"}));
 }
 
@@ -199,14 +199,14 @@ TEST(RegisterList, ValueTexts) {
 
 TEST(RegisterWindow, ModesSetTheirTexts) {
     Calculator calc;
-    calc.MemoryFormMode = kModeMinus;
+    calc.memory.MemoryFormMode = kModeMinus;
     RegisterWindowModel minus(calc);
     EXPECT_EQ(minus.Caption, "Memory MINUS");
     EXPECT_EQ(minus.Prompt, "Choose memory address to SUBTRACT value from.");
     EXPECT_EQ(minus.OKCaption, "Apply");
     EXPECT_EQ(minus.FrameCaption, "Specify Description");
     EXPECT_FALSE(minus.OKEnabled);
-    calc.MemoryFormMode = kModeRecall;
+    calc.memory.MemoryFormMode = kModeRecall;
     RegisterWindowModel recall(calc);
     EXPECT_FALSE(recall.DescriptionEditable);
     EXPECT_EQ(recall.FrameCaption, "Description");
@@ -216,9 +216,9 @@ TEST(RegisterWindow, ClickPreviewsAndRestoresThePreviousItem) {
     Calculator calc;
     StartCalculator(calc);
     PressKeys(calc, "2");
-    calc.MemoryRegisters[0].Value = 3;
-    calc.MemoryRegisters[1] = {1.0, "  one  "};
-    calc.MemoryFormMode = kModeAdd;
+    calc.memory.MemoryRegisters[0].Value = 3;
+    calc.memory.MemoryRegisters[1] = {1.0, "  one  "};
+    calc.memory.MemoryFormMode = kModeAdd;
     RegisterWindowModel window(calc);
     window.ItemClick(1);
     EXPECT_TRUE(window.OKEnabled);
@@ -228,13 +228,13 @@ TEST(RegisterWindow, ClickPreviewsAndRestoresThePreviousItem) {
     EXPECT_EQ(window.Items[0].Value, "   3.0");
     EXPECT_EQ(window.Items[1].Value, "   3.0");
     EXPECT_EQ(window.DescBox, "one");
-    EXPECT_EQ(calc.MemoryRegisters[0].Value, 3.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[0].Value, 3.0);
 }
 
 TEST(RegisterWindow, DeleteModeFollowsTheCheckMarks) {
     Calculator calc;
-    calc.MemoryFormMode = kModeDelete;
-    for (auto& reg : calc.MemoryRegisters) reg.Value = 1;
+    calc.memory.MemoryFormMode = kModeDelete;
+    for (auto& reg : calc.memory.MemoryRegisters) reg.Value = 1;
     RegisterWindowModel window(calc);
     EXPECT_TRUE(window.CheckBoxes);
     window.ItemClick(3);
@@ -245,7 +245,7 @@ TEST(RegisterWindow, DeleteModeFollowsTheCheckMarks) {
     EXPECT_FALSE(window.OKEnabled);
     window.SelectAll();
     EXPECT_FALSE(window.PressOK());  // the window stays open
-    EXPECT_EQ(calc.MemoryRegisters, RegisterBank{});
+    EXPECT_EQ(calc.memory.MemoryRegisters, RegisterBank{});
     EXPECT_FALSE(window.OKEnabled);
     EXPECT_EQ(window.CountChecked(), 0);
 }

@@ -60,19 +60,19 @@ TEST_F(Persistence, ShutdownThenStartupKeepsMemoryRegistersAndData) {
         Calculator calc;
         SessionStores stores(store, folder);
         RunStartupSteps(calc, stores);
-        calc.MemoryValue = 2.5;
-        calc.MemoryRegisters[6] = {4.0, "Width"};
-        calc.StatData.AppendValue(3);
+        calc.memory.MemoryValue = 2.5;
+        calc.memory.MemoryRegisters[6] = {4.0, "Width"};
+        calc.statistics.StatData.AppendValue(3);
         RunShutdownSteps(calc, stores);
     }
     Calculator calc;
     SessionStores stores(store, folder);
     RunStartupSteps(calc, stores);
-    EXPECT_EQ(calc.MemoryValue, 2.5);
+    EXPECT_EQ(calc.memory.MemoryValue, 2.5);
     EXPECT_EQ(calc.panel.Mem_Indicator, "MEM");
-    EXPECT_EQ(calc.MemoryRegisters[6], (MemoryRegister{4.0, "Width"}));
-    EXPECT_EQ(calc.StatData.Values(), std::vector<double>{3});
-    EXPECT_TRUE(calc.DegreeMode);
+    EXPECT_EQ(calc.memory.MemoryRegisters[6], (MemoryRegister{4.0, "Width"}));
+    EXPECT_EQ(calc.statistics.StatData.Values(), std::vector<double>{3});
+    EXPECT_TRUE(calc.modes.DegreeMode);
     EXPECT_EQ(calc.panel.DisplayBox, "0.");
 }
 
@@ -92,12 +92,12 @@ TEST_F(Persistence, MemoryTextThatIsNoNumberLeavesZeroAndStartupGoesOn) {
     StoredFile file(folder / kRegisterFileName);
     SaveRegisterFile(bank, file, SaveWhen::Always, nullptr);
     Calculator calc;
-    calc.MemoryValue = 5;
+    calc.memory.MemoryValue = 5;
     SessionStores stores(store, folder);
     RunStartupSteps(calc, stores);
-    EXPECT_EQ(calc.MemoryValue, 0.0);
+    EXPECT_EQ(calc.memory.MemoryValue, 0.0);
     EXPECT_EQ(calc.panel.Mem_Indicator, "");
-    EXPECT_EQ(calc.MemoryRegisters[0].Value, 9.0);
+    EXPECT_EQ(calc.memory.MemoryRegisters[0].Value, 9.0);
 }
 
 // Runs start-up with the folder, stores `memory` and closes; then gives what the next start reads.
@@ -106,13 +106,13 @@ double MemoryAcrossRestart(QtSettingsStore& store, const fs::path& folder, doubl
         Calculator calc;
         SessionStores stores(store, folder);
         RunStartupSteps(calc, stores);
-        calc.MemoryValue = memory;
+        calc.memory.MemoryValue = memory;
         RunShutdownSteps(calc, stores);
     }
     Calculator calc;
     SessionStores stores(store, readFrom);
     RunStartupSteps(calc, stores);
-    return calc.MemoryValue;
+    return calc.memory.MemoryValue;
 }
 
 TEST_F(Persistence, EachFolderKeepsItsOwnMemory) {
@@ -122,7 +122,7 @@ TEST_F(Persistence, EachFolderKeepsItsOwnMemory) {
     Calculator calc;
     SessionStores stores(store, folder);
     stores.LoadMemory(calc);
-    EXPECT_EQ(calc.MemoryValue, 1.0);
+    EXPECT_EQ(calc.memory.MemoryValue, 1.0);
 }
 
 TEST_F(Persistence, MemoryOfALongFolderPathSurvivesARestart) {
@@ -140,7 +140,7 @@ TEST_F(Persistence, MemoryStoredByEarlierVersionsIsStillRead) {
     Calculator calc;
     SessionStores stores(store, folder);
     stores.LoadMemory(calc);
-    EXPECT_EQ(calc.MemoryValue, 4.5);
+    EXPECT_EQ(calc.memory.MemoryValue, 4.5);
 }
 
 // Neither a pipe at the settings file's name nor a lock file left empty by a kill may hold up

@@ -50,7 +50,7 @@ TEST(DataFile, ThreeKeyedValuesMakeTheFortyTwoByteFile) {
     PressKeys(calc, "2 Data 4 Data 9 Data");
     const Bytes expected = Join({ArrayHeader(3), DoubleCell(2), DoubleCell(4), DoubleCell(9)});
     ASSERT_EQ(expected.size(), 42u);
-    EXPECT_EQ(EncodeDataFile(calc.StatData), expected);
+    EXPECT_EQ(EncodeDataFile(calc.statistics.StatData), expected);
 }
 
 TEST(DataFile, EmptyStatesWriteTheirShortForms) {

@@ -86,10 +86,10 @@ TEST_P(StatisticsKeys, ShowTheResultOrTheError) {
     StartCalculator(calc);
     PressKeys(calc, c.keys);
     if (c.display) {
-        EXPECT_FALSE(calc.ErrorLocked);
+        EXPECT_FALSE(calc.entry.ErrorLocked);
         EXPECT_EQ(calc.panel.DisplayBox, c.display);
     } else {
-        EXPECT_TRUE(calc.ErrorLocked);
+        EXPECT_TRUE(calc.entry.ErrorLocked);
         EXPECT_EQ(calc.panel.DisplayBox, "*" + std::string(*c.reason ? c.reason : "Error") + "*");
     }
 }
@@ -97,11 +97,11 @@ TEST_P(StatisticsKeys, ShowTheResultOrTheError) {
 TEST(Statistics, DataBeyondTheCounterLimitIsRefused) {
     Calculator calc;
     StartCalculator(calc);
-    calc.StatData = DataSetCell::FromValues(std::vector<double>(kMaxDataValues, 1.0));
+    calc.statistics.StatData = DataSetCell::FromValues(std::vector<double>(kMaxDataValues, 1.0));
     PressKeys(calc, "3 Data");
-    EXPECT_TRUE(calc.ErrorLocked);
+    EXPECT_TRUE(calc.entry.ErrorLocked);
     EXPECT_EQ(calc.panel.DisplayBox, "*Out of Range*");
-    EXPECT_EQ(calc.StatData.Count(), kMaxDataValues);
+    EXPECT_EQ(calc.statistics.StatData.Count(), kMaxDataValues);
     PressKeys(calc, "AC Dtn");
     EXPECT_EQ(calc.panel.DisplayBox, "32767.");
 }
@@ -109,7 +109,7 @@ TEST(Statistics, DataBeyondTheCounterLimitIsRefused) {
 TEST(Statistics, ALoadedSetBeyondTheLimitIsEmptyData) {
     Calculator calc;
     StartCalculator(calc);
-    calc.StatData = DataSetCell::FromValues(std::vector<double>(kMaxDataValues + 1, 1.0));
+    calc.statistics.StatData = DataSetCell::FromValues(std::vector<double>(kMaxDataValues + 1, 1.0));
     PressKeys(calc, "Dtn");
     EXPECT_EQ(calc.panel.DisplayBox, "*Empty Data*");
 }
@@ -130,7 +130,7 @@ TEST(Statistics, FoldAndApplyWorkOnShownDigits) {
 TEST(DataWindow, ListsTheValuesAsShown) {
     Calculator calc;
     StartCalculator(calc);
-    for (double v : {1E-20, 0.1 + 0.2, 12.0}) calc.StatData.AppendValue(v);
+    for (double v : {1E-20, 0.1 + 0.2, 12.0}) calc.statistics.StatData.AppendValue(v);
     const DataWindowModel items(calc);
     ASSERT_EQ(items.RowCount(), 3);
     EXPECT_EQ(items.Label(1), "Data-01");
@@ -145,8 +145,8 @@ TEST(DataWindow, DeleteButtonFollowsTheCheckMarks) {
     DataWindowModel empty(calc);
     empty.SelectAll();
     EXPECT_FALSE(empty.DeleteEnabled);
-    calc.StatData.AppendValue(1);
-    calc.StatData.AppendValue(2);
+    calc.statistics.StatData.AppendValue(1);
+    calc.statistics.StatData.AppendValue(2);
     DataWindowModel window(calc);
     EXPECT_FALSE(window.DeleteEnabled);
     window.ItemCheck(2, true);
@@ -178,11 +178,11 @@ TEST(DataWindow, DeletingKeepsTheRestInOrder) {
     PressKeys(calc, "2 Data 4 Data 9 Data");
     picker.SetNext({2});
     PressKeys(calc, "Del");
-    EXPECT_EQ(calc.StatData.Values(), (std::vector<double>{2, 9}));
+    EXPECT_EQ(calc.statistics.StatData.Values(), (std::vector<double>{2, 9}));
     EXPECT_EQ(DataWindowModel(calc).RowCount(), 2);
     picker.SetNext({1, 2});
     PressKeys(calc, "Del");
-    EXPECT_EQ(calc.StatData.kind, DataSetCell::Kind::EmptyText);
+    EXPECT_EQ(calc.statistics.StatData.kind, DataSetCell::Kind::EmptyText);
     PressKeys(calc, "Dtn");
     EXPECT_EQ(calc.panel.DisplayBox, "*Empty Data*");
     PressKeys(calc, "AC 7 Data Dtn");
@@ -214,14 +214,15 @@ TEST(Statistics, WellConditionedDeviationsKeepTheirRightDigits) {
 
         Calculator calc;
         StartCalculator(calc);
-        calc.StatData = DataSetCell::FromValues(values);
+        calc.statistics.StatData = DataSetCell::FromValues(values);
         const double n = count;
-        const double s1 = calc.StatData.Sum();
+        const double s1 = calc.statistics.StatData.Sum();
         for (const auto& [key, divisor] : {std::pair{"Strd0", n}, std::pair{"Strd1", n - 1}}) {
             const std::string right = PlainText(static_cast<double>(std::sqrt(squaredDeviations / divisor)));
-            if (PlainText(std::sqrt((calc.StatData.SumOfSquares() - s1 * s1 / n) / divisor)) != right) continue;
+            if (PlainText(std::sqrt((calc.statistics.StatData.SumOfSquares() - s1 * s1 / n) / divisor)) != right)
+                continue;
             PressKeys(calc, key);
-            EXPECT_EQ(PlainText(calc.InjectedValue), right) << key << " of set " << set;
+            EXPECT_EQ(PlainText(calc.entry.InjectedValue), right) << key << " of set " << set;
             ++kept;
         }
     }
