@@ -8,6 +8,7 @@
 #include "constants/scripted_constant_picker.h"
 #include "core/calculator.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ TEST(ConstantTable, ParsingTrimsFieldsAndReadsLeadingNumbers) {
 }
 
 struct GroupCase {
+    const char* name;
     double value;
     const char* text;
 };
@@ -59,12 +61,14 @@ struct GroupCase {
 class GroupedList : public ::testing::TestWithParam<GroupCase> {};
 
 INSTANTIATE_TEST_SUITE_P(Values, GroupedList,
-                         ::testing::Values(GroupCase{1.74533E-02, "0.0174533"},
-                                           GroupCase{1.49598E+11, "149,598,000,000.00"},
-                                           GroupCase{-1.77778E+01, "-17.7778"}, GroupCase{6.62618E-34, "0.00"},
-                                           GroupCase{1.85200E+03, "1,852.00"},
-                                           GroupCase{-9.46053E+15, "-9,460,530,000,000,000.00"},
-                                           GroupCase{999.5, "999.50"}));
+                         ::testing::Values(GroupCase{"FractionKeepsItsDigits", 1.74533E-02, "0.0174533"},
+                                           GroupCase{"LargeValueGroupsThousands", 1.49598E+11, "149,598,000,000.00"},
+                                           GroupCase{"NegativeFraction", -1.77778E+01, "-17.7778"},
+                                           GroupCase{"TinyValueShowsZero", 6.62618E-34, "0.00"},
+                                           GroupCase{"OneSeparator", 1.85200E+03, "1,852.00"},
+                                           GroupCase{"NegativeLargeValue", -9.46053E+15, "-9,460,530,000,000,000.00"},
+                                           GroupCase{"BelowAThousand", 999.5, "999.50"}),
+                         RowName<GroupCase>);
 
 TEST_P(GroupedList, ListPatternGroupsThousands) {
     EXPECT_EQ(FormatGrouped(GetParam().value, "##,##0.00" + std::string(20, '#')), GetParam().text);
@@ -104,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, ConstantKeyCases,
                                            PickCase{"IsTheNextOperand", "2 plus", 28, "0.0254", ""},
                                            PickCase{"IgnoredInTheErrorState", "1 divide 0 equal", 90,
                                                     "*Divide by Zero*", ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName<PickCase>);
 
 TEST_P(ConstantKeyCases, AppliesThePickedRow) {
     const PickCase& c = GetParam();
@@ -120,6 +124,7 @@ TEST_P(ConstantKeyCases, AppliesThePickedRow) {
 }
 
 struct CorrectedRow {
+    const char* name;
     int row;
     const char* display;  // "DisplayBox|ExpoBox" after applying the row
 };
@@ -128,23 +133,26 @@ void PrintTo(const CorrectedRow& r, std::ostream* os) { *os << "row " << r.row; 
 
 class CorrectedRows : public ::testing::TestWithParam<CorrectedRow> {};
 
-INSTANTIATE_TEST_SUITE_P(Keys, CorrectedRows,
-                         ::testing::Values(CorrectedRow{8, "9.46073| 15"}, CorrectedRow{15, "0.0363687|"},
-                                           CorrectedRow{26, "0.00454609|"}, CorrectedRow{34, "0.000568261|"},
-                                           CorrectedRow{36, "1.47868|-05"}, CorrectedRow{44, "6.6743|-11"},
-                                           CorrectedRow{72, "0.555556|"}, CorrectedRow{89, "5.67037|-08"},
-                                           CorrectedRow{91, "3.74177|-16"}, CorrectedRow{92, "0.0143878|"},
-                                           CorrectedRow{97, "1.60218|-19"}, CorrectedRow{98, "96485.3|"},
-                                           CorrectedRow{99, "1.38065|-23"}, CorrectedRow{100, "6.02214| 23"},
-                                           CorrectedRow{101, "8.31446|"}, CorrectedRow{102, "0.022414|"},
-                                           CorrectedRow{106, "267522000.|"}, CorrectedRow{107, "267515000.|"},
-                                           CorrectedRow{110, "9.27401|-24"}, CorrectedRow{111, "9.28476|-24"},
-                                           CorrectedRow{112, "5.05078|-27"}, CorrectedRow{115, "4.35974|-18"},
-                                           CorrectedRow{116, "1.60218|-19"}, CorrectedRow{117, "6.62607|-34"},
-                                           CorrectedRow{118, "1.05457|-34"}, CorrectedRow{119, "1.67353|-27"},
-                                           CorrectedRow{120, "9.10938|-31"}, CorrectedRow{121, "1.67493|-27"},
-                                           CorrectedRow{122, "1.67262|-27"}, CorrectedRow{128, "2.06783|-15"}),
-                         [](const auto& info) { return "Row" + std::to_string(info.param.row); });
+INSTANTIATE_TEST_SUITE_P(
+    Keys, CorrectedRows,
+    ::testing::Values(
+        CorrectedRow{"LightYear", 8, "9.46073| 15"}, CorrectedRow{"UkBushel", 15, "0.0363687|"},
+        CorrectedRow{"UkGallon", 26, "0.00454609|"}, CorrectedRow{"UkPint", 34, "0.000568261|"},
+        CorrectedRow{"Tablespoon", 36, "1.47868|-05"}, CorrectedRow{"GravitationalConstant", 44, "6.6743|-11"},
+        CorrectedRow{"DegreeFahrenheit", 72, "0.555556|"}, CorrectedRow{"StefanBoltzmannConstant", 89, "5.67037|-08"},
+        CorrectedRow{"FirstRadiationConstant", 91, "3.74177|-16"},
+        CorrectedRow{"SecondRadiationConstant", 92, "0.0143878|"}, CorrectedRow{"ElementaryCharge", 97, "1.60218|-19"},
+        CorrectedRow{"FaradayConstant", 98, "96485.3|"}, CorrectedRow{"BoltzmannConstant", 99, "1.38065|-23"},
+        CorrectedRow{"AvogadroConstant", 100, "6.02214| 23"}, CorrectedRow{"MolarGasConstant", 101, "8.31446|"},
+        CorrectedRow{"MolarVolume", 102, "0.022414|"}, CorrectedRow{"ProtonGyromagneticRatio", 106, "267522000.|"},
+        CorrectedRow{"ProtonGyromagneticRatioInWater", 107, "267515000.|"},
+        CorrectedRow{"BohrMagneton", 110, "9.27401|-24"}, CorrectedRow{"ElectronMagneticMoment", 111, "9.28476|-24"},
+        CorrectedRow{"NuclearMagneton", 112, "5.05078|-27"}, CorrectedRow{"HartreeEnergy", 115, "4.35974|-18"},
+        CorrectedRow{"Electronvolt", 116, "1.60218|-19"}, CorrectedRow{"PlanckConstant", 117, "6.62607|-34"},
+        CorrectedRow{"ReducedPlanckConstant", 118, "1.05457|-34"}, CorrectedRow{"HydrogenAtomMass", 119, "1.67353|-27"},
+        CorrectedRow{"ElectronMass", 120, "9.10938|-31"}, CorrectedRow{"NeutronMass", 121, "1.67493|-27"},
+        CorrectedRow{"ProtonMass", 122, "1.67262|-27"}, CorrectedRow{"FluxoidQuantum", 128, "2.06783|-15"}),
+    RowName<CorrectedRow>);
 
 TEST_P(CorrectedRows, ShowTheirValue) {
     Calculator calc;

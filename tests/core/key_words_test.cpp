@@ -10,6 +10,7 @@
 #include "keys/key_names.h"
 #include "keys/key_table.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadingCase{"PositiveExponent", "1.5", "12", "= 1.5times 10 to the power12"},
                     ReadingCase{"ZeroExponentField", "2.5", "00", "= 2.5"},
                     ReadingCase{"ErrorText", "*Divide by Zero*", "", ""}, ReadingCase{"ClockTime", "12:30:05", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<ReadingCase>);
 
 TEST(SpeechWithoutVoice, NullVoiceIsSilent) {
     Calculator calc;
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeySpeechTest,
                                          KeySpeechCase{"ErrorSpokenThenSilenceUntilAC",
                                                        "5 divide 0 equal 7 C Sqrt AC 4",
                                                        {"5", "divided by", "0", "Error :::: Divide by Zero", "", "4"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName<KeySpeechCase>);
 
 TEST(KeySpeech, ReadOutOffKeepsEveryKeySilent) {
     RecordingSpeech voice;
@@ -130,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadingCase{"PositiveExponent", "1.5", "12", "1.5 times 10 to the power 12"},
                     ReadingCase{"ErrorWithoutAsterisks", "*Divide by Zero*", "", "Divide by Zero"},
                     ReadingCase{"ClockTime", "12:30:05", "", "12:30:05"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<ReadingCase>);
 
 // Every face key has a spoken name, none of them a symbol.
 TEST(KeyNames, EveryKeyIsNamedInWords) {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "support/row_name.h"
+
 namespace {
 
 // The text the display is left with for a value: Normal mode limits the plain text, the
@@ -52,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ShownCase{"ScientificZero", 0.0, "0.00E+00", "0.00E+00"},
                     ShownCase{"ScientificFourteen", -2.0 / 3.0, "0.00000000000000E+00", "-6.66666666666667E-01"},
                     ShownCase{"Random", 0.5, "0.000", "0.500"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<ShownCase>);
 
 struct TextCase {
     const char* name;
@@ -74,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"NegativeLongInteger", "-1234567890123456789", "-1.23456789012346E+18"},
                     TextCase{"ExponentMantissaFits", "-1.23456789012345E-20", "-1.23456789012345E-20"},
                     TextCase{"ExponentMantissaCut", "1.2345678901234567E+20", "1.23456789012346E+20"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<TextCase>);
 
 TEST(DisplayFitText, OnlyTextsOverFifteenPositionsAreShortened) {
     // Sign and point take no position; the minus of an exponent counts as a sign as well.

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "support/row_name.h"
+
 namespace {
 
 struct PlainCase {
@@ -59,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PlainCase{"Infinity", std::numeric_limits<double>::infinity(), "1E+999"},
                     PlainCase{"MinusInfinity", -std::numeric_limits<double>::infinity(), "-1E+999"},
                     PlainCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), "1E+999"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<PlainCase>);
 
 // Away from exact ties, 15-digit rounding must agree with the C library's correctly rounded
 // conversion at every magnitude.
@@ -155,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         PatternCase{"FullTextWhole", 1.0, "0." + std::string(100, '#') + "E+00", "1.E+00"},
         PatternCase{"FullTextFifteenDigits", 2.0 / 3.0, "0." + std::string(100, '#') + "E+00", "6.66666666666667E-01"},
         PatternCase{"NonFinite", std::numeric_limits<double>::infinity(), "0.00", "1E+999"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<PatternCase>);
 
 TEST(NumberFormatPatternText, ReadsTheTextFirst) {
     EXPECT_EQ(FormatPattern(std::string_view("123.450"), "0.############"), "123.45");
@@ -202,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Digits far beyond what is kept still tip an exact midpoint upward.
         ReadCase{"DigitsPastTheKeptOnes", kMidpointAboveOne + std::string(900, '0') + "1", 1.0000000000000002, true},
         ReadCase{"ExactMidpointToEven", kMidpointAboveOne, 1.0, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<ReadCase>);
 
 TEST(NumberExponentOf, ReadsTheNumberAfterTheFirstE) {
     EXPECT_EQ(ExponentOf("1.5E+20"), 20);

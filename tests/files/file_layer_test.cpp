@@ -29,6 +29,7 @@
 #include "memory/recording_messages.h"
 #include "memory/register_file.h"
 #include "stats/data_file.h"
+#include "support/row_name.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -292,7 +293,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Loads::Stored, "10 bytes after the data set", true},
         LayerCase{"DataTooLarge", Data, [](const Place& p) { fs::resize_file(p.file, kMaxDataFileBytes + 1); },
                   Loads::Stored, "larger than", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<LayerCase>);
 
 // Runs `body` in a child process, as user 65534 when this one is root, and gives its exit
 // status; 77 when the user could not be changed.

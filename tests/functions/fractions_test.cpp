@@ -5,6 +5,7 @@
 #include "functions/fraction_text.h"
 #include "support/key_case.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"ZeroDenominatorAtFunction", "3 Frc 0 Sqrt", "*Divide by Zero*|"},
         KeyCase{"MissingDenominatorAtEquals", "3 Frc 1 Frc equal", "*Divide by Zero*|"},
         KeyCase{"DigitsLimited", "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 Frc 1 2", "123456789012345/.|"}),
-    KeyCaseName);
+    RowName<KeyCase>);
 
 INSTANTIATE_TEST_SUITE_P(Erase, FractionKeys,
                          testing::Values(KeyCase{"Denominator", "3 Frc 1 Frc 4 Ers", "3 1/.|"},
@@ -39,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Erase, FractionKeys,
                                          KeyCase{"ThenOrdinaryEntry", "3 Frc 1 Frc 4 Ers Ers Ers Ers 5", "35.|"},
                                          KeyCase{"ThenItsValue", "3 Frc 4 Ers Ers Sqr", "9.|"},
                                          KeyCase{"KeepsSign", "3 Frc 1 PM Ers Ers equal", "-3.|"}),
-                         KeyCaseName);
+                         RowName<KeyCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     Convert, FractionKeys,
@@ -61,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"KeyedFractionStillOpen", "6 Frc 8 Dc equal", "0.75|"},
         KeyCase{"ValueUnchanged", "dot 7 5 Dc plus 1 equal", "1.75|"},
         KeyCase{"ErrorStays", "5 divide 0 equal Dc", "*Divide by Zero*|"}),
-    KeyCaseName);
+    RowName<KeyCase>);
 
 TEST(FractionText, ValueAndImproperForm) {
     Calculator calc;

@@ -3,6 +3,7 @@
 
 #include "support/key_case.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"RadiansSecond", "RadButton AC 2 PtoR 1 equal XtoY", "1.68294196961579|"},
                     KeyCase{"Gradians", "GradButton AC 2 PtoR 1 0 0 equal XtoY", "2.|"},
                     KeyCase{"ErrorStays", "5 divide 0 equal PtoR 3 equal", "*Divide by Zero*|"}),
-    KeyCaseName);
+    RowName<KeyCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     RectToPolar, ConversionKeys,
@@ -45,6 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"FreshFirstInput", "AC 3 RtoP 4 equal RtoP 1 equal", "5.09901951359278|"},
         KeyCase{"RadiusBeyondDisplay", "AC 9 exp 9 9 RtoP 9 exp 9 9 equal", "*Infinity*|"},
         KeyCase{"ErrorStays", "5 divide 0 equal RtoP 3 equal", "*Divide by Zero*|"}),
-    KeyCaseName);
+    RowName<KeyCase>);
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "core/calculator.h"
 #include "core/platform.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         RandomCase{"Midnight", {2024, 1, 1, 0, 0, 0}, "", "0.002|"},
         // Noon writes 45292.5: 0.0025 rounds half away from zero.
         RandomCase{"Noon", {2024, 1, 1, 12, 0, 0}, "", "0.003|"}),
-    [](const testing::TestParamInfo<RandomCase>& info) { return std::string(info.param.name); });
+    RowName<RandomCase>);
 
 TEST(RandomKey, SameSecondSameNumberAndItIsAnOperand) {
     FixedClock clock({2024, 1, 1, 10, 17, 36});

@@ -3,6 +3,7 @@
 
 #include "support/key_case.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"ValueUnchanged", "3 0 dot 2 5 Asex plus 1 equal", "31.25|"},
                     KeyCase{"EndsEntry", "5 exp Asex 4", "4.|"},
                     KeyCase{"EngAfterAngleUsesValue", "3 0 dot 2 5 Asex EngL", "30.25| 00"}),
-    KeyCaseName);
+    RowName<KeyCase>);
 
 class EngShiftKeys : public testing::TestWithParam<KeyCase> {};
 
@@ -53,6 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"ResultInExponentFormTooManyDigits", "1 divide 3 exp 2 0 equal EngL",
                             "3.33333333333333|-21"},
                     KeyCase{"ErrorStays", "5 divide 0 equal EngL EngR", "*Divide by Zero*|"}),
-    KeyCaseName);
+    RowName<KeyCase>);
 
 }  // namespace

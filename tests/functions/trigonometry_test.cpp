@@ -10,6 +10,7 @@
 #include "functions/angle_units.h"
 #include "support/key_case.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"ArcCosineOfHalf", "dot 5 iCos", "60.0000000000001|"},
         KeyCase{"ArcCosineBeyondOne", "2 iCos", "*Undefined*|"}, KeyCase{"ArcTangentOfOne", "1 iTan", "45.|"},
         KeyCase{"ArcTangentOfHugeCarriesThePi", "1 exp 9 9 iTan", "90.0000000000001|"}),
-    KeyCaseName);
+    RowName<KeyCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     Radians, TrigonometryKeys,
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"SineOfOne", "RadButton 1 Sin", "0.8414709848079|"},
                     KeyCase{"ArcSineOfOne", "RadButton 1 iSin", "1.5707963267949|"},
                     KeyCase{"ArcCosineOfMinusOne", "RadButton 1 PM iCos", "3.14159265358979|"}),
-    KeyCaseName);
+    RowName<KeyCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     Gradians, TrigonometryKeys,
@@ -65,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"TangentOfReducedHalfTurn", "GradButton 6 0 0 Tan", "0.|"},
                     KeyCase{"ArcSineOfOne", "GradButton 1 iSin", "100.|"},
                     KeyCase{"ArcTangentOfOneCarriesThePi", "GradButton 1 iTan", "50.0000000000001|"}),
-    KeyCaseName);
+    RowName<KeyCase>);
 
 INSTANTIATE_TEST_SUITE_P(Hyperbolic, TrigonometryKeys,
                          testing::Values(KeyCase{"TangentSaturatesPositive", "1 0 0 0 Tanh", "1.|"},
@@ -81,9 +82,10 @@ INSTANTIATE_TEST_SUITE_P(Hyperbolic, TrigonometryKeys,
                                          KeyCase{"ArcCosineOfNegative", "2 PM ArcCosh", "*Undefined*|"},
                                          KeyCase{"ArcTangentOfOne", "1 ArcTanh", "*Undefined*|"},
                                          KeyCase{"ArcTangentOfHalf", "dot 5 ArcTanh", "0.54930614433406|"}),
-                         KeyCaseName);
+                         RowName<KeyCase>);
 
 struct HugeAngle {
+    const char* name;
     const char* keys;
     double degrees;  // a whole number of degrees beyond 2^53
 };
@@ -93,8 +95,10 @@ void PrintTo(const HugeAngle& a, std::ostream* os) { *os << a.keys; }
 class HugeDegreeAngles : public testing::TestWithParam<HugeAngle> {};
 
 INSTANTIATE_TEST_SUITE_P(Keys, HugeDegreeAngles,
-                         testing::Values(HugeAngle{"1 exp 2 0", 1e20}, HugeAngle{"3 exp 1 8", 3e18},
-                                         HugeAngle{"1 exp 1 9", 1e19}));
+                         testing::Values(HugeAngle{"TenToTheTwenty", "1 exp 2 0", 1e20},
+                                         HugeAngle{"ThreeTimesTenToTheEighteen", "3 exp 1 8", 3e18},
+                                         HugeAngle{"TenToTheNineteen", "1 exp 1 9", 1e19}),
+                         RowName<HugeAngle>);
 
 // Sine, cosine and tangent agree to the shown decimals with long double functions (through the
 // calculator's pi) of the angle's place on the turn, found by integer arithmetic.

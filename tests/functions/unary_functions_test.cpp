@@ -4,6 +4,7 @@
 #include "functions/snapping.h"
 #include "support/key_case.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"FunctionEndsKeyedExponent", "1 exp 2 Sqrt", "10.|"},
         KeyCase{"PiIgnoredInExponentEntry", "2 exp 5 PI", "2.| 05"},
         KeyCase{"ErrorStateIgnoresFunctions", "4 PM Sqrt 4 Sqrt", "*Undefined*|"}),
-    KeyCaseName);
+    RowName<KeyCase>);
 
 struct SnapCase {
     double x;

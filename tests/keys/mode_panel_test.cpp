@@ -6,6 +6,7 @@
 #include "core/calculator.h"
 #include "keys/mode_controls.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
         ModeCase{"GradianAfterRadian", "RadButton GradButton", {Angle::Gradian, Display::Normal, false, -1, false}},
         ModeCase{"FixedWithPrecision", "FxnButton:3", {Angle::Degree, Display::Fixed, true, 3, false}},
         ModeCase{"ScientificThenNormal", "ScnButton:2 StdButton", {Angle::Degree, Display::Normal, false, -1, false}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<ModeCase>);
 
 // Start-up sets the angle unit; until then no angle option shows.
 TEST(ModePanel, NoAngleBeforeStartUp) { EXPECT_EQ(MakeModePanel(Calculator()).angle, Angle::None); }

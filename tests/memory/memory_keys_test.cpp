@@ -8,6 +8,7 @@
 #include "memory/register_window_model.h"
 #include "memory/scripted_register_chooser.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, SimpleMemory,
                                            SimpleMemoryCase{"StoreWhileTheClockShowsEndsIt", "4 Time Min", "4", "MEM"},
                                            SimpleMemoryCase{"RecallIgnoredInTheErrorState", "4 Min 5 divide 0 equal Mr",
                                                             "*Divide by Zero*", "MEM"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName<SimpleMemoryCase>);
 
 TEST_P(SimpleMemory, StoresAndRecalls) {
     const SimpleMemoryCase& c = GetParam();
@@ -163,6 +164,7 @@ TEST_F(Registers, DeleteClearsTheTickedRegisters) {
 }
 
 struct EndCase {
+    const char* name;
     const char* key;
     const char* display;  // "DisplayBox|ExpoBox" after the key and "2 exp 4"
 };
@@ -172,11 +174,13 @@ void PrintTo(const EndCase& c, std::ostream* os) { *os << c.key; }
 class RegisterKeysEndTheNumber : public Registers, public ::testing::WithParamInterface<EndCase> {};
 
 INSTANTIATE_TEST_SUITE_P(Keys, RegisterKeysEndTheNumber,
-                         ::testing::Values(EndCase{"Kout", "2.| 04"}, EndCase{"XtoK", "2.| 04"},
-                                           EndCase{"Mplus", "2.| 04"}, EndCase{"Mminus", "2.| 04"},
+                         ::testing::Values(EndCase{"RecallRegister", "Kout", "2.| 04"},
+                                           EndCase{"ExchangeWithRegister", "XtoK", "2.| 04"},
+                                           EndCase{"AddToRegister", "Mplus", "2.| 04"},
+                                           EndCase{"SubtractFromRegister", "Mminus", "2.| 04"},
                                            // Kin stores without ending the entry: the digit goes on with the exponent.
-                                           EndCase{"Kin", "5.|-24"}),
-                         [](const auto& info) { return std::string(info.param.key); });
+                                           EndCase{"StoreInRegister", "Kin", "5.|-24"}),
+                         RowName<EndCase>);
 
 TEST_P(RegisterKeysEndTheNumber, WithItsKeyedExponent) {
     Choose(1);

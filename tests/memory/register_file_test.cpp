@@ -12,6 +12,7 @@
 #include "files/ansi_text.h"
 #include "memory/recording_messages.h"
 #include "memory/register_file.h"
+#include "support/row_name.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -105,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DamageCase{"EndsInsideTheLength", Append(Records(1), Bytes(9, 0)), true, 1},
                       DamageCase{"LengthPastTheEnd", Append(Records(4), Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 'a'}),
                                  true, 4}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<DamageCase>);
 
 TEST_P(RegisterFileDamage, KeepsWhatWasReadBeforeTheDamage) {
     const DamageCase& c = GetParam();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/row_name.h"
+
 namespace {
 
 std::string Topic(int n) { return GetHelpTopic(n).value().text; }
@@ -76,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Replacements, SpokenFormTest,
                                          SpokenCase{"Equal", "Press '='", "Press  EQUAL "},
                                          SpokenCase{"Dash", "f.) '-'  - S", "f.)  DASH   - S"},
                                          SpokenCase{"QuotedCaretIsPowerFirst", "'x^y'", "'x TO THE POWER y'"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName<SpokenCase>);
 
 // Every spoken character must point back at the text it came from, so that a word the voice
 // reports after a replacement marks the right shown word.

@@ -13,6 +13,7 @@
 #include "memory/recording_messages.h"
 #include "stats/data_file.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -103,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                    kFaultCellType},
         DecodeCase{"TwoDimensions", Join({ArrayHeader(1, 2), DoubleCell(1)}), K::Empty, {}, kFaultBadRecord},
         DecodeCase{"LowerBoundOne", Join({ArrayHeader(1, 1, 1), DoubleCell(1)}), K::Empty, {}, kFaultBadRecord}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<DecodeCase>);
 
 TEST_P(DataFileDecode, ReadsWhatIsThereAndNamesTheDamage) {
     const DecodeCase& c = GetParam();

@@ -12,6 +12,7 @@
 #include "stats/scripted_data_picker.h"
 #include "stats/statistics.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatCase{"DoublingSample", "1 0 0 Data 2 0 0 Data 4 0 0 Data 8 0 0 Data Strd1", "309.569593683445", ""},
         StatCase{"SmallPopulation", kSmall + "Strd0", "0.00123558353286", ""},
         StatCase{"SmallSample", kSmall + "Strd1", "0.00151327459504", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<StatCase>);
 
 TEST_P(StatisticsKeys, ShowTheResultOrTheError) {
     const StatCase& c = GetParam();

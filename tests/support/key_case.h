@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <ostream>
-#include <string>
 
 // One row of a key table: the keys pressed on a started calculator and what the display shows,
 // as "DisplayBox|ExpoBox".
@@ -15,5 +12,3 @@ struct KeyCase {
 };
 
 inline void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.keys; }
-
-inline std::string KeyCaseName(const testing::TestParamInfo<KeyCase>& info) { return info.param.name; }
