@@ -69,12 +69,12 @@ private slots:
     void rowTexts_data() {
         QTest::addColumn<int>("position");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("first") << 1 << QStringList({"  1", "°", "degree (angle)", "0.0174533", "rad"});
-        QTest::newRow("grouped thousands")
+        QTest::newRow("First") << 1 << QStringList({"  1", "°", "degree (angle)", "0.0174533", "rad"});
+        QTest::newRow("GroupedThousands")
             << 4 << QStringList({"  4", "AU", "astronomical unit", "149,598,000,000.00", "m"});
-        QTest::newRow("negative") << 73 << QStringList({"  73", "0°F", "Zero Fahrenheit", "-17.7778", "°C"});
-        QTest::newRow("too small to show") << 117 << QStringList({"  117", "h", "Plank constant", "0.00", "J.s"});
-        QTest::newRow("last") << 128 << QStringList({"  128", "íO", "fluxoid quantum", "0.00000000000000206783", "wb"});
+        QTest::newRow("Negative") << 73 << QStringList({"  73", "0°F", "Zero Fahrenheit", "-17.7778", "°C"});
+        QTest::newRow("TooSmallToShow") << 117 << QStringList({"  117", "h", "Plank constant", "0.00", "J.s"});
+        QTest::newRow("Last") << 128 << QStringList({"  128", "íO", "fluxoid quantum", "0.00000000000000206783", "wb"});
     }
 
     void rowTexts() {
@@ -91,12 +91,12 @@ private slots:
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("value");
-        QTest::newRow("acre") << 12 << "Constant No.   12"
+        QTest::newRow("Acre") << 12 << "Constant No.   12"
                               << "4046.86  ";
-        QTest::newRow("Plank constant") << 117 << "Constant No.   117"
+        QTest::newRow("PlanckConstant") << 117 << "Constant No.   117"
                                         << "6.62607E-34  ";
-        QTest::newRow("astronomical unit") << 4 << "Constant No.   4"
-                                           << "149598000000  ";
+        QTest::newRow("AstronomicalUnit") << 4 << "Constant No.   4"
+                                          << "149598000000  ";
     }
 
     void clickFillsLabelAndValueBox() {
@@ -120,12 +120,12 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::newRow("Apply") << "apply"
                                << "0.000236588  ";
-        QTest::newRow("Apply a typed value") << "typed"
-                                             << "12.5e3";
+        QTest::newRow("ApplyATypedValue") << "typed"
+                                          << "12.5e3";
         QTest::newRow("Exit") << "exit"
                               << "";
-        QTest::newRow("close box") << "close"
-                                   << "";
+        QTest::newRow("CloseBox") << "close"
+                                  << "";
         QTest::newRow("Escape") << "escape"
                                 << "";
     }

@@ -149,7 +149,7 @@ private slots:
     void leavingChangesNothing_data() {
         QTest::addColumn<bool>("closeBox");
         QTest::newRow("Exit") << false;
-        QTest::newRow("close box") << true;
+        QTest::newRow("CloseBox") << true;
     }
 
     void leavingChangesNothing() {

@@ -53,27 +53,27 @@ private slots:
         QTest::addColumn<QString>("ok");
         QTest::addColumn<QString>("frame");
         QTest::addColumn<bool>("editable");
-        QTest::newRow("IN") << 0 << "Memory IN"
+        QTest::newRow("In") << 0 << "Memory IN"
                             << "Choose memory address to SAVE to."
                             << "Save"
                             << "Specify Description" << true;
-        QTest::newRow("RECALL") << 1 << "Memory RECALL"
+        QTest::newRow("Recall") << 1 << "Memory RECALL"
                                 << "Choose memory address to RECALL value."
                                 << "Recall"
                                 << "Description" << false;
-        QTest::newRow("SWAP") << 2 << "Memory SWAP"
+        QTest::newRow("Swap") << 2 << "Memory SWAP"
                               << "Choose memory address to SWAP value."
                               << "Swap"
                               << "Specify Description" << true;
-        QTest::newRow("ADD") << 3 << "Memory ADD"
+        QTest::newRow("Add") << 3 << "Memory ADD"
                              << "Choose memory address to ADD value to."
                              << "Apply"
                              << "Specify Description" << true;
-        QTest::newRow("MINUS") << 4 << "Memory MINUS"
+        QTest::newRow("Minus") << 4 << "Memory MINUS"
                                << "Choose memory address to SUBTRACT value from."
                                << "Apply"
                                << "Specify Description" << true;
-        QTest::newRow("DELETE") << 5 << "Memory DELETE"
+        QTest::newRow("Delete") << 5 << "Memory DELETE"
                                 << "Choose memory address to DELETE value."
                                 << "Delete"
                                 << "Description" << false;
@@ -143,11 +143,11 @@ private slots:
     void clickPreviewsAndShowsDescription_data() {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("preview");  // register 3 (holding 3) clicked with 2 shown
-        QTest::newRow("IN shows the display") << 0 << "   2.0";
-        QTest::newRow("RECALL shows no preview") << 1 << "   3.0";
-        QTest::newRow("SWAP shows the display") << 2 << "   2.0";
-        QTest::newRow("ADD shows the sum") << 3 << "   5.0";
-        QTest::newRow("MINUS shows the difference") << 4 << "   1.0";
+        QTest::newRow("InShowsTheDisplay") << 0 << "   2.0";
+        QTest::newRow("RecallShowsNoPreview") << 1 << "   3.0";
+        QTest::newRow("SwapShowsTheDisplay") << 2 << "   2.0";
+        QTest::newRow("AddShowsTheSum") << 3 << "   5.0";
+        QTest::newRow("MinusShowsTheDifference") << 4 << "   1.0";
     }
 
     void clickPreviewsAndShowsDescription() {
@@ -175,14 +175,14 @@ private slots:
         QTest::addColumn<double>("stored");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<bool>("asked");
-        QTest::newRow("IN on a free register") << 0 << 0.0 << true << false;
-        QTest::newRow("IN overwrite, Yes") << 0 << 4.0 << true << true;
-        QTest::newRow("IN overwrite, No") << 0 << 4.0 << false << true;
-        QTest::newRow("SWAP overwrite, Yes") << 2 << -1.5 << true << true;
-        QTest::newRow("ADD on a free register") << 3 << 0.0 << true << false;
-        QTest::newRow("ADD overwrite, No") << 3 << 4.0 << false << true;
-        QTest::newRow("MINUS overwrite, Yes") << 4 << 4.0 << true << true;
-        QTest::newRow("RECALL never asks") << 1 << 4.0 << true << false;
+        QTest::newRow("InOnAFreeRegister") << 0 << 0.0 << true << false;
+        QTest::newRow("InOverwriteYes") << 0 << 4.0 << true << true;
+        QTest::newRow("InOverwriteNo") << 0 << 4.0 << false << true;
+        QTest::newRow("SwapOverwriteYes") << 2 << -1.5 << true << true;
+        QTest::newRow("AddOnAFreeRegister") << 3 << 0.0 << true << false;
+        QTest::newRow("AddOverwriteNo") << 3 << 4.0 << false << true;
+        QTest::newRow("MinusOverwriteYes") << 4 << 4.0 << true << true;
+        QTest::newRow("RecallNeverAsks") << 1 << 4.0 << true << false;
     }
 
     void confirmAsksOnlyForUsedRegisters() {
@@ -278,7 +278,7 @@ private slots:
     void leavingHandsBackNothing_data() {
         QTest::addColumn<QString>("way");
         QTest::newRow("Exit") << "exit";
-        QTest::newRow("close box") << "close";
+        QTest::newRow("CloseBox") << "close";
         QTest::newRow("Escape") << "escape";
     }
 

@@ -42,10 +42,10 @@ private slots:
     void copyPutsTheFullValue_data() {
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("zero") << QStringList{} << "0";
-        QTest::newRow("mantissa and exponent")
+        QTest::newRow("Zero") << QStringList{} << "0";
+        QTest::newRow("MantissaAndExponent")
             << QStringList{"key_1", "key_dot", "key_5", "key_exp", "key_3", "key_equal"} << "1500";
-        QTest::newRow("negative fraction")
+        QTest::newRow("NegativeFraction")
             << QStringList{"key_1", "key_divide", "key_4", "key_equal", "key_PM"} << "-0.25";
     }
     void copyPutsTheFullValue() {
@@ -70,28 +70,28 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("exponent");
-        QTest::newRow("exponent") << "3.5E2"
+        QTest::newRow("Exponent") << "3.5E2"
                                   << "350."
                                   << "";
-        QTest::newRow("D exponent") << "1.5D2"
-                                    << "150."
-                                    << "";
-        QTest::newRow("blanks and a word") << "  12 apples"
-                                           << "12."
-                                           << "";
-        QTest::newRow("blanks inside") << "1 234.5\n"
-                                       << "1234.5"
-                                       << "";
-        QTest::newRow("hexadecimal") << "&HFF"
+        QTest::newRow("DExponent") << "1.5D2"
+                                   << "150."
+                                   << "";
+        QTest::newRow("BlanksAndAWord") << "  12 apples"
+                                        << "12."
+                                        << "";
+        QTest::newRow("BlanksInside") << "1 234.5\n"
+                                      << "1234.5"
+                                      << "";
+        QTest::newRow("Hexadecimal") << "&HFF"
                                      << "255."
                                      << "";
-        QTest::newRow("octal") << "&o17"
+        QTest::newRow("Octal") << "&o17"
                                << "15."
                                << "";
-        QTest::newRow("a word") << "apples"
-                                << "0."
-                                << "";
-        QTest::newRow("small") << "-1.2e-5"
+        QTest::newRow("AWord") << "apples"
+                               << "0."
+                               << "";
+        QTest::newRow("Small") << "-1.2e-5"
                                << "-1.2"
                                << "-05";
     }
@@ -110,30 +110,30 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("display");
-        QTest::newRow("de comma") << "de_DE"
-                                  << "2,5"
-                                  << "2.5";
-        QTest::newRow("de groups") << "de_DE"
-                                   << "1.234,5"
-                                   << "1234.5";
-        QTest::newRow("de point") << "de_DE"
-                                  << "12.34"
-                                  << "12.34";
-        QTest::newRow("de exponent") << "de_DE"
-                                     << "3.5E2"
-                                     << "350.";
-        QTest::newRow("de minus sign") << "de_DE"
-                                       << "\u22127,25"
-                                       << "-7.25";
-        QTest::newRow("en groups") << "en_US"
-                                   << "1,234.5"
-                                   << "1234.5";
-        QTest::newRow("en comma") << "en_US"
-                                  << "2,5"
-                                  << "2.";
-        QTest::newRow("fr narrow space") << "fr_FR"
-                                         << "1\u202f234,5"
-                                         << "1234.5";
+        QTest::newRow("GermanComma") << "de_DE"
+                                     << "2,5"
+                                     << "2.5";
+        QTest::newRow("GermanGroups") << "de_DE"
+                                      << "1.234,5"
+                                      << "1234.5";
+        QTest::newRow("GermanPoint") << "de_DE"
+                                     << "12.34"
+                                     << "12.34";
+        QTest::newRow("GermanExponent") << "de_DE"
+                                        << "3.5E2"
+                                        << "350.";
+        QTest::newRow("GermanMinusSign") << "de_DE"
+                                         << "\u22127,25"
+                                         << "-7.25";
+        QTest::newRow("EnglishGroups") << "en_US"
+                                       << "1,234.5"
+                                       << "1234.5";
+        QTest::newRow("EnglishComma") << "en_US"
+                                      << "2,5"
+                                      << "2.";
+        QTest::newRow("FrenchNarrowSpace") << "fr_FR"
+                                           << "1\u202f234,5"
+                                           << "1234.5";
     }
     void pasteReadsTheLocalesNumbers() {
         QFETCH(QString, locale);
@@ -156,8 +156,8 @@ private slots:
 
     void pasteOfNothingWarns_data() {
         QTest::addColumn<bool>("text");
-        QTest::newRow("blanks only") << true;
-        QTest::newRow("no text at all") << false;
+        QTest::newRow("BlanksOnly") << true;
+        QTest::newRow("NoTextAtAll") << false;
     }
     void pasteOfNothingWarns() {
         QFETCH(bool, text);
@@ -224,22 +224,22 @@ private slots:
     void clockEnds_data() {
         QTest::addColumn<QString>("how");
         for (const char* how :
-             {"Time again", "digit key", "keyboard key", "Min", "Kin", "page 0", "page 2", "page 3", "Paste"})
+             {"TimeAgain", "DigitKey", "KeyboardKey", "Min", "Kin", "Page0", "Page2", "Page3", "Paste"})
             QTest::newRow(how) << QString(how);
     }
     void clockEnds() {
         QFETCH(QString, how);
         face_.ClickAll({"key_4", "key_2"});
         StartClock();
-        if (how == "Time again") face_.Click("key_Time");
-        if (how == "digit key") face_.Click("key_5");
-        if (how == "keyboard key") QTest::keyClick(&face_.Window(), Qt::Key_5);
+        if (how == "TimeAgain") face_.Click("key_Time");
+        if (how == "DigitKey") face_.Click("key_5");
+        if (how == "KeyboardKey") QTest::keyClick(&face_.Window(), Qt::Key_5);
         if (how == "Min") face_.Click("key_Min");
         if (how == "Kin") {
             HandleNextModal([](QWidget*) {});  // the register window, closed with no choice
             face_.Find<QPushButton>("key_Kin")->click();  // on page 0, behind the clock's page
         }
-        if (how.startsWith("page")) Tabs()->setCurrentIndex(how.back().digitValue());
+        if (how.startsWith("Page")) Tabs()->setCurrentIndex(how.back().digitValue());
         if (how == "Paste") {
             Tabs()->setCurrentIndex(0);
             StartClock();

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <utility>
 
 #include "face_fixture.h"
 #include "shell/keyboard_translation.h"
@@ -85,20 +86,21 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("shift");
-        QTest::newRow("Shift+8 gives *") << int(Qt::Key_Asterisk) << int(Qt::ShiftModifier) << "*" << 56 << 1;
-        QTest::newRow("Ctrl+Shift+6 prints a control character")
+        QTest::newRow("ShiftEightGivesAsterisk") << int(Qt::Key_Asterisk) << int(Qt::ShiftModifier) << "*" << 56 << 1;
+        QTest::newRow("CtrlShiftSixPrintsAControlCharacter")
             << int(Qt::Key_AsciiCircum) << int(Qt::ShiftModifier | Qt::ControlModifier) << "\x1e" << 54 << 3;
-        QTest::newRow("Shift+= gives +") << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << "+" << 187 << 1;
-        QTest::newRow("+ key of its own") << int(Qt::Key_Plus) << 0 << "+" << 187 << 1;
-        QTest::newRow("German Shift+0 gives =") << int(Qt::Key_Equal) << int(Qt::ShiftModifier) << "=" << 187 << 0;
-        QTest::newRow("French Shift+& gives 1") << int(Qt::Key_1) << int(Qt::ShiftModifier) << "1" << 49 << 0;
-        QTest::newRow("pad 7") << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7" << 103 << 0;
-        QTest::newRow("main 7") << int(Qt::Key_7) << 0 << "7" << 55 << 0;
-        QTest::newRow("pad point") << int(Qt::Key_Period) << int(Qt::KeypadModifier) << "." << 110 << 0;
-        QTest::newRow("pad comma") << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << "," << 110 << 0;
-        QTest::newRow("pad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << 13 << 0;
-        QTest::newRow("Alt+F4") << int(Qt::Key_F4) << int(Qt::AltModifier) << "" << 115 << 4;
-        QTest::newRow("Shift+0 gives )") << int(Qt::Key_ParenRight) << int(Qt::ShiftModifier) << ")" << 48 << 1;
+        QTest::newRow("ShiftEqualsGivesPlus") << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << "+" << 187 << 1;
+        QTest::newRow("PlusKeyOfItsOwn") << int(Qt::Key_Plus) << 0 << "+" << 187 << 1;
+        QTest::newRow("GermanShiftZeroGivesEquals") << int(Qt::Key_Equal) << int(Qt::ShiftModifier) << "=" << 187 << 0;
+        QTest::newRow("FrenchShiftAmpersandGivesOne") << int(Qt::Key_1) << int(Qt::ShiftModifier) << "1" << 49 << 0;
+        QTest::newRow("PadSeven") << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7" << 103 << 0;
+        QTest::newRow("MainSeven") << int(Qt::Key_7) << 0 << "7" << 55 << 0;
+        QTest::newRow("PadPoint") << int(Qt::Key_Period) << int(Qt::KeypadModifier) << "." << 110 << 0;
+        QTest::newRow("PadComma") << int(Qt::Key_Comma) << int(Qt::KeypadModifier) << "," << 110 << 0;
+        QTest::newRow("PadEnter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << 13 << 0;
+        QTest::newRow("AltF4") << int(Qt::Key_F4) << int(Qt::AltModifier) << "" << 115 << 4;
+        QTest::newRow("ShiftZeroGivesParenthesis")
+            << int(Qt::Key_ParenRight) << int(Qt::ShiftModifier) << ")" << 48 << 1;
     }
     void translation() {
         QFETCH(int, qtKey);
@@ -120,52 +122,52 @@ private slots:
         const Stroke padEnter = Pad(Qt::Key_Enter, "\r");
         const QList<Stroke> padTimes{Pad(Qt::Key_5, "5"), Pad(Qt::Key_Asterisk, "*"), Pad(Qt::Key_2, "2"), padEnter};
 
-        QTest::newRow("US 2+3=") << QList<Stroke>{Plain(Qt::Key_2, "2"), Shifted(Qt::Key_Plus, "+"),
-                                                  Plain(Qt::Key_3, "3"), Plain(Qt::Key_Equal, "=")}
-                                 << "5.";
-        QTest::newRow("US 1,5*2=") << QList<Stroke>{Plain(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","),
+        QTest::newRow("UsSum") << QList<Stroke>{Plain(Qt::Key_2, "2"), Shifted(Qt::Key_Plus, "+"),
+                                                Plain(Qt::Key_3, "3"), Plain(Qt::Key_Equal, "=")}
+                               << "5.";
+        QTest::newRow("UsProduct") << QList<Stroke>{Plain(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","),
                                                     Plain(Qt::Key_5, "5"), Shifted(Qt::Key_Asterisk, "*"),
                                                     Plain(Qt::Key_2, "2"), Plain(Qt::Key_Equal, "=")}
                                    << "3.";
-        QTest::newRow("US pad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Period, ".")} + padTimes << "3.";
+        QTest::newRow("UsPad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Period, ".")} + padTimes << "3.";
 
-        QTest::newRow("German 2+3=") << QList<Stroke>{Plain(Qt::Key_2, "2"), Plain(Qt::Key_Plus, "+"),
-                                                      Plain(Qt::Key_3, "3"), Shifted(Qt::Key_Equal, "=")}
-                                     << "5.";
-        QTest::newRow("German 2+3=4 Enter")
+        QTest::newRow("GermanSum") << QList<Stroke>{Plain(Qt::Key_2, "2"), Plain(Qt::Key_Plus, "+"),
+                                                    Plain(Qt::Key_3, "3"), Shifted(Qt::Key_Equal, "=")}
+                                   << "5.";
+        QTest::newRow("GermanSumThenEnter")
             << QList<Stroke>{Plain(Qt::Key_2, "2"),       Plain(Qt::Key_Plus, "+"), Plain(Qt::Key_3, "3"),
                              Shifted(Qt::Key_Equal, "="), Plain(Qt::Key_4, "4"),    enter}
             << "4.";
-        QTest::newRow("German 1,5*2=") << QList<Stroke>{Plain(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","),
+        QTest::newRow("GermanProduct") << QList<Stroke>{Plain(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","),
                                                         Plain(Qt::Key_5, "5"), Shifted(Qt::Key_Asterisk, "*"),
                                                         Plain(Qt::Key_2, "2"), Shifted(Qt::Key_Equal, "=")}
                                        << "3.";
-        QTest::newRow("German pad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Comma, ",")} + padTimes << "3.";
+        QTest::newRow("GermanPad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Comma, ",")} + padTimes << "3.";
 
-        QTest::newRow("French 2+3=") << QList<Stroke>{Shifted(Qt::Key_2, "2"), Shifted(Qt::Key_Plus, "+"),
-                                                      Shifted(Qt::Key_3, "3"), Plain(Qt::Key_Equal, "=")}
-                                     << "5.";
-        QTest::newRow("French 1,5*2=") << QList<Stroke>{Shifted(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","),
+        QTest::newRow("FrenchSum") << QList<Stroke>{Shifted(Qt::Key_2, "2"), Shifted(Qt::Key_Plus, "+"),
+                                                    Shifted(Qt::Key_3, "3"), Plain(Qt::Key_Equal, "=")}
+                                   << "5.";
+        QTest::newRow("FrenchProduct") << QList<Stroke>{Shifted(Qt::Key_1, "1"), Plain(Qt::Key_Comma, ","),
                                                         Shifted(Qt::Key_5, "5"), Plain(Qt::Key_Asterisk, "*"),
                                                         Shifted(Qt::Key_2, "2"), Plain(Qt::Key_Equal, "=")}
                                        << "3.";
-        QTest::newRow("French 384 Enter")
+        QTest::newRow("FrenchNumberThenEnter")
             << QList<Stroke>{Shifted(Qt::Key_3, "3"), Shifted(Qt::Key_8, "8"), Shifted(Qt::Key_4, "4"), enter}
             << "384.";
-        QTest::newRow("French top row with Shift")
+        QTest::newRow("FrenchTopRowWithShift")
             << QList<Stroke>{Shifted(Qt::Key_1, "1"), Shifted(Qt::Key_2, "2"), Shifted(Qt::Key_3, "3"),
                              Shifted(Qt::Key_4, "4"), Shifted(Qt::Key_5, "5"), Shifted(Qt::Key_6, "6"),
                              Shifted(Qt::Key_7, "7"), Shifted(Qt::Key_8, "8"), Shifted(Qt::Key_9, "9"),
                              Shifted(Qt::Key_0, "0")}
             << "1234567890.";
-        QTest::newRow("French top row without Shift")
+        QTest::newRow("FrenchTopRowWithoutShift")
             << QList<Stroke>{Shifted(Qt::Key_5, "5"),         Plain(Qt::Key_Ampersand, "&"),
                              Plain(Qt::Key_Eacute, "\u00e9"), Plain(Qt::Key_QuoteDbl, "\""),
                              Plain(Qt::Key_ParenLeft, "("),   Plain(Qt::Key_Egrave, "\u00e8"),
                              Plain(Qt::Key_Underscore, "_"),  Plain(Qt::Key_Ccedilla, "\u00e7"),
                              Plain(Qt::Key_Agrave, "\u00e0")}
             << "5.";
-        QTest::newRow("French pad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Period, ".")} + padTimes << "3.";
+        QTest::newRow("FrenchPad") << QList<Stroke>{Pad(Qt::Key_1, "1"), Pad(Qt::Key_Period, ".")} + padTimes << "3.";
     }
     void layouts() {
         QFETCH(QList<Stroke>, strokes);
@@ -180,60 +182,62 @@ private slots:
         QTest::addColumn<QList<Stroke>>("strokes");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("exponent");
-        for (const char* focus : {"display", "key_7", "key_Sin", "tab bar", "DegButton", "StdButton"})
-            AddKeysActRows(focus);
+        for (const auto& [tag, focus] :
+             {std::pair{"Display", "display"}, std::pair{"Key7", "key_7"}, std::pair{"KeySin", "key_Sin"},
+              std::pair{"TabBar", "tab bar"}, std::pair{"DegButton", "DegButton"}, std::pair{"StdButton", "StdButton"}})
+            AddKeysActRows(tag, focus);
     }
-    void AddKeysActRows(const QString& focus) {
-        const auto newRow = [&focus](const char* name) -> QTestData& {
-            return QTest::addRow("%s, focus on %s", name, qPrintable(focus)) << focus;
+    void AddKeysActRows(const char* tag, const QString& focus) {
+        const auto newRow = [tag, &focus](const char* name) -> QTestData& {
+            return QTest::addRow("%sFocusOn%s", name, tag) << focus;
         };
         const Stroke enter{Qt::Key_Return};
-        newRow("Shift+8 multiplies")
+        newRow("ShiftEightMultiplies")
             << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::ShiftModifier}, {Qt::Key_7}, enter} << "42."
             << "";
-        newRow("pad * multiplies")
+        newRow("PadAsteriskMultiplies")
             << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::KeypadModifier}, {Qt::Key_7}, enter} << "42."
             << "";
-        newRow("Shift+6 is EXP") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_AsciiCircum, Qt::ShiftModifier}, {Qt::Key_3}}
-                                 << "2."
-                                 << "03";
-        newRow("Ctrl+Shift+6 enters 6") << QList<Stroke>{{Qt::Key_AsciiCircum, Qt::ShiftModifier | Qt::ControlModifier}}
+        newRow("ShiftSixIsExp") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_AsciiCircum, Qt::ShiftModifier}, {Qt::Key_3}}
+                                << "2."
+                                << "03";
+        newRow("CtrlShiftSixEntersSix") << QList<Stroke>{{Qt::Key_AsciiCircum, Qt::ShiftModifier | Qt::ControlModifier}}
                                         << "6."
                                         << "";
-        newRow("Shift+3 enters 3") << QList<Stroke>{{Qt::Key_NumberSign, Qt::ShiftModifier}} << "3."
-                                   << "";
-        newRow("Shift+1 does nothing") << QList<Stroke>{{Qt::Key_5}, {Qt::Key_Exclam, Qt::ShiftModifier}} << "5."
-                                       << "";
-        newRow("Enter is =") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier}, {Qt::Key_3}, enter}
-                             << "5."
-                             << "";
-        newRow("= without Shift is =") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Minus}, {Qt::Key_3}, {Qt::Key_Equal}}
-                                       << "-1."
-                                       << "";
-        newRow("Up is x^y")
+        newRow("ShiftThreeEntersThree") << QList<Stroke>{{Qt::Key_NumberSign, Qt::ShiftModifier}} << "3."
+                                        << "";
+        newRow("ShiftOneDoesNothing") << QList<Stroke>{{Qt::Key_5}, {Qt::Key_Exclam, Qt::ShiftModifier}} << "5."
+                                      << "";
+        newRow("EnterIsEqual") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier}, {Qt::Key_3}, enter}
+                               << "5."
+                               << "";
+        newRow("EqualsWithoutShiftIsEqual")
+            << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Minus}, {Qt::Key_3}, {Qt::Key_Equal}} << "-1."
+            << "";
+        newRow("UpIsPower")
             << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Up}, {Qt::Key_1, Qt::KeypadModifier}, {Qt::Key_0}, enter} << "1024."
             << "";
-        newRow("Delete is AC") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier},
-                                                {Qt::Key_3}, {Qt::Key_Delete},
-                                                {Qt::Key_4}, enter}
-                               << "4."
-                               << "";
-        newRow("Escape is C") << QList<Stroke>{{Qt::Key_9},      {Qt::Key_Slash}, {Qt::Key_7},
-                                               {Qt::Key_Escape}, {Qt::Key_3},     enter}
-                              << "3."
-                              << "";
-        newRow("Backspace erases") << QList<Stroke>{{Qt::Key_1}, {Qt::Key_2}, {Qt::Key_Backspace}} << "1."
+        newRow("DeleteIsAllClear") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier},
+                                                    {Qt::Key_3}, {Qt::Key_Delete},
+                                                    {Qt::Key_4}, enter}
+                                   << "4."
                                    << "";
-        newRow("point keys")
+        newRow("EscapeIsClear") << QList<Stroke>{{Qt::Key_9},      {Qt::Key_Slash}, {Qt::Key_7},
+                                                 {Qt::Key_Escape}, {Qt::Key_3},     enter}
+                                << "3."
+                                << "";
+        newRow("BackspaceErases") << QList<Stroke>{{Qt::Key_1}, {Qt::Key_2}, {Qt::Key_Backspace}} << "1."
+                                  << "";
+        newRow("PointKeys")
             << QList<Stroke>{{Qt::Key_1}, {Qt::Key_Period}, {Qt::Key_5}, {Qt::Key_Comma, Qt::KeypadModifier}} << "1.5"
             << "";
-        newRow("F9 is PI") << QList<Stroke>{{Qt::Key_F9}} << "3.14159265358979"
-                           << "";
-        newRow("F8 is EXP") << QList<Stroke>{{Qt::Key_4}, {Qt::Key_F8}, {Qt::Key_2}} << "4."
-                            << "02";
+        newRow("F9IsPi") << QList<Stroke>{{Qt::Key_F9}} << "3.14159265358979"
+                         << "";
+        newRow("F8IsExp") << QList<Stroke>{{Qt::Key_4}, {Qt::Key_F8}, {Qt::Key_2}} << "4."
+                          << "02";
         if (focus == "display")
-            newRow("Space clicks no button") << QList<Stroke>{{Qt::Key_7}, {Qt::Key_Space}} << "7."
-                                             << "";
+            newRow("SpaceClicksNoButton") << QList<Stroke>{{Qt::Key_7}, {Qt::Key_Space}} << "7."
+                                          << "";
     }
     void keysAct() {
         QFETCH(QString, focus);
@@ -258,7 +262,7 @@ private slots:
     // Shift+Tab the same way back.
     void tabOrder_data() {
         QTest::addColumn<int>("page");
-        for (int page = 0; page < 4; ++page) QTest::addRow("page %d", page) << page;
+        for (int page = 0; page < 4; ++page) QTest::addRow("Page%d", page) << page;
     }
     void tabOrder() {
         QFETCH(int, page);
@@ -289,15 +293,15 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("keypad key") << "key_7"
-                                    << "DisplayBox"
-                                    << "7.";
-        QTest::newRow("page key") << "key_Cos"
-                                  << "DisplayBox"
-                                  << "1.";
-        QTest::newRow("mode option") << "RadButton"
-                                     << "Mode_Indicator"
-                                     << "RADIAN";
+        QTest::newRow("KeypadKey") << "key_7"
+                                   << "DisplayBox"
+                                   << "7.";
+        QTest::newRow("PageKey") << "key_Cos"
+                                 << "DisplayBox"
+                                 << "1.";
+        QTest::newRow("ModeOption") << "RadButton"
+                                    << "Mode_Indicator"
+                                    << "RADIAN";
     }
     void spacePressesFocused() {
         QFETCH(QString, control);

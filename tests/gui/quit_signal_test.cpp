@@ -105,9 +105,9 @@ private slots:
 
     void signalClosesTheRealProgramNormally_data() {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGHUP") << SIGHUP;
-        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SigTerm") << SIGTERM;
+        QTest::newRow("SigHup") << SIGHUP;
+        QTest::newRow("SigInt") << SIGINT;
     }
     void signalClosesTheRealProgramNormally() {
         QFETCH(int, signal);
@@ -130,8 +130,8 @@ private slots:
     // Without --dir: the user's data folder, unless both files lie beside the program.
     void dataFolderWithoutDir_data() {
         QTest::addColumn<bool>("portable");
-        QTest::newRow("installed") << false;
-        QTest::newRow("portable copy") << true;
+        QTest::newRow("Installed") << false;
+        QTest::newRow("PortableCopy") << true;
     }
     void dataFolderWithoutDir() {
         QFETCH(bool, portable);
