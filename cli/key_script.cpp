@@ -103,6 +103,7 @@ std::optional<ScriptOptions> ParseKeyScript(const std::vector<std::string>& args
         if (arg == "--each") options.each = true;
         else if (arg == "--state") options.state = true;
         else if (arg == "--speak") options.speak = true;
+        else if (arg == "--tape") options.tape = true;
         else if (arg == "--dir") {
             if (i + 1 >= args.size()) {
                 error = "numora-keys: --dir needs a folder";

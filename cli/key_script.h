@@ -24,6 +24,7 @@ struct ScriptOptions {
     bool each = false;
     bool state = false;
     bool speak = false;
+    bool tape = false;
     std::vector<ScriptStep> steps;
 };
 

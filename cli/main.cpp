@@ -20,11 +20,12 @@
 #include "session/session_steps.h"
 #include "session/session_stores.h"
 #include "stats/scripted_data_picker.h"
+#include "tape/paper_tape.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: numora-keys [--dir DIR] [--each] [--state] [--speak] KEY...\n"
+    "Usage: numora-keys [--dir DIR] [--each] [--state] [--speak] [--tape] KEY...\n"
     "Presses the calculator's face keys by name and prints the display: the mantissa, a TAB and\n"
     "the exponent field.\n"
     "\n"
@@ -33,6 +34,7 @@ constexpr const char* kUsage =
     "  --each     print the display after every key\n"
     "  --state    add the indicators to each printed line\n"
     "  --speak    print the words read-out would speak\n"
+    "  --tape     after the display, print the lines the run added to the paper tape\n"
     "  --help     show this text and exit\n"
     "  --version  show the version and exit\n"
     "\n"
@@ -109,10 +111,12 @@ int main(int argc, char** argv) {
     Calculator calc(Platform{options->speak ? &speech : nullptr, &clock, &clipboard, &messages, &pickers.registers,
                              &pickers.data, &pickers.constants});
     calc.modes.ReadOutLoudOn = options->speak;
+    PaperTape tape;
+    calc.platform.tape = &tape;
 
     // A run starts and ends as numora does, over the same files and saved memory.
     QtSettingsStore store;
-    SessionStores stores(store, ChooseProgramFolder(options->dir, ExecutableFolder()));
+    SessionStores stores(store, ChooseProgramFolder(options->dir, ExecutableFolder()), &tape);
     RunStartupSteps(calc, stores);
 
     for (const ScriptStep& step : options->steps) {
@@ -120,6 +124,8 @@ int main(int argc, char** argv) {
         if (options->each) PrintPanel(calc, options->state);
     }
     if (!options->each) PrintPanel(calc, options->state);
+    if (options->tape)
+        for (const std::string& line : tape.LinesOfThisRun()) std::printf("%s\n", line.c_str());
     RunShutdownSteps(calc, stores);
     return 0;
 }

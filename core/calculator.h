@@ -54,6 +54,10 @@ struct FormulaState {
     ErrorCause ErrorReason = ErrorCause::None;
     ValueCell DisplayValue;
     ValueCell DisplaySource;
+    // The tape's words for the formula keyed so far ("2 + 3 x") and for the constant that "="
+    // applies ("+ 2"); they go with the formula, so that a restored formula prints its own.
+    std::string TapeFormula;
+    std::string TapeConstant;
 };
 
 // Polar/rectangular conversion and the display exchange.

@@ -18,6 +18,14 @@ public:
     virtual void Speak(const std::string& text) = 0;
 };
 
+// Takes each line of the paper tape as a step finishes. The lines are kept outside the
+// calculator's state, so that nothing that restores the state takes a printed line back.
+class TapeOutput {
+public:
+    virtual ~TapeOutput() = default;
+    virtual void Write(const std::string& line) = 0;
+};
+
 struct LocalDateTime {
     int year = 1899, month = 12, day = 30;
     int hour = 0, minute = 0, second = 0;
@@ -77,4 +85,5 @@ struct Platform {
     ConstantPicker* constants = nullptr;  // constants/constant_picker.h
     const NumberLocale* locale = nullptr;  // null: "." and ","
     const ScreenReaderWatch* screenReader = nullptr;
+    TapeOutput* tape = nullptr;
 };

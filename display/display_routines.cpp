@@ -9,17 +9,23 @@
 
 namespace {
 
-// Splits a text with an exponent part into the mantissa label and the three-character exponent.
 void ShowSplit(Calculator& calc, const std::string& t) {
-    const auto e = t.find_first_of("Ee");
-    std::string mantissa = t.substr(0, e);
-    if (mantissa.find('.') == std::string::npos) mantissa += '.';
-    const char sign = t.find('+') != std::string::npos ? ' ' : '-';
-    calc.panel.DisplayBox = mantissa;
-    calc.panel.ExpoBox = std::string(1, sign) + (t.size() >= 2 ? t.substr(t.size() - 2) : t);
+    ShownParts parts = SplitForDisplay(t);
+    calc.panel.DisplayBox = std::move(parts.mantissa);
+    calc.panel.ExpoBox = std::move(parts.exponent);
 }
 
 }  // namespace
+
+ShownParts SplitForDisplay(std::string_view t) {
+    const auto e = t.find_first_of("Ee");
+    std::string mantissa(t.substr(0, e));
+    if (mantissa.find('.') == std::string::npos) mantissa += '.';
+    if (e == std::string_view::npos) return {mantissa, ""};
+    // The exponent field: a blank for "+" or the "-", then the last two digits.
+    const char sign = t.find('+') != std::string_view::npos ? ' ' : '-';
+    return {mantissa, std::string(1, sign) + std::string(t.size() >= 2 ? t.substr(t.size() - 2) : t)};
+}
 
 std::string FormatByMode(const Calculator& calc, double value, bool forDisplay) {
     if (calc.modes.RandomFormat) return FormatPattern(value, "0.000");
@@ -57,12 +63,7 @@ void DisplayValueOrText(Calculator& calc, const ValueCell& value, const ValueCel
     calc.formula.DisplayValue =
         !value.IsEmpty() ? ValueCell(ReadNumber(PlainText(value.Number()))) : ValueCell(ReadNumber(text.AsText()));
     calc.formula.DisplaySource = !text.IsEmpty() ? text : value;
-    if (t.find_first_of("Ee") != std::string::npos) {
-        ShowSplit(calc, t);
-    } else {
-        if (t.find('.') == std::string::npos) t += '.';
-        calc.panel.DisplayBox = t;
-    }
+    ShowSplit(calc, t);
 }
 
 void ShowExponentText(Calculator& calc, const std::string& text, const ValueCell& value) {

@@ -2,6 +2,7 @@
 #include "keys/dispatch.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "constants/constant_keys.h"
@@ -16,6 +17,7 @@
 #include "functions/angle_units.h"
 #include "functions/function_keys.h"
 #include "keys/key_table.h"
+#include "keys/tape_lines.h"
 #include "memory/memory_keys.h"
 #include "stats/stat_keys.h"
 
@@ -200,6 +202,8 @@ void SetOperatorIndicator(Calculator& calc, std::string_view caption) {
 }
 
 void ClickKey(Calculator& calc, const FaceKey& key) {
+    std::optional<TapeBefore> tape;
+    if (calc.platform.tape) tape = TapeSnapshot(calc, key);
     // Only a conversion key right after a conversion key is a repeat.
     if (key.handler != PolarToRectKey && key.handler != RectToPolarKey) calc.conversion.ConversionKeyed = false;
     if (key.handler) {
@@ -208,6 +212,7 @@ void ClickKey(Calculator& calc, const FaceKey& key) {
         if (key.setsIndicator) SetOperatorIndicator(calc, key.indicator);
         DispatchKey(calc, key.token);
     }
+    if (tape) WriteTapeLine(calc, key, *tape);
     switch (key.wordKind) {
     case KeyWord::None: break;
     case KeyWord::Text: SpeakKeyWord(calc, std::string(key.word)); break;

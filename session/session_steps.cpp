@@ -29,6 +29,7 @@ void RunStartupSteps(Calculator& calc, SessionStores& stores) {
     RunStep([&] { InitializeModeControls(calc); });
     RunStep([&] { stores.LoadRegisters(calc); });
     RunStep([&] { stores.LoadData(calc); });
+    RunStep([&] { stores.LoadTape(calc); });
 }
 
 void RunShutdownSteps(Calculator& calc, SessionStores& stores) {

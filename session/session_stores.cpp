@@ -9,6 +9,7 @@
 #include "memory/memory_keys.h"
 #include "memory/register_file.h"
 #include "stats/data_file.h"
+#include "tape/tape_file.h"
 
 namespace {
 
@@ -30,11 +31,13 @@ std::string FolderApplicationName(const std::filesystem::path& folder) {
     return path.string();
 }
 
-SessionStores::SessionStores(SettingsStore& settings, const std::filesystem::path& folder)
+SessionStores::SessionStores(SettingsStore& settings, const std::filesystem::path& folder, PaperTape* tape)
     : settings_(settings),
       application_(FolderApplicationName(folder)),
       registers_(folder / kRegisterFileName),
-      data_(folder / kDataFileName) {}
+      data_(folder / kDataFileName),
+      tape_(tape),
+      tapeFile_(folder / kTapeFileName) {}
 
 void SessionStores::LoadMemory(Calculator& calc) {
     const std::string text = settings_.Read(application_, "Setting", "MemoryIn", "0");
@@ -51,6 +54,10 @@ void SessionStores::LoadData(Calculator& calc) {
     LoadDataFile(calc.statistics.StatData, data_, calc.platform.messages);
 }
 
+void SessionStores::LoadTape(Calculator& calc) {
+    if (tape_) LoadTapeFile(*tape_, tapeFile_, calc.platform.messages);
+}
+
 void SessionStores::Save(const Calculator& calc, SaveWhen when) {
     Guarded([&] {
         const std::string memory = PlainText(calc.memory.MemoryValue);
@@ -59,4 +66,7 @@ void SessionStores::Save(const Calculator& calc, SaveWhen when) {
     });
     Guarded([&] { SaveRegisterFile(calc.memory.MemoryRegisters, registers_, when, calc.platform.messages); });
     Guarded([&] { SaveDataFile(calc.statistics.StatData, data_, when, calc.platform.messages); });
+    Guarded([&] {
+        if (tape_) SaveTapeFile(*tape_, tapeFile_, when, calc.platform.messages);
+    });
 }

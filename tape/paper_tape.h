@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+// The tape keeps the last lines only, and a line so long that no one reads it whole (a formula
+// of hundreds of operands) keeps its end, where the result stands.
+inline constexpr std::size_t kMaxTapeLines = 1000;
+inline constexpr std::size_t kMaxTapeLineBytes = 2000;
+
+// What changed on the tape: one line added at the end (the oldest dropped when the tape was
+// full), or every line replaced.
+enum class TapeChange { Appended, Replaced };
+
+// The lines of the paper tape: what the engine writes, what the file loads, what the window
+// shows. The listener hears every change, whoever made it.
+class PaperTape final : public TapeOutput {
+public:
+    void Write(const std::string& line) override;
+    // Replaces the lines with loaded ones, of which the last kMaxTapeLines are kept.
+    void Replace(const std::vector<std::string>& lines);
+    void Clear();
+
+    const std::deque<std::string>& Lines() const { return lines_; }
+    // The lines written since the tape was made or loaded that it still holds.
+    std::vector<std::string> LinesOfThisRun() const;
+    void SetListener(std::function<void(TapeChange)> listener) { listener_ = std::move(listener); }
+
+private:
+    void Append(std::string line);
+    void Changed(TapeChange change);
+
+    std::deque<std::string> lines_;
+    std::size_t written_ = 0;
+    std::function<void(TapeChange)> listener_;
+};

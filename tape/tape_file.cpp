@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+#include "tape/tape_file.h"
+
+#include <string_view>
+
+namespace {
+
+// The length of the UTF-8 sequence at the start of `text`, or 0 when none starts there (a stray
+// continuation byte, an overlong form, a surrogate, beyond U+10FFFF, or cut short).
+std::size_t Utf8SequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() < length) return 0;
+    if (byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    return length;
+}
+
+std::optional<FileFault> LineFault(std::string_view line, std::size_t number) {
+    const std::string where = " in line " + std::to_string(number);
+    if (line.size() > kMaxTapeLineBytes) return FileFault{kFaultBadRecord, "Line too long" + where};
+    for (std::size_t i = 0; i < line.size();) {
+        const std::size_t length = Utf8SequenceLength(line.substr(i));
+        if (length == 0) return FileFault{kFaultBadValue, "Not UTF-8 text" + where};
+        if (length == 1 && (static_cast<unsigned char>(line[i]) < 0x20 || line[i] == 0x7F))
+            return FileFault{kFaultBadValue, "Control character" + where};
+        i += length;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TapeFileContent DecodeTapeFile(std::span<const unsigned char> bytes) {
+    TapeFileContent content;
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        if (end < text.size() && line.ends_with('\r')) line.remove_suffix(1);
+        content.fault = LineFault(line, content.lines.size() + 1);
+        if (content.fault) break;
+        content.lines.emplace_back(line);
+        start = end + 1;
+    }
+    return content;
+}
+
+std::vector<unsigned char> EncodeTapeFile(const PaperTape& tape) {
+    std::vector<unsigned char> bytes;
+    for (const std::string& line : tape.Lines()) {
+        bytes.insert(bytes.end(), line.begin(), line.end());
+        bytes.push_back('\n');
+    }
+    return bytes;
+}
+
+bool LoadTapeFile(PaperTape& tape, StoredFile& file, MessageService* messages) {
+    std::vector<std::string> lines;
+    const bool outOfMemory = LoadStoredFile(file, lines, kMaxTapeFileBytes, messages,
+                                            [](const auto& bytes, std::vector<std::string>& target) {
+                                                TapeFileContent content = DecodeTapeFile(bytes);
+                                                target = std::move(content.lines);
+                                                return content.fault;
+                                            });
+    tape.Replace(lines);
+    return outOfMemory;
+}
+
+void SaveTapeFile(const PaperTape& tape, StoredFile& file, SaveWhen when, MessageService* messages) {
+    SaveStoredFile(file, EncodeTapeFile(tape), when, messages);
+}
