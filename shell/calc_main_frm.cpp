@@ -25,6 +25,7 @@
 #include "shell/keyboard_translation.h"
 #include "shell/qt_pickers.h"
 #include "shell/topmost.h"
+#include "tape/tape_window.h"
 #include "widgets/face_fonts.h"
 #include "widgets/twips.h"
 
@@ -53,6 +54,11 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     services.messages = messages_.get();
     services.locale = &numberLocale_;
     services.screenReader = &screenReader_;
+    services.tape = &tape_;
+    tape_.SetListener([this](TapeChange change) {
+        ScheduleSave();
+        if (tapeWindow_) tapeWindow_->ShowChange(change);
+    });
     // A child of the window: the register, data and constants dialogs as the engine's pickers.
     auto* pickers = new DialogPickers(this, [this](QDialog& dialog) { return ShowModal(dialog); });
     pickers->Install(services);

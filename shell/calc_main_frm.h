@@ -14,6 +14,7 @@
 #include "persist/qt_settings_store.h"
 #include "shell/display_accessibility.h"
 #include "shell/qt_platform.h"
+#include "tape/paper_tape.h"
 
 class DisplayPanelWidget;
 class SessionStores;
@@ -25,6 +26,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class TapeWindow;
 struct FaceKey;
 
 // The calculator face: display panel, the tab control of key pages and modes, the keypad and
@@ -89,10 +91,13 @@ private:
     void mnuOnTop_Click();
     void mnuReadOut_Click();
     void mnuPaste_Click();
+    void mnuTape_Click();
     void mnuFixedOrSci_Click(void (*handler)(Calculator&));
     void mnuHelpTopics_Click();
     void mnuAbout_Click();
 
+    PaperTape tape_;
+    TapeWindow* tapeWindow_ = nullptr;  // made when first opened
     std::unique_ptr<Calculator> calc_;
     std::unique_ptr<SpeechOutput> voice_;
     std::unique_ptr<StagedClipboard> clipboard_;
@@ -133,6 +138,7 @@ private:
         QAction* close = nullptr;
         QAction* copy = nullptr;
         QAction* paste = nullptr;
+        QAction* tape = nullptr;
         QAction* fixed = nullptr;
         QAction* sci = nullptr;
         QAction* normal = nullptr;

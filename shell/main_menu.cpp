@@ -12,6 +12,7 @@
 #include "shell/about_frm.h"
 #include "shell/preferences.h"
 #include "speech/help_window.h"
+#include "tape/tape_window.h"
 
 namespace {
 
@@ -63,6 +64,8 @@ void CalcMainFrm::CreateMenus() {
     actions_.copy = AddItem(menus_.edit, "mnuCopy", "Copy Result to Clipboard          ", Qt::CTRL | Qt::Key_C);
     AddSeparator(menus_.edit, "mnuDum3");
     actions_.paste = AddItem(menus_.edit, "mnuPaste", "Paste to Display as Input         ", Qt::CTRL | Qt::Key_V);
+    AddSeparator(menus_.edit, "mnuDum6");
+    actions_.tape = AddItem(menus_.edit, "mnuTape", "Tape", Qt::CTRL | Qt::SHIFT | Qt::Key_T);
     bar->addMenu(menus_.edit);
 
     menus_.mode = AddMenu(bar, "mnuMode", "&Modes");
@@ -93,6 +96,7 @@ void CalcMainFrm::CreateMenus() {
     connect(actions_.close, &QAction::triggered, this, &QWidget::close);
     connect(actions_.copy, &QAction::triggered, this, [this] { RunEngine(CopyResult); });
     connect(actions_.paste, &QAction::triggered, this, [this] { mnuPaste_Click(); });
+    connect(actions_.tape, &QAction::triggered, this, [this] { mnuTape_Click(); });
     connect(actions_.fixed, &QAction::triggered, this, [this] { mnuFixedOrSci_Click(FxnButton_Click); });
     connect(actions_.sci, &QAction::triggered, this, [this] { mnuFixedOrSci_Click(ScnButton_Click); });
     connect(actions_.normal, &QAction::triggered, this, [this] { RunEngine(StdButton_Click); });
@@ -134,6 +138,11 @@ void CalcMainFrm::mnuPaste_Click() {
         calc.modes.ClockShowing = false;
         DispatchKey(calc, "xtract");
     });
+}
+
+void CalcMainFrm::mnuTape_Click() {
+    if (tapeWindow_ == nullptr) tapeWindow_ = new TapeWindow(tape_, this);
+    tapeWindow_->ShowBeside(*this);
 }
 
 // The precision list must be in view when Fixed or Scientific is chosen from the menu.

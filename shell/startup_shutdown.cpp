@@ -17,7 +17,7 @@ void CalcMainFrm::InitializeCalculator() {
     widgets_.precBox->clear();
     for (int decimals = 0; decimals <= 14; ++decimals)
         widgets_.precBox->addItem(QString::fromStdString(FormatPattern(decimals, "0")));
-    stores_ = std::make_unique<SessionStores>(settings_, programFolder_);
+    stores_ = std::make_unique<SessionStores>(settings_, programFolder_, &tape_);
     RunEngine([this](Calculator& calc) { RunStartupSteps(calc, *stores_); });
     initialized_ = true;
 }

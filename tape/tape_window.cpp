@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+#include "tape/tape_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "widgets/report_list_widget.h"
+#include "widgets/twips.h"
+
+namespace {
+
+QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+TapeWindow::TapeWindow(PaperTape& tape, QWidget* parent) : QWidget(parent, Qt::Window), tape_(tape) {
+    setObjectName("CalcTapeFrm");
+    setWindowTitle("Tape");
+
+    list_ = new QListWidget(this);
+    list_->setObjectName("TapeList");
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setUniformItemSizes(true);
+
+    auto* copyButton = CreateDialogButton("CopyButton", "&Copy", this);
+    auto* clearButton = CreateDialogButton("ClearButton", "C&lear", this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copyButton);
+    buttons->addWidget(clearButton);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addLayout(buttons);
+
+    auto* copy = new QAction("Copy", this);
+    copy->setObjectName("mnuTapeCopy");
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(copy);
+
+    connect(copy, &QAction::triggered, this, [this] { CopySelected(); });
+    connect(copyButton, &QPushButton::clicked, this, [this] { CopySelected(); });
+    connect(clearButton, &QPushButton::clicked, this, [this] { tape_.Clear(); });
+    ShowAll();
+}
+
+void TapeWindow::ShowChange(TapeChange change) {
+    const auto& lines = tape_.Lines();
+    if (change == TapeChange::Replaced || lines.empty()) {
+        ShowAll();
+        return;
+    }
+    if (static_cast<std::size_t>(list_->count()) >= lines.size()) delete list_->takeItem(0);
+    list_->addItem(ToQt(lines.back()));
+    list_->scrollToBottom();
+}
+
+void TapeWindow::ShowAll() {
+    list_->clear();
+    for (const std::string& line : tape_.Lines()) list_->addItem(ToQt(line));
+    list_->scrollToBottom();
+}
+
+void TapeWindow::ShowBeside(const QWidget& face) {
+    if (!placed_) {
+        placed_ = true;
+        const QRect frame = face.frameGeometry();
+        resize(TwipsToPixels(4500), face.height());
+        QPoint place(frame.right() + 1, frame.top());
+        // Left of the face when the screen ends on its right.
+        if (const QScreen* screen = face.screen(); screen && place.x() + width() > screen->availableGeometry().right())
+            place.setX(std::max(screen->availableGeometry().left(), frame.left() - frameGeometry().width()));
+        move(place);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void TapeWindow::CopySelected() {
+    QStringList lines;
+    for (int row = 0; row < list_->count(); ++row)
+        if (list_->item(row)->isSelected()) lines << list_->item(row)->text();
+    if (!lines.isEmpty()) QGuiApplication::clipboard()->setText(lines.join('\n'));
+}
