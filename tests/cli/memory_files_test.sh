@@ -22,6 +22,12 @@ done
 [ -z "$(find "$work" -path "$work/dir" -prune -o -path "$work/config" -prune -o -path "$work/fresh.*" -prune -o -type f -print)" ] ||
     { echo "FAIL: files written outside the folder and the settings"; failed=1; }
 
+# The tape file keeps every run's lines; --tape prints only the run's own.
+check '14.\t\n2 + 3 x 4 = 14.' --dir "$d" --tape 2 plus 3 multiply 4 equal
+check '4.\t\n2² = 4.' --dir "$d" --tape 2 Sqr
+[ "$(tail -n 2 "$d/CalcTape.txt")" = "$(printf '2 + 3 x 4 = 14.\n2² = 4.')" ] ||
+    { echo "FAIL: CalcTape.txt does not hold both runs' lines"; failed=1; }
+
 check '2.1380899352994\t' 2 Data 4 Data 4 Data 4 Data 5 Data 5 Data 7 Data 9 Data Strd1
 check '299792000.\t' Cnst:90
 check '6.62607\t-34' Cnst:117
