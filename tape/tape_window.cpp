@@ -43,6 +43,8 @@ TapeWindow::TapeWindow(PaperTape& tape, QWidget* parent) : QWidget(parent, Qt::W
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(copy);
+    list_->addAction(copy);
+    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(copy, &QAction::triggered, this, [this] { CopySelected(); });
     connect(copyButton, &QPushButton::clicked, this, [this] { CopySelected(); });
