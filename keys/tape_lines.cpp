@@ -13,6 +13,7 @@
 #include "keys/key_table.h"
 #include "memory/memory_keys.h"
 #include "stats/stat_keys.h"
+#include "tape/paper_tape.h"
 
 namespace {
 
@@ -67,6 +68,16 @@ std::string RegisterName(const Calculator& calc, int index) {
 
 void Write(Calculator& calc, const std::string& line) { calc.platform.tape->Write(line); }
 
+// The tape keeps only the end of a long line, so the formula's words need not run longer than
+// that either, however many operands are keyed; the cut is marked as the tape marks it.
+void SetFormula(Calculator& calc, std::string words) {
+    if (words.size() > kMaxTapeLineBytes) {
+        const auto space = words.find(' ', words.size() - kMaxTapeLineBytes / 2);
+        if (space != std::string::npos) words = "... " + words.substr(space + 1);
+    }
+    calc.formula.TapeFormula = std::move(words);
+}
+
 void OperatorKey(Calculator& calc, const TapeBefore& before, const std::string& operand, const std::string& result) {
     FormulaState& f = calc.formula;
     if (calc.entry.ErrorLocked) {
@@ -82,8 +93,8 @@ void OperatorKey(Calculator& calc, const TapeBefore& before, const std::string& 
     }
     f.TapeConstant.clear();
     const std::string word = OperatorWord(f.LastOperator);
-    if (before.operandWaiting || f.TapeFormula.empty()) f.TapeFormula = Joined(Joined(f.TapeFormula, operand), word);
-    else f.TapeFormula = Joined(WithoutLastWord(f.TapeFormula), word);
+    if (before.operandWaiting || f.TapeFormula.empty()) SetFormula(calc, Joined(Joined(f.TapeFormula, operand), word));
+    else SetFormula(calc, Joined(WithoutLastWord(f.TapeFormula), word));
 }
 
 void EqualKey(Calculator& calc, const TapeBefore& before, const std::string& operand, const std::string& result) {
@@ -107,9 +118,9 @@ void ConversionKey(Calculator& calc, const FaceKey& key, const TapeBefore& befor
     FormulaState& f = calc.formula;
     if (before.conversionPending) {
         Write(calc, Joined(f.TapeFormula, operand) + " = " + result);
-        f.TapeFormula = Joined(OperandText(result), std::string(key.caption));
+        SetFormula(calc, Joined(OperandText(result), std::string(key.caption)));
     } else {
-        f.TapeFormula = Joined(Joined(f.TapeFormula, operand), std::string(key.caption));
+        SetFormula(calc, Joined(Joined(f.TapeFormula, operand), std::string(key.caption)));
     }
 }
 

@@ -16,7 +16,7 @@ std::string Fitted(std::string line) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
     if (line.size() <= kMaxTapeLineBytes) return line;
     std::size_t cut = line.size() - (kMaxTapeLineBytes - kCutMark.size());
-    while (cut < line.size() && IsContinuationByte(line[cut])) ++cut;
+    while (cut < line.size() && (IsContinuationByte(line[cut]) || line[cut] == ' ')) ++cut;
     return std::string(kCutMark) + line.substr(cut);
 }
 

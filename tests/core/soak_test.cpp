@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// A million random key presses: nothing may crash, and the display must keep its form.
+// A million random key presses: nothing may crash, and the display and the tape must keep their
+// form.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -11,6 +12,7 @@
 #include "keys/key_table.h"
 #include "keys/mode_controls.h"
 #include "support/key_driver.h"
+#include "tape/paper_tape.h"
 
 namespace {
 
@@ -32,7 +34,9 @@ TEST(Soak, MillionRandomKeysKeepTheDisplaySound) {
     for (const FaceKey& k : FaceKeys()) keys.push_back(&k);
     std::mt19937 random(20261208);
     std::uniform_int_distribution<std::size_t> pickKey(0, keys.size() + 8);
+    PaperTape tape;
     Calculator calc;
+    calc.platform.tape = &tape;
     StartCalculator(calc);
     std::string recent;  // the last keys, for the failure message
     for (int i = 0; i < 1'000'000; ++i) {
@@ -57,6 +61,7 @@ TEST(Soak, MillionRandomKeysKeepTheDisplaySound) {
         ASSERT_LE(DigitCount(p.DisplayBox), 15) << p.DisplayBox << " after" << recent;
         ASSERT_TRUE(p.ExpoBox.empty() || p.ExpoBox.size() == 3) << "[" << p.ExpoBox << "] after" << recent;
         ASSERT_FALSE(HasNonFiniteText(p.DisplayBox + p.ExpoBox)) << p.DisplayBox << " after" << recent;
+        ASSERT_TRUE(tape.Lines().empty() || !HasNonFiniteText(tape.Lines().back())) << tape.Lines().back();
     }
 }
 

@@ -81,4 +81,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_P(TapeLines, WritesWhatEachFinishedStepGave) { EXPECT_EQ(TapeAfter(GetParam().keys), GetParam().lines); }
 
+TEST(TapeLines, LongFormulaKeepsItsEndAndMarksTheCut) {
+    std::string keys;
+    for (int i = 0; i < 1000; ++i) keys += "1 plus ";
+    const std::string line = TapeAfter(keys + "equal");
+    EXPECT_LE(line.size(), kMaxTapeLineBytes);
+    EXPECT_TRUE(line.starts_with("... ")) << line.substr(0, 20);
+    EXPECT_EQ(line.find("  "), std::string::npos) << line.substr(0, 20);
+    EXPECT_TRUE(line.ends_with(" + 1 + 1 = 1000.")) << line.substr(line.size() - 20);
+}
+
 }  // namespace
