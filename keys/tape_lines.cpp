@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "core/calculator.h"
-#include "core/formula.h"
+#include "display/number_text.h"
 #include "display/shown_text.h"
 #include "functions/function_keys.h"
 #include "keys/key_table.h"
@@ -61,9 +61,11 @@ bool IsFormulaOperator(std::string_view token) {
     return token == "+" || token == "-" || token == "*" || token == "/" || token == "xy" || token == "root";
 }
 
+// Registers by the number the register window shows, 1 to 100.
+std::string RegisterNumber(int index) { return PlainText(static_cast<double>(index + 1)); }
+
 std::string RegisterName(const Calculator& calc, int index) {
-    const std::string& description = calc.memory.MemoryRegisters[index].Description;
-    return Joined(std::to_string(index + 1), description);
+    return Joined(RegisterNumber(index), calc.memory.MemoryRegisters[index].Description);
 }
 
 void Write(Calculator& calc, const std::string& line) { calc.platform.tape->Write(line); }
@@ -135,7 +137,7 @@ void ChangedRegisters(Calculator& calc, const TapeBefore& before, const FaceKey&
     bool any = false;
     for (int i = 0; i < kRegisterCount; ++i) {
         if ((*before.registers)[i] == calc.memory.MemoryRegisters[i]) continue;
-        line += " " + std::to_string(i + 1);
+        line += " " + RegisterNumber(i);
         any = true;
     }
     if (any) Write(calc, line);

@@ -2,6 +2,7 @@
 #include "tape/paper_tape.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 

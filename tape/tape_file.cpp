@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "display/number_text.h"
+
 namespace {
 
 // The length of the UTF-8 sequence at the start of `text`, or 0 when none starts there (a stray
@@ -33,7 +35,7 @@ std::size_t Utf8SequenceLength(std::string_view text) {
 }
 
 std::optional<FileFault> LineFault(std::string_view line, std::size_t number) {
-    const std::string where = " in line " + std::to_string(number);
+    const std::string where = " in line " + PlainText(static_cast<double>(number));
     if (line.size() > kMaxTapeLineBytes) return FileFault{kFaultBadRecord, "Line too long" + where};
     for (std::size_t i = 0; i < line.size();) {
         const std::size_t length = Utf8SequenceLength(line.substr(i));
