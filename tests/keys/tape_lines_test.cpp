@@ -8,6 +8,7 @@
 #include "keys/key_table.h"
 #include "memory/scripted_register_chooser.h"
 #include "support/key_driver.h"
+#include "support/row_name.h"
 #include "tape/paper_tape.h"
 
 namespace {
@@ -77,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         TapeCase{"FunctionOutOfItsDomain", "0 Log", "log 0 = Out of Range"},
         TapeCase{"StatisticOfNoData", "Ave", "Mean = Empty Data"},
         TapeCase{"KeysInTheErrorStateWriteNothing", "0 Rcp 2 Sqr", "¹/0 = Divide by Zero"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName<TapeCase>);
 
 TEST_P(TapeLines, WritesWhatEachFinishedStepGave) { EXPECT_EQ(TapeAfter(GetParam().keys), GetParam().lines); }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "memory/recording_messages.h"
+#include "support/row_name.h"
 #include "support/temp_folder.h"
 #include "tape/paper_tape.h"
 #include "tape/tape_file.h"
@@ -34,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(Bytes, TapeFileDecode,
                                            DecodeCase{"NulByte", std::string("a\n\0b\n", 5), 1, true},
                                            DecodeCase{"LineLongerThanTheTapeKeeps",
                                                       "a\n" + std::string(kMaxTapeLineBytes + 1, 'x'), 1, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName<DecodeCase>);
 
 TEST_P(TapeFileDecode, KeepsTheLinesBeforeAnyDamage) {
     const DecodeCase& c = GetParam();
