@@ -1,26 +1,45 @@
 // SPDX-License-Identifier: MIT
 #include "core/data_set.h"
 
+#include <utility>
+
 #include "display/number_text.h"
+
+DataSetCell& DataSetCell::operator=(const DataSetCell& other) {
+    kind_ = other.kind_;
+    values_ = other.values_;
+    sums_ = other.sums_;
+    ++revision_;
+    return *this;
+}
+
+DataSetCell& DataSetCell::operator=(DataSetCell&& other) noexcept {
+    kind_ = other.kind_;
+    values_ = std::move(other.values_);
+    sums_ = other.sums_;
+    ++revision_;
+    return *this;
+}
 
 DataSetCell DataSetCell::EmptyText() {
     DataSetCell cell;
-    cell.kind = Kind::EmptyText;
+    cell.kind_ = Kind::EmptyText;
     return cell;
 }
 
 DataSetCell DataSetCell::FromValues(std::vector<double> values) {
     DataSetCell cell;
     if (values.empty()) return cell;
-    cell.kind = Kind::Values;
+    cell.kind_ = Kind::Values;
     cell.values_ = std::move(values);
     return cell;
 }
 
 void DataSetCell::AppendValue(double value) {
     if (!HasElements()) *this = DataSetCell{};
-    kind = Kind::Values;
+    kind_ = Kind::Values;
     values_.push_back(value);
+    ++revision_;
 }
 
 const DataSetCell::Sums& DataSetCell::Summed() const {

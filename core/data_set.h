@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 // The statistics data set in its three states. Only Values counts as holding data; it always
@@ -20,13 +21,17 @@ public:
     enum class Kind { Empty, EmptyText, Values };
 
     DataSetCell() = default;
+    DataSetCell(const DataSetCell&) = default;
+    DataSetCell(DataSetCell&&) = default;
+    // Taking another set's content counts as a change of this one (Revision).
+    DataSetCell& operator=(const DataSetCell& other);
+    DataSetCell& operator=(DataSetCell&& other) noexcept;
     static DataSetCell EmptyText();
     // A set of these values in order; Empty when there are none.
     static DataSetCell FromValues(std::vector<double> values);
 
-    Kind kind = Kind::Empty;
-
-    bool HasElements() const { return kind == Kind::Values && !values_.empty(); }
+    Kind kind() const { return kind_; }
+    bool HasElements() const { return kind_ == Kind::Values && !values_.empty(); }
     std::size_t Count() const { return HasElements() ? values_.size() : 0; }
     const std::vector<double>& Values() const { return values_; }
 
@@ -39,7 +44,11 @@ public:
     // The sum of the squared deviations of the shown values from their mean.
     long double SquaredDeviations() const { return Summed().squaredDeviations; }
 
-    bool operator==(const DataSetCell& other) const { return kind == other.kind && values_ == other.values_; }
+    // Changes with every change of this set, so that a key that left it alone is told without
+    // comparing its values.
+    std::uint64_t Revision() const { return revision_; }
+
+    bool operator==(const DataSetCell& other) const { return kind_ == other.kind_ && values_ == other.values_; }
 
 private:
     struct Sums {
@@ -60,8 +69,10 @@ private:
     // The sums brought up to every value of the set.
     const Sums& Summed() const;
 
+    Kind kind_ = Kind::Empty;
     std::vector<double> values_;
     mutable Sums sums_;
+    std::uint64_t revision_ = 0;
 };
 
 // The 16-bit counters of the list window and the statistics walk at most this many values.

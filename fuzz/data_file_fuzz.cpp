@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read.data.Values().size() * 10 > size) std::abort();
     const auto bytes = EncodeDataFile(read.data);
     const DataFileContent again = DecodeDataFile(bytes);
-    if (again.fault || again.data.kind != read.data.kind || again.data.Values().size() != read.data.Values().size() ||
+    if (again.fault || again.data.kind() != read.data.kind() ||
+        again.data.Values().size() != read.data.Values().size() ||
         (!read.data.Values().empty() && std::memcmp(again.data.Values().data(), read.data.Values().data(),
                                                     read.data.Values().size() * sizeof(double)) != 0))
         std::abort();

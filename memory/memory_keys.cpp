@@ -2,6 +2,7 @@
 #include "memory/memory_keys.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/calculator.h"
 #include "core/clipboard_clock.h"
@@ -86,7 +87,7 @@ void RecallRegister(Calculator& calc) {
     const int i = ChooseRegister(calc, kModeRecall);
     if (i < 0) return;
     AbandonOpenEntry(calc);
-    InjectValue(calc, calc.memory.MemoryRegisters[i].Value);
+    InjectValue(calc, std::as_const(calc.memory.MemoryRegisters)[i].Value);
     calc.entry.EntryText.clear();
 }
 

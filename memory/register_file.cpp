@@ -48,7 +48,8 @@ RegisterFileContent DecodeRegisterFile(std::span<const unsigned char> bytes) {
 
 std::vector<unsigned char> EncodeRegisterFile(const RegisterBank& registers) {
     std::vector<unsigned char> out;
-    for (const auto& reg : registers) {
+    for (int i = 0; i < kRegisterCount; ++i) {
+        const MemoryRegister& reg = registers[i];
         std::string text = Utf8ToAnsi(reg.Description);
         if (text.size() > kMaxDescriptionBytes) text.resize(kMaxDescriptionBytes);
         PutDouble(out, reg.Value);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "core/calculator.h"
 #include "core/platform.h"
@@ -75,7 +76,7 @@ void RegisterWindowModel::ItemClick(int position) {
     SelectedItem = position;
     const int i = position - 1;
     const double shown = calc_.formula.DisplayValue.Number();
-    const double stored = calc_.memory.MemoryRegisters[i].Value;
+    const double stored = std::as_const(calc_.memory.MemoryRegisters)[i].Value;
     switch (mode_) {
     case kModeIn:
     case kModeSwap: PreviewRegister(i, shown); break;
@@ -85,14 +86,15 @@ void RegisterWindowModel::ItemClick(int position) {
     default: break;
     }
     if (mode_ != kModeDelete) {
-        const std::string description = TrimBlanks(calc_.memory.MemoryRegisters[i].Description);
+        const std::string description = TrimBlanks(std::as_const(calc_.memory.MemoryRegisters)[i].Description);
         DescBox = description.empty() ? "No specified description" : description;
     }
 }
 
 void RegisterWindowModel::PreviewRegister(int index, double newValue) {
     if (PreviousItem > 0 && PreviousItem != SelectedItem)
-        Items[PreviousItem - 1].Value = PreviewValueText(calc_.memory.MemoryRegisters[PreviousItem - 1].Value);
+        Items[PreviousItem - 1].Value =
+            PreviewValueText(std::as_const(calc_.memory.MemoryRegisters)[PreviousItem - 1].Value);
     Items[index].Value = PreviewValueText(newValue);
 }
 
@@ -140,7 +142,8 @@ bool RegisterWindowModel::PressOK() {
         calc_.memory.ChosenRegister = i;
         return true;
     }
-    if (calc_.memory.MemoryRegisters[i].Value != 0.0 && !Ask("Do you wish to OVERWRITE " + RegisterLabel(i) + " ?")) {
+    if (std::as_const(calc_.memory.MemoryRegisters)[i].Value != 0.0 &&
+        !Ask("Do you wish to OVERWRITE " + RegisterLabel(i) + " ?")) {
         calc_.memory.ChosenRegister = -1;
         return false;
     }

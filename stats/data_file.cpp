@@ -101,7 +101,7 @@ std::vector<unsigned char> EncodeDataFile(const DataSetCell& data) {
             PutUnsigned(out, kTagDouble, 2);
             PutDouble(out, v);
         }
-    } else if (data.kind == DataSetCell::Kind::EmptyText) {
+    } else if (data.kind() == DataSetCell::Kind::EmptyText) {
         PutUnsigned(out, kTagText, 2);
         PutUnsigned(out, 0, 2);
     } else {

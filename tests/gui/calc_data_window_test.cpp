@@ -139,7 +139,7 @@ private slots:
         auto yes = AnswerNextQuestion(&scope, QMessageBox::Yes);
         Press(&window, "DeleteButton");
         QVERIFY(yes->seen);
-        QCOMPARE(d.calc.statistics.StatData.kind, DataSetCell::Kind::EmptyText);
+        QCOMPARE(d.calc.statistics.StatData.kind(), DataSetCell::Kind::EmptyText);
         QCOMPARE(RowCount(&window), 0);
         QVERIFY(!Button(&window, "DeleteButton")->isEnabled());
         QVERIFY(window.isVisible());

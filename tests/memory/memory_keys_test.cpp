@@ -238,7 +238,7 @@ TEST(RegisterWindow, ClickPreviewsAndRestoresThePreviousItem) {
 TEST(RegisterWindow, DeleteModeFollowsTheCheckMarks) {
     Calculator calc;
     calc.memory.MemoryFormMode = kModeDelete;
-    for (auto& reg : calc.memory.MemoryRegisters) reg.Value = 1;
+    for (int i = 0; i < kRegisterCount; ++i) calc.memory.MemoryRegisters[i].Value = 1;
     RegisterWindowModel window(calc);
     EXPECT_TRUE(window.CheckBoxes);
     window.ItemClick(3);

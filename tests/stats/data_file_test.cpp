@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_P(DataFileDecode, ReadsWhatIsThereAndNamesTheDamage) {
     const DecodeCase& c = GetParam();
     const DataFileContent read = DecodeDataFile(c.bytes);
-    EXPECT_EQ(read.data.kind, c.kind);
+    EXPECT_EQ(read.data.kind(), c.kind);
     EXPECT_EQ(read.data.Values(), c.values);
     EXPECT_EQ(read.fault ? read.fault->Number : 0, c.fault);
 }

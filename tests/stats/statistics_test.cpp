@@ -183,7 +183,7 @@ TEST(DataWindow, DeletingKeepsTheRestInOrder) {
     EXPECT_EQ(DataWindowModel(calc).RowCount(), 2);
     picker.SetNext({1, 2});
     PressKeys(calc, "Del");
-    EXPECT_EQ(calc.statistics.StatData.kind, DataSetCell::Kind::EmptyText);
+    EXPECT_EQ(calc.statistics.StatData.kind(), DataSetCell::Kind::EmptyText);
     PressKeys(calc, "Dtn");
     EXPECT_EQ(calc.panel.DisplayBox, "*Empty Data*");
     PressKeys(calc, "AC 7 Data Dtn");
