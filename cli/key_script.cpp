@@ -57,6 +57,10 @@ std::optional<ScriptStep> ParseStep(const std::string& arg) {
         step.kind = ScriptStep::Kind::Copy;
         return step;
     }
+    if ((name == "Undo" || name == "Redo") && !hasChoice) {
+        step.kind = name == "Undo" ? ScriptStep::Kind::Undo : ScriptStep::Kind::Redo;
+        return step;
+    }
     if (name == "Paste") {
         step.kind = ScriptStep::Kind::Paste;
         step.text = std::string(choice);

@@ -7,7 +7,7 @@
 
 // One KEY argument of numora-keys, checked before any key is pressed.
 struct ScriptStep {
-    enum class Kind { FaceKey, ModeButton, Copy, Paste };
+    enum class Kind { FaceKey, ModeButton, Copy, Paste, Undo, Redo };
     Kind kind = Kind::FaceKey;
     std::string control;  // "key_Sin", "com_Random", "FxnButton", ...
     std::optional<int> precision;  // FxnButton:P, ScnButton:P

@@ -11,6 +11,7 @@
 #include "constants/scripted_constant_picker.h"
 #include "core/calculator.h"
 #include "core/clipboard_clock.h"
+#include "core/undo_history.h"
 #include "keys/dispatch.h"
 #include "keys/key_table.h"
 #include "keys/mode_controls.h"
@@ -29,7 +30,8 @@ constexpr const char* kUsage =
     "Presses the calculator's face keys by name and prints the display: the mantissa, a TAB and\n"
     "the exponent field.\n"
     "\n"
-    "  KEY        a face key's control name without key_: 7, plus, Sqrt, Kin:7:Width, FxnButton:2 ...\n"
+    "  KEY        a face key's control name without key_: 7, plus, Sqrt, Kin:7:Width, FxnButton:2 ...;\n"
+    "             Undo takes the last key back (up to 100 keys), Redo does it again\n"
     "  --dir DIR  read and save the memory registers and the data set in DIR, as numora --dir does\n"
     "  --each     print the display after every key\n"
     "  --state    add the indicators to each printed line\n"
@@ -67,21 +69,26 @@ struct ScriptedPickers {
     }
 };
 
-void Press(Calculator& calc, MemoryClipboard& clipboard, ScriptedPickers& pickers, const ScriptStep& step) {
+void Press(Calculator& calc, MemoryClipboard& clipboard, ScriptedPickers& pickers, UndoHistory& history,
+           const ScriptStep& step) {
     switch (step.kind) {
     case ScriptStep::Kind::FaceKey:
         pickers.Arm(step);
-        ClickKey(calc, *FindFaceKey(step.control));
+        history.Key(calc, [&](Calculator& c) { ClickKey(c, *FindFaceKey(step.control)); });
         break;
-    case ScriptStep::Kind::ModeButton: ClickModeControl(calc, step.control, step.precision); break;
+    case ScriptStep::Kind::ModeButton:
+        history.Key(calc, [&](Calculator& c) { ClickModeControl(c, step.control, step.precision); });
+        break;
     case ScriptStep::Kind::Copy:
         CopyResult(calc);
         std::printf("clipboard: %s\n", clipboard.Text().c_str());
         break;
     case ScriptStep::Kind::Paste:
         clipboard.SetText(step.text);
-        DispatchKey(calc, "xtract");
+        history.Key(calc, [](Calculator& c) { DispatchKey(c, "xtract"); });
         break;
+    case ScriptStep::Kind::Undo: history.Undo(calc); break;
+    case ScriptStep::Kind::Redo: history.Redo(calc); break;
     }
 }
 
@@ -119,8 +126,9 @@ int main(int argc, char** argv) {
     SessionStores stores(store, ChooseProgramFolder(options->dir, ExecutableFolder()), &tape);
     RunStartupSteps(calc, stores);
 
+    UndoHistory history;
     for (const ScriptStep& step : options->steps) {
-        Press(calc, clipboard, pickers, step);
+        Press(calc, clipboard, pickers, history, step);
         if (options->each) PrintPanel(calc, options->state);
     }
     if (!options->each) PrintPanel(calc, options->state);

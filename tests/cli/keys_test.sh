@@ -14,6 +14,14 @@ check '1.\t\n1.\t\n2.\t\n3.\t' --each 1 plus 2 equal
 check '0.67\t\t\t\tDEGREE\tFIX\t÷' --state 2 divide 3 equal FxnButton:2
 check 'say: 1\nsay: +\nsay: 2\nsay: = 3\n3.\t' --speak 1 plus 2 equal
 check "numora-keys $NUMORA_VERSION" --version
+# Undo and Redo: across AC and a mode change, back and forth, a new key drops the redo, and the
+# 101st Undo of 102 keys finds nothing left (the state after the second key stays).
+check '14.\t' 2 plus 3 multiply 4 equal AC Undo
+check '5.\t\t\t\tDEGREE\tNORM\t' --state 5 RadButton Undo
+check '2.\t\n2.\t\n3.\t\n5.\t\n3.\t\n2.\t\n3.\t\n5.\t' --each 2 plus 3 equal Undo Undo Redo Redo
+check '6.\t' 1 plus 2 Undo 5 Redo equal
+check '1.\t' Undo Redo 1
+check '7.\t\t\t\tDEGREE\tNORM\t+' --state 7 $(printf 'plus 1 %.0s' {1..50}) equal $(printf 'Undo %.0s' {1..101})
 
 "$keys" 2 foo 3 >/dev/null 2>&1
 [ $? -eq 2 ] || { echo "FAIL: an unknown key must exit 2"; failed=1; }

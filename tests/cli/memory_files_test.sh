@@ -36,6 +36,13 @@ check '2.\t' 2 Data 4 Data 9 Data Del:2 Dtn
 check '5.\t' 3 Kin:1 AC 2 Mplus:1 Kout:1
 check '7.\t' 7 Kin:2 AC 5 XtoK:2
 check '0.\t' 3 Kin:1 AC KAC:1 Kout:1
+# Undo of a key that stored or deleted through its window brings the old content back, and the
+# run saves that.
+check '9.\t' --dir "$d" 4 Kin:7 AC 9 Kin:7 Undo
+check '4.\t' --dir "$d" Kout:7
+check '3.\t' 2 Data 4 Data 9 Data Del:2 Undo Dtn
+check '1.\t' 2 Data 4 Data 9 Data Del:1,3 Undo Redo Dtn
+check '3.\t' 3 Kin:1 AC KAC:1 Undo Kout:1
 
 # Data across runs: the 42-byte file, then the deleted set as the empty text.
 e="$work/data-dir"

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+#include "core/undo_history.h"
+
+#include <string>
+#include <unordered_set>
+#include <utility>
+
+namespace {
+
+void Exchange(auto& slot, Calculator& calc) {
+    const bool readOut = calc.modes.ReadOutLoudOn;
+    std::swap(slot.panel, calc.panel);
+    std::swap(slot.entry, calc.entry);
+    std::swap(slot.formula, calc.formula);
+    std::swap(slot.conversion, calc.conversion);
+    std::swap(slot.views, calc.views);
+    std::swap(slot.modes, calc.modes);
+    std::swap(slot.memory, calc.memory);
+    calc.modes.ReadOutLoudOn = readOut;
+}
+
+std::size_t Bytes(const std::string& s) { return s.capacity() > std::string().capacity() ? s.capacity() + 1 : 0; }
+std::size_t Bytes(const ValueCell& cell) { return cell.IsText() ? Bytes(cell.Text()) : 0; }
+std::size_t Bytes(const FormulaStack& stack) {
+    std::size_t bytes = stack.capacity() * sizeof(FormulaNode);
+    for (const FormulaNode& node : stack) bytes += Bytes(node.op);
+    return bytes;
+}
+
+template <class... Parts>
+std::size_t Sum(const Parts&... parts) {
+    return (Bytes(parts) + ...);
+}
+
+// Every string and list of the small groups, by capacity.
+std::size_t HeapBytes(const auto& slot) {
+    const DisplayPanel& p = slot.panel;
+    const EntryState& e = slot.entry;
+    const FormulaState& f = slot.formula;
+    const ConversionState& c = slot.conversion;
+    const ModeState& m = slot.modes;
+    std::size_t bytes = f.OperatorRepeats.capacity() * sizeof(std::string);
+    for (const std::string& op : f.OperatorRepeats) bytes += Bytes(op);
+    return bytes +
+           Sum(p.DisplayBox, p.ExpoBox, p.Mem_Indicator, p.CCalc_Indicator, p.Mode_Indicator, p.DispMode_Indicator,
+               p.OperatorIndicator, p.DateBox) +
+           Sum(e.KeyToken, e.EntryText, e.MantissaText, e.ExponentDigits, e.InjectedFullText, e.ParkedResult,
+               e.FractionText, e.SexagesimalStage) +
+           Sum(f.Accumulator, f.OperandStack, f.FormulaBeforeOperator, f.LastOperator, f.ConstantOperator,
+               f.ConstantOperand, f.DisplayValue, f.DisplaySource) +
+           Sum(c.SwapRegister, c.ConversionR, c.ConversionX, slot.views.ImproperFractionText) +
+           Sum(m.FixDecimals, m.SciDecimals, m.LastFixDecimals, m.LastSciDecimals) +
+           Sum(slot.memory.MemorySwapTemp, slot.memory.ChosenDescription, slot.memory.ChosenConstant);
+}
+
+}  // namespace
+
+void UndoHistory::Record(const Calculator& calc) {
+    FollowOutsideChange(calc);
+    for (; redoCount_ > 0; --redoCount_) At(undoCount_ + redoCount_ - 1).data = {};
+    if (undoCount_ == kUndoSteps) {
+        At(0).data = {};
+        first_ = (first_ + 1) % kUndoSteps;
+        --undoCount_;
+    }
+    Slot& slot = At(undoCount_++);
+    slot.panel = calc.panel;
+    slot.entry = calc.entry;
+    slot.formula = calc.formula;
+    slot.conversion = calc.conversion;
+    slot.views = calc.views;
+    slot.modes = calc.modes;
+    slot.memory = calc.memory;
+}
+
+void UndoHistory::Settle(const Calculator& calc) {
+    const DataSetCell& data = calc.statistics.StatData;
+    if (data.Revision() == dataRevision_) return;
+    dataRevision_ = data.Revision();
+    DataSetChange change(data_, data);
+    change.Redo(data_);
+    At(undoCount_ - 1).data = std::move(change);
+}
+
+void UndoHistory::FollowOutsideChange(const Calculator& calc) {
+    const DataSetCell& data = calc.statistics.StatData;
+    if (data.Revision() == dataRevision_) return;
+    for (Slot& slot : slots_) slot.data = {};
+    undoCount_ = redoCount_ = 0;
+    data_ = {data.kind(), data.Values()};
+    dataRevision_ = data.Revision();
+}
+
+void UndoHistory::Apply(Calculator& calc, const DataSetContent& content) {
+    calc.statistics.StatData = ToCell(content);
+    dataRevision_ = calc.statistics.StatData.Revision();
+}
+
+bool UndoHistory::Undo(Calculator& calc) {
+    FollowOutsideChange(calc);
+    if (undoCount_ == 0) return false;
+    --undoCount_;
+    ++redoCount_;
+    Slot& slot = At(undoCount_);
+    Exchange(slot, calc);
+    if (!slot.data.Empty()) {
+        slot.data.Undo(data_);
+        Apply(calc, data_);
+    }
+    return true;
+}
+
+bool UndoHistory::Redo(Calculator& calc) {
+    FollowOutsideChange(calc);
+    if (redoCount_ == 0) return false;
+    Slot& slot = At(undoCount_);
+    ++undoCount_;
+    --redoCount_;
+    Exchange(slot, calc);
+    if (!slot.data.Empty()) {
+        slot.data.Redo(data_);
+        Apply(calc, data_);
+    }
+    return true;
+}
+
+std::size_t UndoHistory::HeldBytes(const Calculator& calc) const {
+    std::size_t bytes = sizeof(*this) + data_.values.capacity() * sizeof(double);
+    std::unordered_set<const void*> counted;
+    for (const Slot& slot : slots_)
+        bytes += HeapBytes(slot) + slot.data.HeldBytes() +
+                 slot.memory.MemoryRegisters.BytesBeyond(calc.memory.MemoryRegisters, counted);
+    return bytes;
+}
