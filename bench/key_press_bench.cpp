@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The cost of one key press (dispatch, evaluation and display) over a long mixed formula.
+// The cost of one key press (dispatch, evaluation and display) over a long mixed formula, and
+// the same with the undo history recording every key.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
 #include "core/calculator.h"
+#include "core/undo_history.h"
 #include "keys/dispatch.h"
 #include "keys/key_table.h"
 
@@ -38,6 +40,21 @@ void BM_KeyPress(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_KeyPress);
+
+void BM_KeyPressWithUndo(benchmark::State& state) {
+    const auto keys = MixedFormula();
+    Calculator calc;
+    DispatchKey(calc, "AC");
+    UndoHistory history;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        history.Key(calc, [key = keys[i]](Calculator& c) { ClickKey(c, *key); });
+        benchmark::DoNotOptimize(calc.panel.DisplayBox.data());
+        i = (i + 1) % keys.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KeyPressWithUndo);
 
 }  // namespace
 
