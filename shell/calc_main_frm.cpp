@@ -124,11 +124,17 @@ void CalcMainFrm::RunEngine(const std::function<void(Calculator&)>& step) {
     if (focus == nullptr || !focus->isVisible() || !focus->isEnabled()) widgets_.frame->setFocus();
 }
 
+void CalcMainFrm::RunKey(const std::function<void(Calculator&)>& step) {
+    RunEngine([this, &step](Calculator& calc) { undo_.Key(calc, step); });
+}
+
 void CalcMainFrm::ShowEngineState() {
     widgets_.frame->Render(calc_->panel);
     SyncModeControls();
     SyncClockTimer();
     actions_.copy->setEnabled(!MakeModePanel(*calc_).clockShowing);
+    actions_.undo->setEnabled(undo_.CanUndo());
+    actions_.redo->setEnabled(undo_.CanRedo());
 }
 
 void CalcMainFrm::SyncClockTimer() {
@@ -155,7 +161,7 @@ bool CalcMainFrm::Form_KeyDown(const QKeyEvent& event) {
         return true;
     }
     if (const FaceKey* faceKey = FindFaceKey(action->faceKey))
-        RunEngine([faceKey](Calculator& calc) { ClickKey(calc, *faceKey); });
+        RunKey([faceKey](Calculator& calc) { ClickKey(calc, *faceKey); });
     return true;
 }
 

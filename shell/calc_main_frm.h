@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "core/calculator.h"
+#include "core/undo_history.h"
 #include "persist/qt_settings_store.h"
 #include "shell/display_accessibility.h"
 #include "shell/qt_platform.h"
@@ -45,6 +46,8 @@ public:
     bool AlwaysOnTopOn() const { return alwaysOnTopOn_; }
     // Runs an engine procedure and shows the state it leaves.
     void RunEngine(const std::function<void(Calculator&)>& step);
+    // The same for a key the user can take back with Undo.
+    void RunKey(const std::function<void(Calculator&)>& step);
     // Shows another window modally; the face leaves the topmost layer meanwhile.
     int ShowModal(class QDialog& dialog);
     void BringForward();
@@ -113,6 +116,7 @@ private:
     QtSettingsStore settings_;
     std::filesystem::path programFolder_;
     std::unique_ptr<SessionStores> stores_;
+    UndoHistory undo_;
     QTimer clockTimer_;
     static constexpr int kSaveDelayMs = 1000;
     QTimer saveTimer_;
@@ -139,6 +143,8 @@ private:
         QAction* copy = nullptr;
         QAction* paste = nullptr;
         QAction* tape = nullptr;
+        QAction* undo = nullptr;
+        QAction* redo = nullptr;
         QAction* fixed = nullptr;
         QAction* sci = nullptr;
         QAction* normal = nullptr;

@@ -123,6 +123,6 @@ QPushButton* CalcMainFrm::CreateKey(const FaceKey& key, QWidget* panel) {
     if (!ShowsArrowCursor(key.name)) button->setCursor(KeyCursor());
     const FaceKey* faceKey = &key;
     connect(button, &QPushButton::clicked, this,
-            [this, faceKey] { RunEngine([faceKey](Calculator& calc) { ClickKey(calc, *faceKey); }); });
+            [this, faceKey] { RunKey([faceKey](Calculator& calc) { ClickKey(calc, *faceKey); }); });
     return button;
 }

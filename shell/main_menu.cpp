@@ -64,6 +64,10 @@ void CalcMainFrm::CreateMenus() {
     actions_.copy = AddItem(menus_.edit, "mnuCopy", "Copy Result to Clipboard          ", Qt::CTRL | Qt::Key_C);
     AddSeparator(menus_.edit, "mnuDum3");
     actions_.paste = AddItem(menus_.edit, "mnuPaste", "Paste to Display as Input         ", Qt::CTRL | Qt::Key_V);
+    AddSeparator(menus_.edit, "mnuDumUndo");
+    actions_.undo = AddItem(menus_.edit, "mnuUndo", "Undo", QKeySequence::Undo);
+    actions_.redo = AddItem(menus_.edit, "mnuRedo", "Redo", Qt::CTRL | Qt::Key_Y);
+    actions_.redo->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
     AddSeparator(menus_.edit, "mnuDum6");
     actions_.tape = AddItem(menus_.edit, "mnuTape", "Tape", Qt::CTRL | Qt::SHIFT | Qt::Key_T);
     bar->addMenu(menus_.edit);
@@ -99,10 +103,14 @@ void CalcMainFrm::CreateMenus() {
     connect(actions_.tape, &QAction::triggered, this, [this] { mnuTape_Click(); });
     connect(actions_.fixed, &QAction::triggered, this, [this] { mnuFixedOrSci_Click(FxnButton_Click); });
     connect(actions_.sci, &QAction::triggered, this, [this] { mnuFixedOrSci_Click(ScnButton_Click); });
-    connect(actions_.normal, &QAction::triggered, this, [this] { RunEngine(StdButton_Click); });
-    connect(actions_.degree, &QAction::triggered, this, [this] { RunEngine(DegButton_Click); });
-    connect(actions_.radian, &QAction::triggered, this, [this] { RunEngine(RadButton_Click); });
-    connect(actions_.gradian, &QAction::triggered, this, [this] { RunEngine(GradButton_Click); });
+    connect(actions_.undo, &QAction::triggered, this,
+            [this] { RunEngine([this](Calculator& calc) { undo_.Undo(calc); }); });
+    connect(actions_.redo, &QAction::triggered, this,
+            [this] { RunEngine([this](Calculator& calc) { undo_.Redo(calc); }); });
+    connect(actions_.normal, &QAction::triggered, this, [this] { RunKey(StdButton_Click); });
+    connect(actions_.degree, &QAction::triggered, this, [this] { RunKey(DegButton_Click); });
+    connect(actions_.radian, &QAction::triggered, this, [this] { RunKey(RadButton_Click); });
+    connect(actions_.gradian, &QAction::triggered, this, [this] { RunKey(GradButton_Click); });
     connect(actions_.helpTopics, &QAction::triggered, this, [this] { mnuHelpTopics_Click(); });
     connect(actions_.about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 }
@@ -134,7 +142,7 @@ void CalcMainFrm::mnuPaste_Click() {
     if (widgets_.selectTab->currentIndex() != 1 && MakeModePanel(*calc_).clockShowing) RunEngine(EndClock);
     const QLocale locale;
     numberLocale_ = {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-    RunEngine([](Calculator& calc) {
+    RunKey([](Calculator& calc) {
         calc.modes.ClockShowing = false;
         DispatchKey(calc, "xtract");
     });
@@ -148,7 +156,7 @@ void CalcMainFrm::mnuTape_Click() {
 // The precision list must be in view when Fixed or Scientific is chosen from the menu.
 void CalcMainFrm::mnuFixedOrSci_Click(void (*handler)(Calculator&)) {
     widgets_.selectTab->setCurrentIndex(3);
-    RunEngine(handler);
+    RunKey(handler);
 }
 
 void CalcMainFrm::mnuHelpTopics_Click() {

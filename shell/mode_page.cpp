@@ -104,9 +104,9 @@ void CalcMainFrm::CreateModePage(QWidget* panel) {
          {widgets_.scnButton, ScnButton_Click},
          {widgets_.stdButton, StdButton_Click}}};
     for (const auto& [option, handler] : handlers)
-        connect(option, &QRadioButton::clicked, this, [this, handler = handler] { RunEngine(handler); });
+        connect(option, &QRadioButton::clicked, this, [this, handler = handler] { RunKey(handler); });
     connect(widgets_.precBox, &QComboBox::activated, this,
-            [this](int index) { RunEngine([index](Calculator& calc) { PrecBox_Click(calc, index); }); });
+            [this](int index) { RunKey([index](Calculator& calc) { PrecBox_Click(calc, index); }); });
 }
 
 // The mode controls and the Modes menu's check marks show the engine's model of them.

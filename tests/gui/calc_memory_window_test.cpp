@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The register window: its texts in each mode, the list, the preview, the OVERWRITE and DELETE
 // questions answered both ways, and what each way out hands back.
+#include <cmath>
+
 #include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,6 +14,7 @@
 
 #include "face_fixture.h"
 #include "memory/calc_memory_window.h"
+#include "memory/register_file.h"
 #include "modal_watch.h"
 #include "widgets/twips.h"
 
@@ -44,6 +48,16 @@ class CalcMemoryWindowTest : public QObject {
     Q_OBJECT
 
     FaceFixture face_;  // prepares the application and a throwaway settings folder
+
+    // The register's value in the face's "CalcMem.mem"; NaN while there is no such file.
+    double SavedRegister(int index) {
+        QFile file(face_.DataFolder() + "/" + kRegisterFileName);
+        if (!file.open(QIODevice::ReadOnly)) return std::nan("");
+        const QByteArray bytes = file.readAll();
+        return DecodeRegisterFile({reinterpret_cast<const unsigned char*>(bytes.data()), std::size_t(bytes.size())})
+            .registers[index]
+            .Value;
+    }
 
 private slots:
     void modeTexts_data() {
@@ -325,6 +339,18 @@ private slots:
         QVERIFY(face.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(face.calc().memory.MemoryRegisters[6].Value, 42.0);
         QCOMPARE(face.calc().memory.MemoryRegisters[6].Description, std::string("Width"));
+
+        // Undo takes the store back, and the save that follows writes the register as it was.
+        QTRY_COMPARE(SavedRegister(6), 42.0);
+        face.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&face));
+        QTest::keyClick(&face, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(face.calc().memory.MemoryRegisters[6].Value, 0.0);
+        QVERIFY(face_.Find<QAction>("mnuRedo")->isEnabled());
+        QTRY_COMPARE(SavedRegister(6), 0.0);
+        QTest::keyClick(&face, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(face.calc().memory.MemoryRegisters[6].Value, 42.0);
+        QVERIFY(!face_.Find<QAction>("mnuRedo")->isEnabled());
 
         auto recalled = ActOnNextModal<CalcMemoryFrm>(&scope, [&](CalcMemoryFrm* window) {
             ClickRow(List(window), 7);

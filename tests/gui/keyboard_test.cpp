@@ -370,6 +370,24 @@ private slots:
         QCOMPARE(face_.Display().trimmed(), QString("8."));
         QCOMPARE(face_.Label("Mode_Indicator"), QString("RADIAN"));
     }
+
+    // Last, as it leaves the window active, which the menus' shortcuts need: whatever control
+    // has the focus, Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z reach the menu, not the keyboard table.
+    void undoKeysReachTheMenu_data() {
+        QTest::addColumn<QString>("focus");
+        for (const char* focus : {"display", "key_7", "tab bar", "DegButton"}) QTest::newRow(focus) << QString(focus);
+    }
+    void undoKeysReachTheMenu() {
+        QFETCH(QString, focus);
+        face_.Window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&face_.Window()));
+        FocusOn(focus);
+        const Stroke undo{Qt::Key_Z, Qt::ControlModifier};
+        Press({{Qt::Key_2}, {Qt::Key_Plus, Qt::ShiftModifier}, {Qt::Key_3}, {Qt::Key_Return}, undo, undo});
+        QCOMPARE(face_.Display().trimmed(), QString("2."));
+        Press({{Qt::Key_Y, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}});
+        QCOMPARE(face_.Display().trimmed(), QString("5."));
+    }
 };
 
 QTEST_MAIN(KeyboardTest)
