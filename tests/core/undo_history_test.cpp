@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "core/undo_history.h"
 #include "keys/dispatch.h"
 #include "keys/key_table.h"
+#include "memory/scripted_register_chooser.h"
 #include "stats/scripted_data_picker.h"
 #include "support/key_driver.h"
 
@@ -50,6 +52,63 @@ TEST(UndoHistory, HundredDataKeysOverAFullSetHoldUnderFiveMegabytes) {
     while (history.Undo(calc)) ++undone;
     EXPECT_EQ(undone, UndoHistory::kUndoSteps);
     EXPECT_EQ(calc.statistics.StatData, DataSetCell::FromValues(full));
+}
+
+// What Undo and Redo must bring back: the face and the three stores.
+struct Seen {
+    DisplayPanel panel;
+    RegisterBank registers;
+    DataSetCell data;
+    double memory;
+
+    explicit Seen(const Calculator& calc)
+        : panel(calc.panel),
+          registers(calc.memory.MemoryRegisters),
+          data(calc.statistics.StatData),
+          memory(calc.memory.MemoryValue) {}
+    bool operator==(const Seen& o) const {
+        return panel == o.panel && registers == o.registers && data == o.data && memory == o.memory;
+    }
+};
+
+// Random keys, the windows answered at random, and Undo and Redo among them, checked against a
+// plain model of the two stacks: Undo shows what the calculator showed and held before the key,
+// Redo what it showed after, 100 keys deep, and a key drops what was undone.
+TEST(UndoHistory, RandomKeysUndoAndRedoToWhatWasSeen) {
+    ScriptedRegisterChooser registers;
+    ScriptedDataPicker data;
+    Calculator calc;
+    StartCalculator(calc);
+    calc.platform.registers = &registers;
+    calc.platform.dataPicker = &data;
+    const auto& keys = FaceKeys();
+    std::mt19937 random(20261208);
+    UndoHistory history;
+    std::vector<Seen> done, undone;
+    for (int i = 0; i < 30'000; ++i) {
+        const unsigned roll = random() % 10;
+        if (roll < 2) {
+            const bool undo = roll == 0;
+            Seen before(calc);
+            std::vector<Seen>& from = undo ? done : undone;
+            std::vector<Seen>& to = undo ? undone : done;
+            const bool moved = undo ? history.Undo(calc) : history.Redo(calc);
+            ASSERT_EQ(moved, !from.empty()) << "step " << i;
+            if (!moved) continue;
+            ASSERT_TRUE(Seen(calc) == from.back()) << "step " << i;
+            from.pop_back();
+            to.push_back(std::move(before));
+            continue;
+        }
+        const int r = static_cast<int>(random() % 100) + 1;
+        registers.SetNext({r, "d" + std::to_string(r), {r, r % 7 + 1}});
+        data.SetNext({r % 5 + 1, r % 3 + 1});
+        done.emplace_back(calc);
+        if (done.size() > UndoHistory::kUndoSteps) done.erase(done.begin());
+        undone.clear();
+        const FaceKey& key = keys[random() % keys.size()];
+        history.Key(calc, [&key](Calculator& c) { ClickKey(c, key); });
+    }
 }
 
 }  // namespace
