@@ -72,7 +72,7 @@ void UndoHistory::Record(const Calculator& calc) {
     slot.modes = calc.modes;
     slot.memory = calc.memory;
     // The next key writes the next slot, last touched a hundred keys ago: fetch it meanwhile.
-    const char* next = reinterpret_cast<const char*>(&At(undoCount_ % kUndoSteps));
+    const char* next = reinterpret_cast<const char*>(&At(undoCount_));
     for (std::size_t line = 0; line < sizeof(Slot); line += 64) __builtin_prefetch(next + line, 1);
 }
 
