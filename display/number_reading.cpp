@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -70,8 +72,22 @@ struct Mantissa {
     }
 };
 
+// Fifteen digits or fewer fit a double exactly, as do the powers of ten up to 1E22, so one
+// multiplication or division rounds once and gives the correctly rounded value. Every keyed
+// entry and shown value takes this path; the text conversion is left for the rest.
+std::optional<double> ExactlyComposed(const Mantissa& m, long scale) {
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (m.sticky || m.count > 15 || scale < -22 || scale > 22) return std::nullopt;
+    std::int64_t digits = 0;
+    for (int i = 0; i < m.count; ++i) digits = digits * 10 + (m.digits[i] - '0');
+    const double whole = static_cast<double>(digits);
+    return scale >= 0 ? whole * kPowersOfTen[scale] : whole / kPowersOfTen[-scale];
+}
+
 double Compose(Mantissa& m, long exponent, bool negative) {
     if (m.count == 0) return 0.0;
+    if (const std::optional<double> exact = ExactlyComposed(m, m.shift + exponent)) return negative ? -*exact : *exact;
     if (m.sticky) m.digits[m.count++] = '1', --m.shift;
     const long scale = m.shift + exponent;
     // The decimal exponent of the first digit decides overflow and underflow outright.
