@@ -25,6 +25,19 @@ public:
     // The text held, a number's plain text, or "" when empty.
     std::string AsText() const;
 
+    ValueCell(const ValueCell&) = default;
+    ValueCell(ValueCell&&) noexcept = default;
+    ValueCell& operator=(ValueCell&&) noexcept = default;
+    // Most cells hold no text: emptying the text inline spares a library call per cell, and the
+    // undo history copies two dozen cells before every key.
+    ValueCell& operator=(const ValueCell& other) {
+        kind_ = other.kind_;
+        number_ = other.number_;
+        if (other.text_.empty()) text_.clear();
+        else text_ = other.text_;
+        return *this;
+    }
+
     bool operator==(const ValueCell&) const = default;
 
 private:
