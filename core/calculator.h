@@ -28,7 +28,6 @@ struct EntryState {
     bool SignKeyed = false;
     bool ValueInjected = false;
     double InjectedValue = 0.0;
-    std::string InjectedFullText;
     std::string ParkedResult;
     bool ErrorLocked = false;
     // Fraction and sexagesimal entry in progress.

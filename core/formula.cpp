@@ -8,6 +8,13 @@
 
 bool IsOperatorToken(std::string_view token) { return OperatorLevel(token) > 0; }
 
+std::string_view OperatorSpelling(std::string_view token) {
+    static constexpr std::string_view kSpellings[] = {"+", "-", "*", "/", "expt", "invexpt", "="};
+    for (std::string_view spelling : kSpellings)
+        if (spelling == token) return spelling;
+    return {};
+}
+
 int OperatorLevel(std::string_view op) {
     if (op == "+" || op == "-") return 1;
     if (op == "*" || op == "/") return 2;
@@ -53,6 +60,6 @@ FormulaStack PushFormulaNode(FormulaStack pending, double t, const std::string& 
         t = ApplyOperator(pending.back().value, pending.back().op, t).value;
         pending.pop_back();
     }
-    pending.push_back({t, op});
+    pending.push_back({t, OperatorSpelling(op)});
     return pending;
 }

@@ -15,7 +15,9 @@
 // the formula under priority after every operand, however powers, products and sums mix.
 struct FormulaNode {
     double value;
-    std::string op;  // "+", "-", "*", "/", "expt", "invexpt"
+    // "+", "-", "*", "/", "expt", "invexpt", "=" as their one static copy (OperatorSpelling), so
+    // that a formula copies as plain data: the undo history copies it before every key.
+    std::string_view op;
 };
 using FormulaStack = std::vector<FormulaNode>;
 
@@ -26,6 +28,8 @@ struct TermResult {
 };
 
 bool IsOperatorToken(std::string_view token);
+// The static copy of an operator token's spelling; "" for a token that is none.
+std::string_view OperatorSpelling(std::string_view token);
 int OperatorLevel(std::string_view op);
 
 // b op t with the calculator's rules: division by zero, the signed power, 0^0.

@@ -85,7 +85,8 @@ void AppendToEntry(Calculator& calc) {
     if (!entry.empty()) calc.entry.MantissaText = entry;
     if (calc.entry.ValueInjected) {
         entry.clear();
-        calc.entry.ParkedResult = calc.entry.InjectedFullText;
+        // The result in full, made only now: most results are never followed by a digit.
+        calc.entry.ParkedResult = FormatPattern(calc.entry.InjectedValue, HashPattern(100, true));
         calc.entry.ValueInjected = false;
         // The sign keyed on an earlier entry no longer lets an exponent attach to a result.
         calc.entry.SignKeyed = false;
@@ -168,7 +169,7 @@ void ExchangeDisplay(Calculator& calc) {
         if (!calc.formula.LastOperator.empty()) {
             calc.formula.FormulaBeforeOperator.clear();
             calc.formula.LastOperand = shown;
-            calc.formula.OperandStack = {{shown, calc.formula.LastOperator}};
+            calc.formula.OperandStack = {{shown, OperatorSpelling(calc.formula.LastOperator)}};
         }
     }
     InjectValue(calc, calc.conversion.SwapRegister.Number());

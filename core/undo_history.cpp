@@ -21,11 +21,7 @@ void Exchange(auto& slot, Calculator& calc) {
 
 std::size_t Bytes(const std::string& s) { return s.capacity() > std::string().capacity() ? s.capacity() + 1 : 0; }
 std::size_t Bytes(const ValueCell& cell) { return cell.IsText() ? Bytes(cell.Text()) : 0; }
-std::size_t Bytes(const FormulaStack& stack) {
-    std::size_t bytes = stack.capacity() * sizeof(FormulaNode);
-    for (const FormulaNode& node : stack) bytes += Bytes(node.op);
-    return bytes;
-}
+std::size_t Bytes(const FormulaStack& stack) { return stack.capacity() * sizeof(FormulaNode); }
 
 template <class... Parts>
 std::size_t Sum(const Parts&... parts) {
@@ -44,8 +40,8 @@ std::size_t HeapBytes(const auto& slot) {
     return bytes +
            Sum(p.DisplayBox, p.ExpoBox, p.Mem_Indicator, p.CCalc_Indicator, p.Mode_Indicator, p.DispMode_Indicator,
                p.OperatorIndicator, p.DateBox) +
-           Sum(e.KeyToken, e.EntryText, e.MantissaText, e.ExponentDigits, e.InjectedFullText, e.ParkedResult,
-               e.FractionText, e.SexagesimalStage) +
+           Sum(e.KeyToken, e.EntryText, e.MantissaText, e.ExponentDigits, e.ParkedResult, e.FractionText,
+               e.SexagesimalStage) +
            Sum(f.Accumulator, f.OperandStack, f.FormulaBeforeOperator, f.LastOperator, f.ConstantOperator,
                f.ConstantOperand, f.DisplayValue, f.DisplaySource) +
            Sum(c.SwapRegister, c.ConversionR, c.ConversionX, slot.views.ImproperFractionText) +
@@ -71,9 +67,6 @@ void UndoHistory::Record(const Calculator& calc) {
     slot.views = calc.views;
     slot.modes = calc.modes;
     slot.memory = calc.memory;
-    // The next key writes the next slot, last touched a hundred keys ago: fetch it meanwhile.
-    const char* next = reinterpret_cast<const char*>(&At(undoCount_));
-    for (std::size_t line = 0; line < sizeof(Slot); line += 64) __builtin_prefetch(next + line, 1);
 }
 
 void UndoHistory::Settle(const Calculator& calc) {

@@ -39,14 +39,12 @@ std::string FormatByMode(const Calculator& calc, double value, bool forDisplay) 
 void InjectValue(Calculator& calc, double value) {
     if (!std::isfinite(value)) {
         calc.entry.InjectedValue = 0.0;
-        calc.entry.InjectedFullText.clear();
         calc.entry.ValueInjected = true;
         calc.modes.RandomFormat = false;
         FailWith(calc, ErrorCause::Infinity);
         return;
     }
     calc.entry.InjectedValue = value;
-    calc.entry.InjectedFullText = FormatPattern(value, HashPattern(100, true));
     calc.entry.KeyToken = FormatByMode(calc, value, false);
     calc.entry.ValueInjected = true;
     calc.modes.RandomFormat = false;

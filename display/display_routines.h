@@ -15,7 +15,7 @@ struct Calculator;
 std::string FormatByMode(const Calculator& calc, double value, bool forDisplay);
 
 // Turns a computed value into the text the engine shows next: KeyToken, InjectedValue,
-// InjectedFullText, ValueInjected; at the exponent limits "Error"/"Infinity" or "0".
+// ValueInjected; at the exponent limits "Error"/"Infinity" or "0".
 void InjectValue(Calculator& calc, double value);
 
 // Shows `text` when it is not empty, else `value` formatted by the display mode.
