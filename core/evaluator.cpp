@@ -85,7 +85,7 @@ void ApplyLastOperator(Calculator& calc, bool constantSwitchedOn) {
         return;
     }
     const double a = calc.formula.Accumulator.Number();
-    const int e = ExponentOf(PlainText(a));
+    const int e = ExponentAtLimits(a);
     if (a != 0 && e >= 100) {
         calc.formula.ErrorReason = ErrorCause::Infinity;
         ShowError(calc);

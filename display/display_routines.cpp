@@ -48,7 +48,7 @@ void InjectValue(Calculator& calc, double value) {
     calc.entry.KeyToken = FormatByMode(calc, value, false);
     calc.entry.ValueInjected = true;
     calc.modes.RandomFormat = false;
-    const int e = ExponentOf(PlainText(value));
+    const int e = ExponentAtLimits(value);
     if (e > 99) FailWith(calc, ErrorCause::Infinity);
     else if (e < -99) calc.entry.KeyToken = "0";
 }

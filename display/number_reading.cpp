@@ -173,3 +173,9 @@ int ExponentOf(std::string_view text) {
     const double exponent = ReadNumber(text.substr(e + 1));
     return static_cast<int>(std::clamp(exponent, -1e6, 1e6));
 }
+
+int ExponentAtLimits(double value) {
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e-98 && magnitude < 1e99) return 0;
+    return ExponentOf(PlainText(value));
+}

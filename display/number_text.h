@@ -59,3 +59,6 @@ bool EqualAtDecimals(double a, double b, int decimals);
 
 // The exponent written after the first "E" (either case) of a text, or 0 without one.
 int ExponentOf(std::string_view text);
+// ExponentOf(PlainText(value)) where it matters, at the display's limits (an exponent beyond
+// -99 or 99); 0 for a value well inside them, which needs no text.
+int ExponentAtLimits(double value);
