@@ -375,7 +375,10 @@ private slots:
     // has the focus, Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z reach the menu, not the keyboard table.
     void undoKeysReachTheMenu_data() {
         QTest::addColumn<QString>("focus");
-        for (const char* focus : {"display", "key_7", "tab bar", "DegButton"}) QTest::newRow(focus) << QString(focus);
+        QTest::newRow("Display") << QString("display");
+        QTest::newRow("KeypadKey") << QString("key_7");
+        QTest::newRow("TabBar") << QString("tab bar");
+        QTest::newRow("ModeOption") << QString("DegButton");
     }
     void undoKeysReachTheMenu() {
         QFETCH(QString, focus);
