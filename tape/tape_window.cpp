@@ -80,9 +80,13 @@ void TapeWindow::ShowBeside(const QWidget& face) {
             place.setX(std::max(screen->availableGeometry().left(), frame.left() - frameGeometry().width()));
         move(place);
     }
+    // Opening the tape leaves the keyboard with the face, so keying goes on; asked for again
+    // while it is open, the tape takes the focus, so its lines can be reached without a mouse.
+    const bool open = isVisible();
+    setAttribute(Qt::WA_ShowWithoutActivating, !open);
     show();
     raise();
-    activateWindow();
+    if (open) activateWindow();
 }
 
 void TapeWindow::CopySelected() {
