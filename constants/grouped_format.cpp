@@ -15,6 +15,6 @@ std::string FormatGrouped(double value, std::string_view pattern) {
     if (first == std::string::npos) return text;
     auto end = first;
     while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
-    for (auto at = end; at > first + 3; at -= 3) text.insert(at - 3, ",");
+    for (auto at = end; at > first + 3; at -= 3) text.insert(at - 3, 1, ',');
     return text;
 }

@@ -109,7 +109,8 @@ void PushOperator(Calculator& calc) {
     if (constantOn) {
         calc.formula.ConstantOperand = calc.formula.DisplayValue;
         calc.formula.ConstantOperator = calc.formula.OperatorRepeats.front();
-        calc.panel.CCalc_Indicator = "K";
+        // As a character: GCC 12 takes the literal's copy for an overlapping one and warns.
+        calc.panel.CCalc_Indicator.assign(1, 'K');
     } else {
         calc.formula.ConstantOperand = ValueCell();
         calc.formula.ConstantOperator.clear();
