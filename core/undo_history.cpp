@@ -7,15 +7,21 @@
 
 namespace {
 
+// Hands each group a slot keeps whole to `op` with the live one: the one list of them.
+template <class Slot, class Live, class Op>
+void EachGroup(Slot& slot, Live& calc, Op op) {
+    op(slot.panel, calc.panel);
+    op(slot.entry, calc.entry);
+    op(slot.formula, calc.formula);
+    op(slot.conversion, calc.conversion);
+    op(slot.views, calc.views);
+    op(slot.modes, calc.modes);
+    op(slot.memory, calc.memory);
+}
+
 void Exchange(auto& slot, Calculator& calc) {
     const bool readOut = calc.modes.ReadOutLoudOn;
-    std::swap(slot.panel, calc.panel);
-    std::swap(slot.entry, calc.entry);
-    std::swap(slot.formula, calc.formula);
-    std::swap(slot.conversion, calc.conversion);
-    std::swap(slot.views, calc.views);
-    std::swap(slot.modes, calc.modes);
-    std::swap(slot.memory, calc.memory);
+    EachGroup(slot, calc, [](auto& kept, auto& live) { std::swap(kept, live); });
     calc.modes.ReadOutLoudOn = readOut;
 }
 
@@ -43,7 +49,7 @@ std::size_t HeapBytes(const auto& slot) {
            Sum(e.KeyToken, e.EntryText, e.MantissaText, e.ExponentDigits, e.ParkedResult, e.FractionText,
                e.SexagesimalStage) +
            Sum(f.Accumulator, f.OperandStack, f.FormulaBeforeOperator, f.LastOperator, f.ConstantOperator,
-               f.ConstantOperand, f.DisplayValue, f.DisplaySource) +
+               f.ConstantOperand, f.DisplayValue, f.DisplaySource, f.TapeFormula, f.TapeConstant) +
            Sum(c.SwapRegister, c.ConversionR, c.ConversionX, slot.views.ImproperFractionText) +
            Sum(m.FixDecimals, m.SciDecimals, m.LastFixDecimals, m.LastSciDecimals) +
            Sum(slot.memory.MemorySwapTemp, slot.memory.ChosenDescription, slot.memory.ChosenConstant);
@@ -59,14 +65,7 @@ void UndoHistory::Record(const Calculator& calc) {
         first_ = (first_ + 1) % kUndoSteps;
         --undoCount_;
     }
-    Slot& slot = At(undoCount_++);
-    slot.panel = calc.panel;
-    slot.entry = calc.entry;
-    slot.formula = calc.formula;
-    slot.conversion = calc.conversion;
-    slot.views = calc.views;
-    slot.modes = calc.modes;
-    slot.memory = calc.memory;
+    EachGroup(At(undoCount_++), calc, [](auto& kept, const auto& live) { kept = live; });
 }
 
 void UndoHistory::Settle(const Calculator& calc) {
