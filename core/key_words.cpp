@@ -28,7 +28,7 @@ void SpeakKeyWord(Calculator& calc, const std::string& word) {
 void SpeakResult(Calculator& calc) {
     SpeechOutput* voice = VoiceFor(calc);
     if (voice == nullptr) return;
-    if (calc.platform.screenReader != nullptr && calc.platform.screenReader->Active()) return;
+    if (calc.platform.screenReader != nullptr && calc.platform.screenReader->PresentsDisplay()) return;
     const std::string reading = ResultReading(calc.panel.DisplayBox, calc.panel.ExpoBox);
     if (!reading.empty()) voice->Speak(reading);
 }

@@ -176,3 +176,5 @@ void ExchangeDisplay(Calculator& calc) {
     calc.conversion.SwapRegister = ValueCell(shown);
     calc.entry.EntryText.clear();
 }
+
+bool NumberBeingKeyed(const Calculator& calc) { return !calc.entry.EntryText.empty() || calc.entry.FractionEntry; }

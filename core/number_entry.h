@@ -19,3 +19,6 @@ void LeaveExponentEntry(Calculator& calc);
 // that the next number's exponent starts at +00. The entry text itself is the caller's: a key
 // may still take it as its operand.
 void EndOpenEntry(Calculator& calc);
+// The display shows a number being keyed (digits or a fraction), not a value the calculator
+// computed or recalled.
+bool NumberBeingKeyed(const Calculator& calc);

@@ -45,12 +45,12 @@ public:
     virtual std::string Text() const = 0;
 };
 
-// Whether a screen reader is listening: it then announces what the display shows, and the
-// read-out leaves that to it.
+// Whether a screen reader presents what the display shows at this moment; the read-out then
+// leaves the result to it, so that a result is heard once.
 class ScreenReaderWatch {
 public:
     virtual ~ScreenReaderWatch() = default;
-    virtual bool Active() const = 0;
+    virtual bool PresentsDisplay() const = 0;
 };
 
 enum class MessageIcon { Information, Warning, Critical, Question };

@@ -13,6 +13,8 @@ struct DisplayPanel {
     std::string DispMode_Indicator = "NORM";
     std::string OperatorIndicator;
     std::string DateBox;
+    // The operator indicator stays after "=": this tells whether it still waits for an operand.
+    bool OperatorPending = false;
 
     bool operator==(const DisplayPanel&) const = default;
 };

@@ -212,6 +212,7 @@ void ClickKey(Calculator& calc, const FaceKey& key) {
         if (key.setsIndicator) SetOperatorIndicator(calc, key.indicator);
         DispatchKey(calc, key.token);
     }
+    calc.panel.OperatorPending = !calc.formula.OperandStack.empty();
     if (tape) WriteTapeLine(calc, key, *tape);
     switch (key.wordKind) {
     case KeyWord::None: break;

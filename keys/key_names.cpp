@@ -54,6 +54,18 @@ std::string_view Trimmed(std::string_view text, std::string_view around = " ") {
     return text.substr(first, text.find_last_not_of(around) - first + 1);
 }
 
+constexpr std::array<std::string DisplayPanel::*, 4> kStateIndicators{
+    &DisplayPanel::Mem_Indicator, &DisplayPanel::CCalc_Indicator, &DisplayPanel::Mode_Indicator,
+    &DisplayPanel::DispMode_Indicator};
+
+// Adds a part to a reading, parts separated by a comma; a blank part adds nothing.
+void AddPart(std::string& text, std::string_view part) {
+    part = Trimmed(part);
+    if (part.empty()) return;
+    if (!text.empty()) text += ", ";
+    text += part;
+}
+
 }  // namespace
 
 std::string KeyName(const FaceKey& key) {
@@ -81,21 +93,24 @@ std::string ShownReading(const DisplayPanel& panel) {
 
 std::string IndicatorReading(const DisplayPanel& panel) {
     std::string text;
-    const auto add = [&text](std::string_view part) {
-        part = Trimmed(part);
-        if (part.empty()) return;
-        if (!text.empty()) text += ", ";
-        text += part;
-    };
-    for (const std::string* indicator :
-         {&panel.Mem_Indicator, &panel.CCalc_Indicator, &panel.Mode_Indicator, &panel.DispMode_Indicator})
-        add(*indicator);
+    for (const auto indicator : kStateIndicators) AddPart(text, panel.*indicator);
     if (!panel.OperatorIndicator.empty()) {
         const auto keys = FaceKeys();
         const auto op = std::find_if(keys.begin(), keys.end(), [&](const FaceKey& key) {
             return key.setsIndicator && !key.indicator.empty() && key.indicator == panel.OperatorIndicator;
         });
-        add("pending " + (op != keys.end() ? KeyName(*op) : panel.OperatorIndicator));
+        AddPart(text, (panel.OperatorPending ? "pending " : "last operator ") +
+                          (op != keys.end() ? KeyName(*op) : panel.OperatorIndicator));
+    }
+    return text;
+}
+
+std::string IndicatorChanges(const DisplayPanel& before, const DisplayPanel& now) {
+    std::string text;
+    for (const auto indicator : kStateIndicators) {
+        const std::string_view was = Trimmed(before.*indicator), is = Trimmed(now.*indicator);
+        if (was == is) continue;
+        AddPart(text, is.empty() ? std::string(was) + " off" : std::string(is));
     }
     return text;
 }

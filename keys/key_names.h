@@ -14,5 +14,9 @@ std::string KeyName(const FaceKey& key);
 // What the display shows, read as a person would say it: "2.5 times 10 to the power negative 5";
 // a text that is no number (an error, the clock) as it stands, an error without its asterisks.
 std::string ShownReading(const DisplayPanel& panel);
-// The display's indicators in words: "MEM, K, DEGREE, NORM, pending divided by".
+// The display's indicators in words: "MEM, K, DEGREE, NORM, pending divided by"; an operator
+// that no longer waits for its operand is the "last operator".
 std::string IndicatorReading(const DisplayPanel& panel);
+// The memory, constant and mode indicators that one step changed, in words: "MEM off, RADIAN";
+// "" when none did. The operator indicator is left out: its key is named when pressed.
+std::string IndicatorChanges(const DisplayPanel& before, const DisplayPanel& now);

@@ -9,12 +9,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTime>
 
 #include "core/clipboard_clock.h"
+#include "core/number_entry.h"
 #include "display/display_panel_widget.h"
 #include "keys/dispatch.h"
 #include "keys/key_table.h"
@@ -38,21 +38,19 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     face->setObjectName("Face");
     face->setFixedSize(TwipsToPixels(4770), TwipsToPixels(7170));
     setCentralWidget(face);
-    InstallDisplayAccessibility();
     CreateNoticeStrip(face);
     CreateDisplayPanel(face);
     CreateTabArea(face);
     CreateKeypad(face);
-    CreateDummyBox(face);
     ChainFaceFocus(*widgets_.frame, *widgets_.selectTab, *face->findChild<QWidget*>("KeypadPanel"));
 
-    clipboard_ = std::make_unique<StagedClipboard>(widgets_.dummyBox);
     messages_ = std::make_unique<DialogMessages>(this, [this](QDialog& box) { return ShowModal(box); });
     Platform services;
     services.clock = &clock_;
-    services.clipboard = clipboard_.get();
+    services.clipboard = &clipboard_;
     services.messages = messages_.get();
     services.locale = &numberLocale_;
+    screenReader_.Watch(widgets_.frame);
     services.screenReader = &screenReader_;
     services.tape = &tape_;
     tape_.SetListener([this](TapeChange change) {
@@ -98,16 +96,9 @@ void CalcMainFrm::CreateDisplayPanel(QWidget* face) {
     box->setGeometry(TwipRect(60, 360, 4650, 1200));
     box->setFrameShape(QFrame::Panel);
     box->setFrameShadow(QFrame::Sunken);
+    InstallDisplayAccessibility();
     widgets_.frame = new DisplayPanelWidget(box);
     widgets_.frame->setGeometry(TwipRect(20, 20, 4600, 1155));
-}
-
-void CalcMainFrm::CreateDummyBox(QWidget* face) {
-    // Lies below the visible face: only Copy uses it, as its staging field.
-    widgets_.dummyBox = new QLineEdit("Text1", face);
-    widgets_.dummyBox->setObjectName("DummyBox");
-    widgets_.dummyBox->setGeometry(TwipRect(540, 7920, 2295, 315));
-    widgets_.dummyBox->setFocusPolicy(Qt::NoFocus);
 }
 
 void CalcMainFrm::RunEngine(const std::function<void(Calculator&)>& step) {
@@ -117,7 +108,8 @@ void CalcMainFrm::RunEngine(const std::function<void(Calculator&)>& step) {
     ScheduleSave();
     ShowEngineState();
     // The running clock's every second is not news; the key that starts or ends it is.
-    if (!clockWasShowing || !calc_->modes.ClockShowing) AnnounceDisplay(*widgets_.frame, before);
+    if (!clockWasShowing || !calc_->modes.ClockShowing)
+        AnnounceDisplay(*widgets_.frame, before, NumberBeingKeyed(*calc_));
     // A key pressed from the keyboard keeps the focus; without a focused control the display
     // takes it, so that keys keep reaching the face.
     const QWidget* focus = focusWidget();
@@ -148,6 +140,7 @@ void CalcMainFrm::ScheduleClockTick() { clockTimer_.start(1000 - QTime::currentT
 
 void CalcMainFrm::SelectTab_Click(int page) {
     if (page != 1 && MakeModePanel(*calc_).clockShowing) RunEngine(EndClock);
+    AnnounceThroughDisplay(*widgets_.frame, widgets_.selectTab->tabText(page).trimmed());
 }
 
 bool CalcMainFrm::Form_KeyDown(const QKeyEvent& event) {

@@ -22,7 +22,6 @@ class SessionStores;
 class QAction;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -71,7 +70,6 @@ private:
     void CreateKeypad(QWidget* face);
     QPushButton* CreateKey(const FaceKey& key, QWidget* panel);
     void CreateMenus();
-    void CreateDummyBox(QWidget* face);
 
     void ShowEngineState();
     void SyncModeControls();
@@ -103,7 +101,7 @@ private:
     TapeWindow* tapeWindow_ = nullptr;  // made when first opened
     std::unique_ptr<Calculator> calc_;
     std::unique_ptr<SpeechOutput> voice_;
-    std::unique_ptr<StagedClipboard> clipboard_;
+    QtClipboard clipboard_;
     std::unique_ptr<DialogMessages> messages_;
     SystemClock clock_;
     NumberLocale numberLocale_;  // the user's, read again at each paste
@@ -124,7 +122,6 @@ private:
     struct Widgets {
         DisplayPanelWidget* frame = nullptr;
         QTabWidget* selectTab = nullptr;
-        QLineEdit* dummyBox = nullptr;
         QRadioButton* degButton = nullptr;
         QRadioButton* radButton = nullptr;
         QRadioButton* gradButton = nullptr;

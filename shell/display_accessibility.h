@@ -1,20 +1,33 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
 #include "core/platform.h"
 #include "display/display_panel.h"
 
 class DisplayPanelWidget;
+class QWidget;
 
-// Gives the display its accessible object: the name "Display", the shown value read in words as
-// its text, the indicators as its description. Once, before the display is first asked for.
+// Gives the display its accessible object: the read-only text "Display" that holds the shown
+// value read in words, followed by what the last step changed besides it; the indicators are
+// its description. Once, before the display is first asked for.
 void InstallDisplayAccessibility();
 
-// Tells assistive technology what one key changed on the display: one text update when the
-// reading changed, one description change when the indicators did.
-void AnnounceDisplay(DisplayPanelWidget& display, const DisplayPanel& before);
+// Tells assistive technology what one step changed on the display. A value the calculator
+// computed, and the changed indicators, come as selected new text, which screen readers present
+// for the focused text; a number being keyed is not selected, its keys are echoed already.
+void AnnounceDisplay(DisplayPanelWidget& display, const DisplayPanel& before, bool numberKeyed);
+// Adds a text to the display's accessible text as the step's news, such as the page shown.
+void AnnounceThroughDisplay(DisplayPanelWidget& display, const QString& news);
 
+// A screen reader presents the display's news while accessibility is on and the display has the
+// keyboard focus: the news of a text that has not the focus are not presented.
 class QtScreenReaderWatch final : public ScreenReaderWatch {
 public:
-    bool Active() const override;
+    void Watch(const QWidget* display) { display_ = display; }
+    bool PresentsDisplay() const override;
+
+private:
+    const QWidget* display_ = nullptr;
 };

@@ -3,16 +3,13 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMessageBox>
 
-void StagedClipboard::SetText(const std::string& text) {
-    stagingField_->setText(QString::fromStdString(text));
-    stagingField_->selectAll();
-    stagingField_->copy();
+void QtClipboard::SetText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text), QClipboard::Clipboard);
 }
 
-std::string StagedClipboard::Text() const {
+std::string QtClipboard::Text() const {
     return QGuiApplication::clipboard()->text(QClipboard::Clipboard).toStdString();
 }
 

@@ -6,19 +6,13 @@
 #include "core/platform.h"
 
 class QDialog;
-class QLineEdit;
 class QWidget;
 
-// The clipboard through the hidden staging field: the text is put into it, selected whole and
-// copied from there as plain text.
-class StagedClipboard final : public ClipboardAccess {
+// The desktop's clipboard, plain text.
+class QtClipboard final : public ClipboardAccess {
 public:
-    explicit StagedClipboard(QLineEdit* stagingField) : stagingField_(stagingField) {}
     void SetText(const std::string& text) override;
     std::string Text() const override;
-
-private:
-    QLineEdit* stagingField_;
 };
 
 // Message boxes over the main window, shown through `showModal` so that the main window leaves

@@ -101,7 +101,7 @@ TEST(KeySpeech, ReadOutOffKeepsEveryKeySilent) {
 // A listening screen reader announces the display itself: the voice keeps the key words only.
 TEST(KeySpeech, ScreenReaderTakesTheResult) {
     struct Listening final : ScreenReaderWatch {
-        bool Active() const override { return true; }
+        bool PresentsDisplay() const override { return true; }
     } screenReader;
     RecordingSpeech voice;
     Platform platform{&voice};
@@ -143,11 +143,37 @@ TEST(KeyNames, EveryKeyIsNamedInWords) {
     }
 }
 
-TEST(KeyNames, IndicatorsNameThePendingOperator) {
-    DisplayPanel panel;
-    panel.Mem_Indicator = "MEM";
-    panel.OperatorIndicator = "\u00F7";
-    EXPECT_EQ(IndicatorReading(panel), "MEM, DEGREE, NORM, pending divided by");
+// What the indicators say after keys, and what the last key changed of them.
+struct AnnouncementCase {
+    std::string name;
+    std::string keys;  // keyed after "1 plus"
+    std::string indicators;
+    std::string changes;  // by the last key
+};
+
+class AnnouncementTest : public testing::TestWithParam<AnnouncementCase> {};
+
+TEST_P(AnnouncementTest, NameTheChangedIndicators) {
+    Calculator calc;
+    StartCalculator(calc);
+    PressKeys(calc, "1 plus");
+    std::string keys = GetParam().keys;
+    const std::size_t last = keys.rfind(' ');
+    if (last != std::string::npos) PressKeys(calc, keys.substr(0, last));
+    const DisplayPanel before = calc.panel;
+    PressKeys(calc, last == std::string::npos ? keys : keys.substr(last + 1));
+    EXPECT_EQ(IndicatorReading(calc.panel), GetParam().indicators);
+    EXPECT_EQ(IndicatorChanges(before, calc.panel), GetParam().changes);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Announcements, AnnouncementTest,
+    testing::Values(AnnouncementCase{"OperatorPending", "2 divide", "DEGREE, NORM, pending divided by", ""},
+                    AnnouncementCase{"OperatorDoneAfterEquals", "2 divide 4 equal",
+                                     "DEGREE, NORM, last operator divided by", ""},
+                    AnnouncementCase{"MemoryOn", "2 Min", "MEM, DEGREE, NORM, pending plus", "MEM"},
+                    AnnouncementCase{"MemoryOff", "2 Min AC Min", "DEGREE, NORM", "MEM off"},
+                    AnnouncementCase{"AngleOnly", "RadButton", "RADIAN, NORM, pending plus", "RADIAN"}),
+    RowName<AnnouncementCase>);
 
 }  // namespace

@@ -2,7 +2,6 @@
 // The face as its layout tables draw it: every key, label, mode control and menu item.
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -63,9 +62,6 @@ private slots:
         QCOMPARE(face_.Find<QWidget>("TabArea")->geometry(), TwipRect(60, 1860, 4670, 2680));
         QCOMPARE(face_.Find<QWidget>("KeypadFrame")->geometry(), TwipRect(60, 4500, 4670, 2410));
         QCOMPARE(face_.Find<QWidget>("KeypadPanel")->geometry(), TwipRect(60, 150, 4550, 2200));
-        auto* dummy = face_.Find<QLineEdit>("DummyBox");
-        QCOMPARE(dummy->geometry(), TwipRect(540, 7920, 2295, 315));
-        QVERIFY(dummy->y() >= face_.Find<QWidget>("Face")->height());
     }
 
     void displayLabelsSitWhereTheTableSays() {
