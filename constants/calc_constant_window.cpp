@@ -47,6 +47,8 @@ void CalcConstantFrm::CreateControls() {
     valueBox_ = new QLineEdit(this);
     valueBox_->setObjectName("ValueBox");
     valueBox_->setFixedWidth(TwipsToPixels(3000));
+    label2->setBuddy(valueBox_);
+    itemBox_->setAccessibleName("Scientific Constant");
     okButton_ = CreateDialogButton("OKButton", "&Apply", this);
     okButton_->setDefault(true);
     auto* exitButton = CreateDialogButton("ExitButton", "E&xit", this);

@@ -25,6 +25,8 @@ CalcMemoryFrm::CalcMemoryFrm(Calculator& calc, QWidget* parent)
     CreateControls();
     setWindowTitle(ToQt(model_.Caption));
     lab1_->setText(ToQt(model_.Prompt));
+    itemBox_->setAccessibleName(lab1_->text());
+    descBox_->setAccessibleName(ToQt(model_.FrameCaption));
     okButton_->setText(ToQt(model_.OKCaption));
     decFrame_->setTitle(ToQt(model_.FrameCaption));
     descBox_->setReadOnly(!model_.DescriptionEditable);

@@ -70,8 +70,10 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     const QColor white = Qt::white, black = Qt::black;
     AddPicture(this, "Picture1", CalculatorPicture(QSize(78, 94)), TwipRect(120, 120, 1170, 1410));
     AddPicture(this, "Picture2", VoicePicture(QSize(60, 60)), TwipRect(5535, 2640, 900, 900));
-    AddFixedLabel(this, "lblTitleShade", kTitle, black, VerdanaFont(32.25, true), TwipRect(1440, 240, 5100, 1860))
-        ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The shades are painted under the texts, not children: a screen reader would read each text twice.
+    shades_[0].reset(AddFixedLabel(nullptr, "lblTitleShade", kTitle, black, VerdanaFont(32.25, true),
+                                   TwipRect(1440, 240, 5100, 1860)));
+    shades_[0]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     AddFixedLabel(this, "lblTitle", kTitle, white, VerdanaFont(32.25, true), TwipRect(1320, 120, 5220, 1740))
         ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -85,7 +87,8 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
                   QRect(0, 0, versionStrip->width(), versionStrip->height()))
         ->setAlignment(Qt::AlignCenter);
 
-    AddAutoSizeLabel(this, "lblDescriptionShade", kLegalNotice, black, TahomaFont(9, true), 180, 1920);
+    shades_[1].reset(
+        AddAutoSizeLabel(nullptr, "lblDescriptionShade", kLegalNotice, black, TahomaFont(9, true), 180, 1920));
     AddAutoSizeLabel(this, "lblDescription", kLegalNotice, white, TahomaFont(9, true), 135, 1875);
 
     AddFixedLabel(this, "CommentLabel", "Please send your comments to:", QColor(255, 128, 255), TahomaFont(8.25),
@@ -112,6 +115,7 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
 void AboutFrm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, AboutBackground(size()));
+    for (const auto& shade : shades_) shade->render(&painter, shade->pos(), {}, QWidget::RenderFlags());
 }
 
 void AboutFrm::MyEmailAdd_Click() {

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <memory>
+
 #include <QDialog>
+#include <QLabel>
 
 // The about box: title, version, legal notice and a mail link to the developers.
 class AboutFrm final : public QDialog {
@@ -15,4 +19,6 @@ protected:
 
 private:
     void MyEmailAdd_Click();
+
+    std::array<std::unique_ptr<QLabel>, 2> shades_;
 };

@@ -18,7 +18,9 @@ namespace {
 
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, QKeySequence shortcut = {},
                  bool checkable = false) {
-    QAction* action = menu->addAction(caption);
+    // The captions' padding aligned the shortcuts once; Qt aligns them, and a screen reader
+    // would read the blanks out with the name.
+    QAction* action = menu->addAction(QString(caption).trimmed());
     action->setObjectName(name);
     action->setShortcut(shortcut);
     action->setCheckable(checkable);

@@ -84,7 +84,7 @@ void CalcMainFrm::CreateModePage(QWidget* panel) {
     widgets_.gradButton = ModeOption(angle, "GradButton", 1275, " Gradian Mode");
 
     QWidget* strip = StripBox(panel, "PrecisionStrip", TwipRect(30, 1740, 4400, 340), QColor(128, 128, 255));
-    widgets_.precLab = new QLabel("Display Precision [for Fixed & Scientific Modes]", strip);
+    widgets_.precLab = new QLabel("Display Precision [for Fixed && Scientific Modes]", strip);
     widgets_.precLab->setObjectName("PrecLab");
     widgets_.precLab->setTextFormat(Qt::PlainText);
     widgets_.precLab->setGeometry(TwipRect(90, 75, 3330, 195));
@@ -92,7 +92,8 @@ void CalcMainFrm::CreateModePage(QWidget* panel) {
     widgets_.precBox = new QComboBox(strip);
     widgets_.precBox->setObjectName("PrecBox");
     widgets_.precBox->setFocusPolicy(Qt::TabFocus);
-    widgets_.precBox->setAccessibleName(widgets_.precLab->text());
+    // A list is named by its labels; its own name is the chosen entry.
+    widgets_.precLab->setBuddy(widgets_.precBox);
     const QRect precRect = TwipRect(3510, 10, 870, 0);
     widgets_.precBox->setGeometry(precRect.x(), precRect.y(), precRect.width(), widgets_.precBox->sizeHint().height());
 

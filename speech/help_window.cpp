@@ -102,6 +102,7 @@ void CalcHelpFrm::CreateControls() {
     MenuBox->setObjectName("MenuBox");
     MenuBox->setFont(TahomaFont(8.25));
     MenuBox->setGeometry(TwipRect(120, 540, 5055, 1425));
+    MenuBox->setAccessibleName(Lab1->text());
 
     HBox = new QTextEdit(this);
     HBox->setObjectName("HBox");
@@ -143,6 +144,7 @@ void CalcHelpFrm::MenuBox_Click() {
     const HelpTopic topic = GetHelpTopic(row + 1).value_or(HelpTopic{});
 
     HBox->setPlainText(QString::fromStdString(BoxText(topic.text)));
+    HBox->setAccessibleName(selected.front()->text());
     HBox->setFocus();
     HBox->moveCursor(QTextCursor::Start);
     MenuBox->setFocus();

@@ -108,6 +108,7 @@ void CalcDataFrm::CreateControls() {
     SizeReportColumns(*itemBox_, kColumns);
     itemBox_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     itemBox_->setFixedHeight(TwipsToPixels(4200));
+    itemBox_->setAccessibleName(lab1->text());
 
     auto* allButton = CreateDialogButton("AllButton", "Select &All", this);
     auto* clearButton = CreateDialogButton("ClearButton", "&Clear", this);

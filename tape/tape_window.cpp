@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tape/tape_window.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -17,14 +18,26 @@ namespace {
 
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
+// A plain widget is a "filler" to a screen reader; the tape is a window of its own.
+QAccessibleInterface* TapeWindowFactory(const QString&, QObject* object) {
+    if (auto* window = dynamic_cast<TapeWindow*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
 }  // namespace
 
 TapeWindow::TapeWindow(PaperTape& tape, QWidget* parent) : QWidget(parent, Qt::Window), tape_(tape) {
     setObjectName("CalcTapeFrm");
     setWindowTitle("Tape");
+    static const bool accessible = [] {
+        QAccessible::installFactory(TapeWindowFactory);
+        return true;
+    }();
+    (void)accessible;
 
     list_ = new QListWidget(this);
     list_->setObjectName("TapeList");
+    list_->setAccessibleName("Tape");
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setUniformItemSizes(true);
 

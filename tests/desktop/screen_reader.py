@@ -123,7 +123,14 @@ check(len(tabs) == 4 and all(t.name.strip() for t in tabs), f"tabs named {[t.nam
 keys("F4")
 pump_until(lambda: False, 0.3)
 lists = find_all(app, lambda n: n.getRoleName() == "combo box")
-check(len(lists) == 1 and lists[0].name.startswith("Display Precision"),
-      f"precision list named {[n.name for n in lists]}")
+
+
+def labels_of(node):
+    return [relation.getTarget(i).name for relation in node.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY for i in range(relation.getNTargets())]
+
+
+check(len(lists) == 1 and any(label.startswith("Display Precision") for label in labels_of(lists[0])),
+      f"precision list labelled by {[labels_of(n) for n in lists]}")
 
 sys.exit(1 if failures else 0)

@@ -100,7 +100,7 @@ private slots:
             QCOMPARE(button->text(), QString(option.caption));
             QCOMPARE(button->geometry(), TwipRect(180, option.y, 1815, 255));
         }
-        QCOMPARE(face_.Label("PrecLab"), QString("Display Precision [for Fixed & Scientific Modes]"));
+        QCOMPARE(face_.Label("PrecLab"), QString("Display Precision [for Fixed && Scientific Modes]"));
         auto* precBox = face_.Find<QComboBox>("PrecBox");
         QCOMPARE(precBox->count(), 15);
         QCOMPARE(precBox->itemText(14), QString("14"));
@@ -137,7 +137,8 @@ private slots:
         for (const auto& item : items) {
             auto* action = face_.Find<QAction>(item.name);
             QVERIFY2(action != nullptr, item.name);
-            QCOMPARE(action->text(), QString(item.caption));
+            // The padding aligned the shortcuts on the old face; a screen reader would read it out.
+            QCOMPARE(action->text(), QString(item.caption).trimmed());
             QCOMPARE(action->shortcut(), item.shortcut);
         }
         QVERIFY(face_.Find<QAction>("mnuClose")->shortcuts().contains(QKeySequence("Ctrl+Q")));
