@@ -17,6 +17,7 @@ test_packages=(
   x11-xkb-utils xkb-data xclip openbox x11-utils
   desktop-file-utils appstream man-db
   at-spi2-core python3-pyatspi dbus
+  orca speech-dispatcher speech-dispatcher-espeak-ng
 )
 
 packages=("${run_packages[@]}")

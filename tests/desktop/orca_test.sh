@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# What a blind user hears: Orca itself, headless, reads numora over the accessibility bus and
+# speaks through a private speech-dispatcher into an ALSA file; its debug log says what it sent
+# to speech. Read Out Loud and Orca together say a result once.
+set -u
+if [ -z "${NUMORA_ORCA_SESSION:-}" ]; then
+    command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is not installed"; exit 77; }
+    NUMORA_ORCA_SESSION=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+. "$(dirname "$0")/x_session.sh"
+launcher=/usr/libexec/at-spi-bus-launcher
+[ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
+need orca speech-dispatcher
+# Orca runs once per user: the user's own screen reader is never replaced by the test's.
+pgrep -u "$(id -u)" -x orca >/dev/null && { echo "SKIP: Orca already runs for this user"; exit 77; }
+start_x
+
+# Numora's own voice plays on ALSA's default device, speech-dispatcher's on one of its own.
+cat >"$home/.asoundrc" <<EOF
+pcm.!default { type file slave.pcm "null" file "$home/numora.raw" format "raw" truncate false }
+pcm.speechd { type file slave.pcm "null" file "$home/speechd.raw" format "raw" truncate false }
+EOF
+export PULSE_SERVER="unix:$home/no-pulse"
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$home/speechd-log"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<EOF
+LogLevel 3
+LogDir "$home/speechd-log"
+AudioOutputMethod "alsa"
+AudioALSADevice "speechd"
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+DefaultModule espeak-ng
+EOF
+
+"$launcher" --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+# Orca asks the bus for the accessibility bus at once; it hangs on a name not yet taken.
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+        string:org.a11y.Bus 2>/dev/null | grep -q true && break
+    sleep 0.1
+done
+speech-dispatcher --run-single --timeout 0 >"$home/speechd.out" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
+log="$home/orca.log"
+/usr/bin/python3 "$(dirname "$0")/orca_log.py" "$log" &
+pids+=($!)
+
+# Orca's lines sent to speech after byte offset $1.
+spoken_since() { tail -c +"$(($1 + 1))" "$log" 2>/dev/null | sed -n "s/^.*SPEECH OUTPUT: '\(.*\)' \?\[\?{'.*$/\1/p"; }
+# Waits until Orca has said a line matching the pattern (case-insensitive) since offset $1,
+# at most $3 tenths of a second.
+await_spoken() {
+    for _ in $(seq "${3:-100}"); do spoken_since "$1" | grep -qi -- "$2" && return 0; sleep 0.1; done
+    return 1
+}
+mark() { stat -c %s "$log"; }
+# ALSA's file device starts a numbered file at each opening.
+audio() { cat "$home"/numora.raw* 2>/dev/null | wc -c; }
+# Waits until numora's voice has stopped writing audio.
+audio_settled() {
+    local before=-1
+    for _ in $(seq 40); do
+        sleep 0.3
+        [ "$(audio)" -eq "$before" ] && return
+        before=$(audio)
+    done
+}
+
+await_spoken 0 "Screen reader on" 600 || { tail -n 30 "$log"; echo "FAIL: orca did not start"; exit 1; }
+start=$(mark)
+start_numora
+await_spoken "$start" "^0\.\?$" || fail "on focus, the display's value: $(spoken_since "$start" | tr '\n' '|')"
+spoken_since "$start" | grep -q "^Display read only text" || fail "on focus, the display named: $(spoken_since "$start" | tr '\n' '|')"
+
+# Each row: keys after Delete (AC), a line Orca must speak for them.
+rows=(
+    "7 plus 8 equal|^15$"
+    "5 slash 0 equal|^Divide by Zero$"
+    "ctrl+r|RADIAN$"
+    "F2|2nd Function$"
+    "F1 2 asterisk 3 equal|^6$"
+)
+for row in "${rows[@]}"; do
+    typed=${row%%|*} expected=${row#*|}
+    xdotool key Delete
+    sleep 0.5
+    from=$(mark)
+    # shellcheck disable=SC2086
+    xdotool key --delay 100 $typed
+    await_spoken "$from" "$expected" || fail "$typed: no '$expected' in: $(spoken_since "$from" | tr '\n' '|')"
+done
+
+# Read Out Loud on: the result once, by Orca while the display has the focus, else by numora.
+xdotool key ctrl+a Delete
+for focus in display key; do
+    [ "$focus" = key ] && xdotool key Tab
+    sleep 0.5
+    xdotool key --delay 100 Delete 7 plus 8
+    audio_settled
+    before=$(audio) from=$(mark)
+    xdotool key equal
+    sleep 1
+    audio_settled
+    heard=$(spoken_since "$from" | grep -c "^15$")
+    case $focus in
+        display) [ "$heard" -eq 1 ] && [ "$(audio)" -eq "$before" ] ||
+            fail "read-out with the display focused: Orca said 15 $heard times, numora played $(($(audio) - before)) bytes" ;;
+        key) [ "$heard" -eq 0 ] && [ "$(audio)" -gt "$before" ] ||
+            fail "read-out with a key focused: Orca said 15 $heard times, numora played $(($(audio) - before)) bytes" ;;
+    esac
+done
+
+if grep -q "Traceback" "$log"; then
+    grep -A 20 "Traceback" "$log" | head -40
+    fail "an error in Orca's handlers"
+fi
+finish
