@@ -15,6 +15,7 @@
 #include "persist/qt_settings_store.h"
 #include "shell/display_accessibility.h"
 #include "shell/qt_platform.h"
+#include "shell/screen_reader_watch.h"
 #include "tape/paper_tape.h"
 
 class DisplayPanelWidget;

@@ -140,7 +140,3 @@ void AnnounceThroughDisplay(DisplayPanelWidget& display, const QString& news) {
     if (!QAccessible::isActive()) return;
     if (DisplayAccessible* accessible = AccessibleOf(display)) accessible->Update(accessible->Shown(), news, false);
 }
-
-bool QtScreenReaderWatch::PresentsDisplay() const {
-    return QAccessible::isActive() && display_ != nullptr && display_->hasFocus() && display_->isActiveWindow();
-}

@@ -3,7 +3,6 @@
 
 #include <QString>
 
-#include "core/platform.h"
 #include "display/display_panel.h"
 
 class DisplayPanelWidget;
@@ -20,14 +19,3 @@ void InstallDisplayAccessibility();
 void AnnounceDisplay(DisplayPanelWidget& display, const DisplayPanel& before, bool numberKeyed);
 // Adds a text to the display's accessible text as the step's news, such as the page shown.
 void AnnounceThroughDisplay(DisplayPanelWidget& display, const QString& news);
-
-// A screen reader presents the display's news while accessibility is on and the display has the
-// keyboard focus: the news of a text that has not the focus are not presented.
-class QtScreenReaderWatch final : public ScreenReaderWatch {
-public:
-    void Watch(const QWidget* display) { display_ = display; }
-    bool PresentsDisplay() const override;
-
-private:
-    const QWidget* display_ = nullptr;
-};
