@@ -16,7 +16,7 @@ if [ -z "${DISPLAY:-}" ] || [ -z "${BENCH_UNDER_XVFB:-}" ]; then
   exec env BENCH_UNDER_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' "$0" "$build" "$runs"
 fi
 
-qt_flags=$(pkg-config --cflags --libs Qt6Widgets Qt6Network)
+qt_flags=$(pkg-config --cflags --libs Qt6Widgets Qt6Network Qt6DBus)
 
 # How many widgets numora's window holds once started.
 cat >"$work/count_widgets.cpp" <<'CPP'
