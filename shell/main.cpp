@@ -27,7 +27,15 @@ int main(int argc, char* argv[]) {
 
     // A second copy hands over to the first before it reads any setting or file.
     SingleInstance instance(kApplicationTitle);
-    if (instance.ActivatePreviousInstance(startupId)) {
+    bool handedOver = instance.ActivatePreviousInstance(startupId);
+    if (!handedOver && !instance.Claim()) {
+        if (!instance.AwaitPreviousInstance(startupId)) {
+            std::fputs("Numora is already running but does not answer.\n", stderr);
+            return 1;
+        }
+        handedOver = true;
+    }
+    if (handedOver) {
         std::puts("Numora is already running; its window was brought forward.");
         return 0;
     }
@@ -37,7 +45,8 @@ int main(int argc, char* argv[]) {
     const auto bringForward = [&window](const QByteArray& id) {
         BringForwardForLauncher(window, id, [&window] { window.BringForward(); });
     };
-    if (!instance.Listen(bringForward) && instance.ActivatePreviousInstance(startupId)) return 0;
+    // Without its channel this copy still runs alone; later copies cannot bring it forward.
+    instance.Listen(bringForward);
     window.InitializeCalculator();
     window.show();
     return app.exec();

@@ -2,11 +2,15 @@
 #include "shell/single_instance.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +22,9 @@ constexpr int kAnswerTimeoutMs = 2000;
 // A later copy says its line at once; a connection that says nothing is closed after this.
 constexpr int kSilentTimeoutMs = 3000;
 constexpr qint64 kMaxRequestBytes = 1024;
+// A later copy asks at once and goes: more connections than this waiting are a flood.
+constexpr int kMaxWaitingConnections = 8;
+constexpr int kStartingCopyWaitMs = 10000;
 // "raise", then a blank and the start-up id when the later copy has one.
 constexpr const char* kRequest = "raise";
 constexpr const char* kAnswer = "raised\n";
@@ -48,6 +55,35 @@ QString ChannelPath(const QString& title) {
 
 SingleInstance::SingleInstance(const QString& applicationTitle) : name_(ChannelPath(applicationTitle)) {}
 
+SingleInstance::~SingleInstance() {
+    // The channel goes before the lock: a copy that takes the lock next finds no live channel.
+    server_.close();
+    if (lock_ >= 0) ::close(lock_);
+}
+
+bool SingleInstance::Claim() {
+    if (name_.isEmpty() || lock_ >= 0) return true;
+    const int fd = ::open(QFile::encodeName(name_ + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
+                          S_IRUSR | S_IWUSR);
+    if (fd < 0) return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    lock_ = fd;
+    return true;
+}
+
+bool SingleInstance::AwaitPreviousInstance(const QByteArray& startupId) {
+    QElapsedTimer waited;
+    waited.start();
+    do {
+        if (ActivatePreviousInstance(startupId)) return true;
+        QThread::msleep(100);
+    } while (waited.elapsed() < kStartingCopyWaitMs);
+    return false;
+}
+
 bool SingleInstance::ActivatePreviousInstance(const QByteArray& startupId) {
     if (name_.isEmpty()) return false;
     QLocalSocket socket;
@@ -63,18 +99,17 @@ bool SingleInstance::ActivatePreviousInstance(const QByteArray& startupId) {
 bool SingleInstance::Listen(std::function<void(const QByteArray&)> bringForward) {
     if (name_.isEmpty()) return true;
     bringForward_ = std::move(bringForward);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_.listen(name_)) {
-        if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
-        // The name is taken: by a copy that started a moment ago, or by one that is gone.
-        QLocalSocket probe;
-        probe.connectToServer(name_);
-        if (probe.waitForConnected(kAnswerTimeoutMs)) return false;
-        QLocalServer::removeServer(name_);
-        if (!server_.listen(name_)) return false;
-    }
+    // The folder is the user's alone; Qt's access option would bind elsewhere and rename the
+    // socket over the name, replacing a live one without a word.
+    QLocalServer::removeServer(name_);
+    if (!server_.listen(name_)) return false;
     QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
         while (QLocalSocket* socket = server_.nextPendingConnection()) {
+            if (server_.findChildren<QLocalSocket*>(Qt::FindDirectChildrenOnly).size() > kMaxWaitingConnections) {
+                socket->abort();
+                socket->deleteLater();
+                continue;
+            }
             socket->setReadBufferSize(kMaxRequestBytes);
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             QTimer::singleShot(kSilentTimeoutMs, socket, [socket] { socket->abort(); });

@@ -7,21 +7,30 @@
 #include <QLocalServer>
 #include <QString>
 
-// One copy of Numora per user. The first copy listens on a local channel named from the
-// application title in a folder only the user can write (the runtime folder, else one named with
-// the user id in the temporary folder); a later copy asks it to bring its window forward, passing
-// on the launcher's start-up notification id, and ends. When no such folder can be had, there is
-// no channel and every copy starts.
+// One copy of Numora per user. The first copy holds a lock for its whole life and listens on a
+// local channel named from the application title in a folder only the user can write (the
+// runtime folder, else one named with the user id in the temporary folder); a later copy asks it
+// to bring its window forward, passing on the launcher's start-up notification id, and ends.
+// When no such folder can be had, there is no channel and every copy starts.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& applicationTitle);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // True when a running copy answered and has brought its window forward.
     bool ActivatePreviousInstance(const QByteArray& startupId = {});
-    // Takes the channel for this copy; a stale channel left by a copy that is gone is removed.
-    // `bringForward` runs with the later copy's start-up id when it asks; a request longer than
-    // 1 KB, or a connection silent for 3 s, is cut off. False when another copy holds the channel
-    // or the channel cannot be made; true without listening when there is no channel.
+    // Takes the lock of the one copy: false while another live copy holds it, however young
+    // (two starts a moment apart both find no channel yet). True when there is no channel.
+    bool Claim();
+    // After a failed Claim: the copy that holds the lock is still starting; asks it until it
+    // answers, for at most 10 s.
+    bool AwaitPreviousInstance(const QByteArray& startupId = {});
+    // Listens on the channel, which only the claiming copy can: whatever lies at its name is a
+    // copy that is gone. `bringForward` runs with the later copy's start-up id when it asks; a
+    // request longer than 1 KB, or a connection silent for 3 s, is cut off, and beyond a few
+    // waiting connections new ones are closed at once. False when the channel cannot be made.
     bool Listen(std::function<void(const QByteArray& startupId)> bringForward);
 
     // Empty when there is no channel.
@@ -29,6 +38,7 @@ public:
 
 private:
     QString name_;
+    int lock_ = -1;
     QLocalServer server_;
     std::function<void(const QByteArray& startupId)> bringForward_;
 };

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The real program started twice: the second copy hands over to the first and ends.
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -11,6 +15,7 @@
 #include <QTest>
 
 #include <pwd.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 class SingleInstanceTest : public QObject {
@@ -28,8 +33,14 @@ class SingleInstanceTest : public QObject {
         return QDir(temp).filePath("numora-" + user + "/Numora-" + user);
     }
 
-    QProcess* Launch(const QString& temp = {}) {
+    QProcess* Launch(const QString& temp = {}, rlim_t openFiles = 0) {
         auto* process = new QProcess(this);
+        if (openFiles > 0) {
+            process->setChildProcessModifier([openFiles] {
+                const rlimit limit{openFiles, openFiles};
+                ::setrlimit(RLIMIT_NOFILE, &limit);
+            });
+        }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         if (temp.isEmpty()) {
@@ -145,6 +156,45 @@ private slots:
         QCOMPARE(first->state(), QProcess::Running);
         QCOMPARE(second->state(), QProcess::Running);
         QVERIFY(!QFileInfo::exists(FallbackChannel(temp)));
+    }
+
+    // Twenty copies started at once, as a double click or a script may: one window stays, every
+    // other copy hands over to it; five rounds on the same folder.
+    void simultaneousStartsLeaveOneCopy() {
+        for (int round = 0; round < 5; ++round) {
+            QList<QProcess*> copies;
+            for (int i = 0; i < 20; ++i) copies << Launch();
+            const auto running = [&copies] {
+                return std::count_if(copies.begin(), copies.end(),
+                                     [](QProcess* copy) { return copy->state() != QProcess::NotRunning; });
+            };
+            QTRY_VERIFY_WITH_TIMEOUT(running() <= 1, 20000);
+            QTest::qWait(500);
+            QCOMPARE(running(), 1);
+            for (QProcess* copy : copies) {
+                if (copy->state() != QProcess::NotRunning) continue;
+                QCOMPARE(copy->exitCode(), 0);
+                QVERIFY(copy->readAllStandardOutput().contains("brought forward"));
+            }
+            cleanup();
+        }
+    }
+
+    // Hundreds of connections at once from the same user, more than the copy may hold files open:
+    // the channel still answers the next copy.
+    void floodOfConnectionsLeavesTheChannelAnswering() {
+        QProcess* first = Launch({}, 256);
+        QVERIFY(first->waitForStarted());
+        QVERIFY(WaitForChannel());
+        std::vector<std::unique_ptr<QLocalSocket>> flood;
+        for (int i = 0; i < 400; ++i) {
+            flood.push_back(std::make_unique<QLocalSocket>());
+            flood.back()->connectToServer(Channel());
+        }
+        QTest::qWait(1000);
+        flood.clear();
+        ExpectHandOver();
+        QCOMPARE(first->state(), QProcess::Running);
     }
 
     // A request without an end, or none at all, is cut off; the first copy still answers.
