@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/platform.h"
@@ -13,6 +14,10 @@
 // of hundreds of operands) keeps its end, where the result stands.
 inline constexpr std::size_t kMaxTapeLines = 1000;
 inline constexpr std::size_t kMaxTapeLineBytes = 2000;
+
+// The length of the UTF-8 sequence at the start of `text`, or 0 when none starts there (a stray
+// continuation byte, an overlong form, a surrogate, beyond U+10FFFF, or cut short).
+std::size_t Utf8SequenceLength(std::string_view text);
 
 // What changed on the tape: one line added at the end (the oldest dropped when the tape was
 // full), or every line replaced.

@@ -7,40 +7,15 @@
 
 namespace {
 
-// The length of the UTF-8 sequence at the start of `text`, or 0 when none starts there (a stray
-// continuation byte, an overlong form, a surrogate, beyond U+10FFFF, or cut short).
-std::size_t Utf8SequenceLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (text.size() < length) return 0;
-    if (byte(1) < low || byte(1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-    return length;
-}
-
 std::optional<FileFault> LineFault(std::string_view line, std::size_t number) {
     const std::string where = " in line " + PlainText(static_cast<double>(number));
     if (line.size() > kMaxTapeLineBytes) return FileFault{kFaultBadRecord, "Line too long" + where};
     for (std::size_t i = 0; i < line.size();) {
         const std::size_t length = Utf8SequenceLength(line.substr(i));
         if (length == 0) return FileFault{kFaultBadValue, "Not UTF-8 text" + where};
-        if (length == 1 && (static_cast<unsigned char>(line[i]) < 0x20 || line[i] == 0x7F))
+        // A tab or a lone carriage return from an editor is text; the tape shows it as a blank.
+        const bool control = static_cast<unsigned char>(line[i]) < 0x20 || line[i] == 0x7F;
+        if (length == 1 && control && line[i] != '\t' && line[i] != '\r')
             return FileFault{kFaultBadValue, "Control character" + where};
         i += length;
     }

@@ -29,6 +29,7 @@ INSTANTIATE_TEST_SUITE_P(Bytes, TapeFileDecode,
                          ::testing::Values(DecodeCase{"Empty", "", 0, false},
                                            DecodeCase{"LastLineUnended", "a\nb", 2, false},
                                            DecodeCase{"CarriageReturns", "a\r\nb\r\n", 2, false},
+                                           DecodeCase{"TabAndLoneCarriageReturnAreText", "a\tb\rc\n", 1, false},
                                            DecodeCase{"Utf8Captions", "3\xC2\xB2 = 9.\n", 1, false},
                                            DecodeCase{"BrokenUtf8", "a\nb\xC2\n", 1, true},
                                            DecodeCase{"OverlongUtf8", "\xC0\xAF\n", 0, true},
@@ -56,6 +57,16 @@ TEST(PaperTape, KeepsTheLastLinesAndTheEndOfALongOne) {
     EXPECT_LE(tape.Lines().back().size(), kMaxTapeLineBytes);
     EXPECT_TRUE(tape.Lines().back().ends_with(" = 9."));
     EXPECT_NE(static_cast<unsigned char>(tape.Lines().back()[4]) & 0xC0, 0x80u) << "cut inside a character";
+}
+
+// A description that is no UTF-8 (an older register file's) is written so that the tape's own
+// loader reads it back.
+TEST(PaperTape, WritesOnlyWhatItsLoaderReads) {
+    PaperTape tape;
+    tape.Write("Kin 7 Caf\xE9\tbar\xC2 = 5.");
+    EXPECT_EQ(tape.Lines().back(), "Kin 7 Caf\xEF\xBF\xBD bar\xEF\xBF\xBD = 5.");
+    const std::vector<unsigned char> bytes = EncodeTapeFile(tape);
+    EXPECT_FALSE(DecodeTapeFile(bytes).fault.has_value());
 }
 
 class TapeFileOnDisk : public TempFolder {};
