@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // numora-keys: presses face keys by name on a calculator started as the program starts, and
 // prints the display.
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -95,6 +96,9 @@ void Press(Calculator& calc, MemoryClipboard& clipboard, ScriptedPickers& picker
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file-size limit fails a save with its warning instead of killing the program in the
+    // middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::string error;
     const auto options = ParseKeyScript(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {

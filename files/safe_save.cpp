@@ -2,8 +2,10 @@
 #include "files/safe_save.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <random>
+#include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,11 +13,14 @@
 
 namespace {
 
+constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::string_view kTemporaryMark = ".tmp.";
+constexpr std::size_t kTemporaryLetters = 8;
+
 std::filesystem::path TemporaryName(const std::filesystem::path& path) {
-    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device random;
-    std::string suffix = ".tmp.";
-    for (int i = 0; i < 8; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
+    std::string suffix(kTemporaryMark);
+    for (std::size_t i = 0; i < kTemporaryLetters; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
     auto temp = path;
     temp += suffix;
     return temp;
@@ -80,4 +85,21 @@ std::optional<std::string> SaveFileSafely(const std::filesystem::path& path, std
     }
     FlushFolder(path.has_parent_path() ? path.parent_path() : std::filesystem::path("."));
     return std::nullopt;
+}
+
+void RemoveStaleTemporaries(const std::filesystem::path& path) {
+    const std::string prefix = path.filename().string() + std::string(kTemporaryMark);
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    const auto cutoff = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + kTemporaryLetters || !name.starts_with(prefix)) continue;
+        if (name.find_first_not_of(kLetters, prefix.size()) != std::string::npos) continue;
+        struct stat info {};
+        if (::lstat(it->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;
+        std::error_code timeError;
+        if (it->last_write_time(timeError) > cutoff || timeError) continue;
+        ::unlink(it->path().c_str());
+    }
 }

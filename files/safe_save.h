@@ -14,3 +14,8 @@
 // file is untouched, no temporary file is left, and the result says which step failed and the
 // system's reason.
 std::optional<std::string> SaveFileSafely(const std::filesystem::path& path, std::span<const unsigned char> bytes);
+
+// Removes the temporary files of saves of `path` that a kill left behind: this user's regular
+// files named as SaveFileSafely names them and older than a minute, so that no save in progress
+// loses its file.
+void RemoveStaleTemporaries(const std::filesystem::path& path);

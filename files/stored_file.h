@@ -14,6 +14,7 @@
 
 #include "files/bounded_read.h"
 #include "files/file_fault.h"
+#include "files/safe_save.h"
 
 class MessageService;
 
@@ -41,12 +42,14 @@ void KeepUnreadable(StoredFile& file, const std::string& reason, MessageService*
 // and returns the damage it found. A missing file leaves `target` empty; a damaged one keeps
 // what was read, is set aside and warned about; an unreadable one is warned about and kept as
 // found. True only when memory ran out (the file is then kept as found and warned about, too).
+// The temporary files a killed save left beside it go first.
 template <class Target, class Decode>
 bool LoadStoredFile(StoredFile& file, Target& target, std::size_t maxBytes, MessageService* messages, Decode decode) {
     try {
         target = Target{};
         file.onDisk.reset();
         file.keepAsFound = false;
+        RemoveStaleTemporaries(file.path);
         BoundedRead read = ReadBoundedFile(file.path, maxBytes);
         if (read.outcome == BoundedRead::Outcome::Missing) return false;
         if (read.outcome == BoundedRead::Outcome::Unreadable) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -14,6 +15,9 @@
 #include "shell/startup_notification.h"
 
 int main(int argc, char* argv[]) {
+    // A file-size limit fails a save with its warning instead of killing the program in the
+    // middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     const CommandLine options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (options.action) {
     case CommandLine::Action::Help: std::fputs(UsageText().c_str(), stdout); return 0;

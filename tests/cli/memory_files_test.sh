@@ -22,6 +22,19 @@ done
 [ -z "$(find "$work" -path "$work/dir" -prune -o -path "$work/config" -prune -o -path "$work/fresh.*" -prune -o -type f -print)" ] ||
     { echo "FAIL: files written outside the folder and the settings"; failed=1; }
 
+# A file-size limit fails the save with its warning: the run is not killed midway, and neither a
+# temporary file nor a changed file is left.
+limited="$work/limited"
+check '4.\t' --dir "$limited" 4 Kin:7:Width
+before=$(md5sum <"$limited/CalcMem.mem")
+# The warning goes through a pipe: the limit would stop it in a file too.
+(ulimit -f 0; XDG_DATA_HOME="$work/data" "$keys" --dir "$limited" 5 Kin:7:Height 2>&1 >/dev/null) | cat >"$work/limited.err"
+status=${PIPESTATUS[0]}
+[ "$status" -lt 128 ] || { echo "FAIL: a file-size limit killed numora-keys (status $status)"; failed=1; }
+grep -q "File too large" "$work/limited.err" || { echo "FAIL: no warning for the file-size limit"; failed=1; }
+[ "$(md5sum <"$limited/CalcMem.mem")" = "$before" ] || { echo "FAIL: the limited save changed CalcMem.mem"; failed=1; }
+[ -z "$(find "$limited" -name '*.tmp.*')" ] || { echo "FAIL: a temporary file was left"; failed=1; }
+
 # The tape file keeps every run's lines; --tape prints only the run's own.
 check '14.\t\n2 + 3 x 4 = 14.' --dir "$d" --tape 2 plus 3 multiply 4 equal
 check '4.\t\n2² = 4.' --dir "$d" --tape 2 Sqr

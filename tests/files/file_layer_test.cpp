@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -381,6 +382,28 @@ TEST_F(FileLayerOnDisk, FullDiskLeavesTheOldFile) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ReadBytes(path), stored);
     EXPECT_EQ(Snapshot(folder).size(), 1u);
+}
+
+// A save killed before its rename leaves its temporary file; the next load removes such files
+// once they are a minute old, and nothing else.
+TEST_F(FileLayerOnDisk, StaleTemporariesOfTheFileGo) {
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    const struct {
+        std::string name;
+        bool old;
+        bool stays;
+    } files[] = {{path.filename().string() + ".tmp.Ab3dEf7h", true, false},
+                 {path.filename().string() + ".tmp.Zz9yXx8w", false, true},  // a save in progress
+                 {path.filename().string() + ".tmp.short", true, true},
+                 {"SdfInput.sdf.tmp.Ab3dEf7h", true, true}};
+    for (const auto& f : files) {
+        WriteBytes(folder / f.name, {1, 2, 3});
+        if (f.old) fs::last_write_time(folder / f.name, old);
+    }
+    StoredFile file(path);
+    RegisterBank bank;
+    LoadRegisterFile(bank, file, nullptr);
+    for (const auto& f : files) EXPECT_EQ(fs::exists(folder / f.name), f.stays) << f.name;
 }
 
 TEST_F(FileLayerOnDisk, TwoSaversInOneFolder) {
