@@ -9,16 +9,21 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
+#include <QThread>
 #include <QUrl>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+
+#include <sys/stat.h>
 
 namespace {
 
 // The file of the values every copy shares; a folder's own values live there too.
 constexpr const char* kSharedApplication = "Numora";
-// A lock file without its owner's details is one whose writer was killed while making it.
-constexpr qint64 kEmptyLockAgeMs = 1000;
+// A lock file without its owner's details this long after it was made is one whose writer was
+// killed while making it: a live writer puts its details in right after making it.
+constexpr qint64 kEmptyLockAgeMs = 100;
 
 QString KeyPath(const std::string& section, const std::string& key) {
     return QString::fromStdString(section) + '/' + QString::fromStdString(key);
@@ -42,7 +47,8 @@ bool IsUsable(const QString& file) {
     return !std::filesystem::exists(status) || std::filesystem::is_regular_file(status);
 }
 
-// QSettings waits 30 s before it takes over a lock file that says nothing of its owner.
+// QSettings waits 30 s, reading as well as writing, before it takes over a lock file that says
+// nothing of its owner.
 void RemoveEmptyStaleLock(const QString& file) {
     const QString lockName = file + ".lock";
     const QFileInfo info(lockName);
@@ -52,7 +58,18 @@ void RemoveEmptyStaleLock(const QString& file) {
     QString host;
     QString application;
     if (lock.getLockInfo(&pid, &host, &application)) return;
-    if (info.lastModified().msecsTo(QDateTime::currentDateTime()) > kEmptyLockAgeMs) lock.removeStaleLockFile();
+    const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+    if (age < kEmptyLockAgeMs) {
+        QThread::msleep(static_cast<unsigned long>(kEmptyLockAgeMs - std::max<qint64>(age, 0)));
+        if (lock.getLockInfo(&pid, &host, &application)) return;
+    }
+    lock.removeStaleLockFile();
+}
+
+// The settings hold the simple memory's value and the data folder's path: the user's alone.
+void MakePrivate(const QString& file) {
+    QFile::setPermissions(QFileInfo(file).absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 }  // namespace
@@ -78,6 +95,7 @@ std::string QtSettingsStore::Read(const std::string& application, const std::str
 
 std::optional<std::string> QtSettingsStore::ReadValue(const QString& file, const QString& path) {
     if (!IsUsable(file)) return std::nullopt;
+    RemoveEmptyStaleLock(file);
     QSettings settings(file, QSettings::IniFormat);
     const QVariant value = settings.value(path);
     if (!value.isValid() || settings.status() != QSettings::NoError) return std::nullopt;
@@ -89,6 +107,8 @@ bool QtSettingsStore::Write(const std::string& application, const std::string& s
     const QString file = QString::fromStdString(FileOf(IsFolder(application) ? kSharedApplication : application));
     if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !IsUsable(file)) return false;
     RemoveEmptyStaleLock(file);
+    // Created private, not only made so after: the file is written anew on every change.
+    const mode_t mask = ::umask(077);
     QSettings settings(file, QSettings::IniFormat);
     if (IsFolder(application)) {
         settings.beginGroup(FolderGroup(application));
@@ -96,5 +116,7 @@ bool QtSettingsStore::Write(const std::string& application, const std::string& s
     }
     settings.setValue(KeyPath(section, key), QString::fromStdString(value));
     settings.sync();
+    ::umask(mask);
+    MakePrivate(file);
     return settings.status() == QSettings::NoError;
 }

@@ -53,6 +53,10 @@ TEST_F(Persistence, StoreWritesOnlyUnderTheConfigFolder) {
         EXPECT_TRUE(entry.path().string().starts_with((root / "config" / "Numora").string())) << entry.path();
     }
     EXPECT_TRUE(fs::exists(root / "config" / "Numora" / "Numora.ini"));
+    // The simple memory's value and the data folder's path are the user's alone.
+    EXPECT_EQ(fs::status(root / "config" / "Numora" / "Numora.ini").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(root / "config" / "Numora").permissions(), fs::perms::owner_all);
 }
 
 TEST_F(Persistence, ShutdownThenStartupKeepsMemoryRegistersAndData) {
@@ -155,9 +159,11 @@ TEST_F(Persistence, PipeAtTheSettingsFileAndAnEmptyLockFileDoNotStall) {
     EXPECT_FALSE(store.Write("Numora", "NumoraSetting", "ReadOutLoud", "1"));
     fs::remove(shared);
 
+    // Left a moment ago, and met first by a read, as at the start after a kill.
     const fs::path lock = fs::path(shared) += ".lock";
     std::ofstream{lock};
-    fs::last_write_time(lock, fs::file_time_type::clock::now() - std::chrono::minutes(1));
+    EXPECT_EQ(store.Read("Numora", "NumoraSetting", "ReadOutLoud", "0"), "0");
+    std::ofstream{lock};
     EXPECT_TRUE(store.Write("Numora", "NumoraSetting", "ReadOutLoud", "1"));
     EXPECT_EQ(store.Read("Numora", "NumoraSetting", "ReadOutLoud", "0"), "1");
     ::alarm(0);
