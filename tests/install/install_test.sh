@@ -53,6 +53,7 @@ for page in numora numora-keys; do
 done
 
 [ "$("$prefix/bin/numora" --version)" = "numora $NUMORA_VERSION" ] || fail "the installed numora --version"
-[ "$("$prefix/bin/numora-keys" 2 plus 3 equal)" = "$(printf '5.\t')" ] || fail "the installed numora-keys does not calculate"
+[ "$("$prefix/bin/numora-keys" --dir "$prefix/data" 2 plus 3 equal)" = "$(printf '5.\t')" ] ||
+    fail "the installed numora-keys does not calculate"
 [ "$failed" -eq 0 ] && echo passed
 exit "$failed"
