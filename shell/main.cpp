@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <QApplication>
@@ -31,26 +34,32 @@ int main(int argc, char* argv[]) {
 
     // A second copy hands over to the first before it reads any setting or file.
     SingleInstance instance(kApplicationTitle);
-    bool handedOver = instance.ActivatePreviousInstance(startupId);
-    if (!handedOver && !instance.Claim()) {
-        if (!instance.AwaitPreviousInstance(startupId)) {
+    std::optional<QString> runningFolder = instance.ActivatePreviousInstance(startupId);
+    if (!runningFolder && !instance.Claim()) {
+        runningFolder = instance.AwaitPreviousInstance(startupId);
+        if (!runningFolder) {
             std::fputs("Numora is already running but does not answer.\n", stderr);
             return 1;
         }
-        handedOver = true;
     }
-    if (handedOver) {
+    if (runningFolder) {
         std::puts("Numora is already running; its window was brought forward.");
-        return 0;
+        std::error_code error;
+        if (!options.dir || std::filesystem::equivalent(runningFolder->toStdString(), *options.dir, error)) return 0;
+        // One window works on one folder: the folder asked for is not opened beside it.
+        std::fprintf(stderr, "The running window keeps the data folder %s; %s is not used.\n",
+                     runningFolder->toLocal8Bit().constData(), options.dir->c_str());
+        return 1;
     }
+    const std::filesystem::path dataFolder = ChooseProgramFolder(options.dir, ExecutableFolder());
     CalcMainFrm window;
     OnQuitSignals(&window, [&window] { window.CloseUnattended(); });
-    window.SetProgramFolder(ChooseProgramFolder(options.dir, ExecutableFolder()));
+    window.SetProgramFolder(dataFolder);
     const auto bringForward = [&window](const QByteArray& id) {
         BringForwardForLauncher(window, id, [&window] { window.BringForward(); });
     };
     // Without its channel this copy still runs alone; later copies cannot bring it forward.
-    instance.Listen(bringForward);
+    instance.Listen(QString::fromStdString(dataFolder.string()), bringForward);
     window.InitializeCalculator();
     window.show();
     return app.exec();

@@ -27,7 +27,8 @@ constexpr int kMaxWaitingConnections = 8;
 constexpr int kStartingCopyWaitMs = 10000;
 // "raise", then a blank and the start-up id when the later copy has one.
 constexpr const char* kRequest = "raise";
-constexpr const char* kAnswer = "raised\n";
+// "raised", a blank and the copy's data folder, percent-encoded.
+constexpr const char* kAnswer = "raised ";
 
 // A folder that only this user can have made or can write: else another user could hold the
 // channel's name and make every start of ours end as "already running".
@@ -74,30 +75,33 @@ bool SingleInstance::Claim() {
     return true;
 }
 
-bool SingleInstance::AwaitPreviousInstance(const QByteArray& startupId) {
+std::optional<QString> SingleInstance::AwaitPreviousInstance(const QByteArray& startupId) {
     QElapsedTimer waited;
     waited.start();
     do {
-        if (ActivatePreviousInstance(startupId)) return true;
+        if (auto folder = ActivatePreviousInstance(startupId)) return folder;
         QThread::msleep(100);
     } while (waited.elapsed() < kStartingCopyWaitMs);
-    return false;
+    return std::nullopt;
 }
 
-bool SingleInstance::ActivatePreviousInstance(const QByteArray& startupId) {
-    if (name_.isEmpty()) return false;
+std::optional<QString> SingleInstance::ActivatePreviousInstance(const QByteArray& startupId) {
+    if (name_.isEmpty()) return std::nullopt;
     QLocalSocket socket;
     socket.connectToServer(name_);
-    if (!socket.waitForConnected(kAnswerTimeoutMs)) return false;
+    if (!socket.waitForConnected(kAnswerTimeoutMs)) return std::nullopt;
     socket.write(kRequest + (startupId.isEmpty() ? QByteArray() : ' ' + startupId) + '\n');
-    if (!socket.waitForBytesWritten(kAnswerTimeoutMs)) return false;
+    if (!socket.waitForBytesWritten(kAnswerTimeoutMs)) return std::nullopt;
     while (!socket.canReadLine())
-        if (!socket.waitForReadyRead(kAnswerTimeoutMs)) return false;
-    return socket.readLine() == kAnswer;
+        if (!socket.waitForReadyRead(kAnswerTimeoutMs)) return std::nullopt;
+    const QByteArray line = socket.readLine(kMaxRequestBytes * 4).trimmed();
+    if (!line.startsWith(QByteArray(kAnswer).trimmed())) return std::nullopt;
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(qstrlen(kAnswer))));
 }
 
-bool SingleInstance::Listen(std::function<void(const QByteArray&)> bringForward) {
+bool SingleInstance::Listen(const QString& dataFolder, std::function<void(const QByteArray&)> bringForward) {
     if (name_.isEmpty()) return true;
+    answer_ = kAnswer + dataFolder.toUtf8().toPercentEncoding() + '\n';
     bringForward_ = std::move(bringForward);
     // The folder is the user's alone; Qt's access option would bind elsewhere and rename the
     // socket over the name, replacing a live one without a word.
@@ -124,7 +128,7 @@ bool SingleInstance::Listen(std::function<void(const QByteArray&)> bringForward)
                     return;
                 }
                 bringForward_(line.mid(qstrlen(kRequest) + 1));
-                socket->write(kAnswer);
+                socket->write(answer_);
                 socket->flush();
             });
         }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include <QByteArray>
 #include <QLocalServer>
@@ -19,19 +20,20 @@ public:
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // True when a running copy answered and has brought its window forward.
-    bool ActivatePreviousInstance(const QByteArray& startupId = {});
+    // The data folder of a running copy that answered and has brought its window forward.
+    std::optional<QString> ActivatePreviousInstance(const QByteArray& startupId = {});
     // Takes the lock of the one copy: false while another live copy holds it, however young
     // (two starts a moment apart both find no channel yet). True when there is no channel.
     bool Claim();
     // After a failed Claim: the copy that holds the lock is still starting; asks it until it
     // answers, for at most 10 s.
-    bool AwaitPreviousInstance(const QByteArray& startupId = {});
+    std::optional<QString> AwaitPreviousInstance(const QByteArray& startupId = {});
     // Listens on the channel, which only the claiming copy can: whatever lies at its name is a
     // copy that is gone. `bringForward` runs with the later copy's start-up id when it asks; a
     // request longer than 1 KB, or a connection silent for 3 s, is cut off, and beyond a few
-    // waiting connections new ones are closed at once. False when the channel cannot be made.
-    bool Listen(std::function<void(const QByteArray& startupId)> bringForward);
+    // waiting connections new ones are closed at once; the answer names `dataFolder`. False when
+    // the channel cannot be made.
+    bool Listen(const QString& dataFolder, std::function<void(const QByteArray& startupId)> bringForward);
 
     // Empty when there is no channel.
     const QString& ChannelName() const { return name_; }
@@ -40,5 +42,6 @@ private:
     QString name_;
     int lock_ = -1;
     QLocalServer server_;
+    QByteArray answer_;
     std::function<void(const QByteArray& startupId)> bringForward_;
 };

@@ -24,6 +24,7 @@ class SingleInstanceTest : public QObject {
     QTemporaryDir folder_;
     QString program_;
     QList<QProcess*> started_;
+    QString dir_;  // --dir of the copies started next; the data folder when empty
 
     QString Channel() const { return folder_.filePath("run/Numora"); }
 
@@ -51,7 +52,7 @@ class SingleInstanceTest : public QObject {
         }
         env.insert("XDG_CONFIG_HOME", folder_.filePath("config"));
         process->setProcessEnvironment(env);
-        process->start(program_, {"--dir", folder_.filePath("data")});
+        process->start(program_, {"--dir", dir_.isEmpty() ? folder_.filePath("data") : dir_});
         started_.append(process);
         return process;
     }
@@ -96,6 +97,7 @@ private slots:
         }
         qDeleteAll(started_);
         started_.clear();
+        dir_.clear();
     }
 
     void secondCopyRaisesTheFirstAndEnds() {
@@ -156,6 +158,18 @@ private slots:
         QCOMPARE(first->state(), QProcess::Running);
         QCOMPARE(second->state(), QProcess::Running);
         QVERIFY(!QFileInfo::exists(FallbackChannel(temp)));
+    }
+
+    // A start with another folder while a window runs says that the window keeps its own.
+    void secondCopyWithAnotherFolderSaysSo() {
+        QProcess* first = Launch();
+        QVERIFY(WaitForChannel());
+        dir_ = folder_.filePath("other");
+        QProcess* second = Launch();
+        QVERIFY(second->waitForFinished(5000));
+        QCOMPARE(second->exitCode(), 1);
+        QVERIFY(second->readAllStandardError().contains("keeps the data folder " + folder_.filePath("data").toUtf8()));
+        QCOMPARE(first->state(), QProcess::Running);
     }
 
     // Twenty copies started at once, as a double click or a script may: one window stays, every
