@@ -215,7 +215,9 @@ void CalcMainFrm::CloseUnattended() {
     while (QWidget* modal = QApplication::activeModalWidget()) {
         if (!modal->close()) break;
     }
-    close();
+    // During start-up (a warning box's own loop) the stores are not all loaded yet: start-up
+    // goes on without boxes and its caller closes the window then, saving what was loaded.
+    if (initialized_) close();
 }
 
 void CalcMainFrm::BringForward() {

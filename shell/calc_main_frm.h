@@ -54,6 +54,8 @@ public:
     // Closes the window, saves included, with no one to answer: open dialogs end as their close
     // box would end them, and warnings go to the standard error instead of a box.
     void CloseUnattended();
+    // A close was asked for while nobody could answer (a quit signal), maybe during start-up.
+    bool QuitRequested() const { return unattended_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

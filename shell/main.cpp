@@ -61,6 +61,11 @@ int main(int argc, char* argv[]) {
     // Without its channel this copy still runs alone; later copies cannot bring it forward.
     instance.Listen(QString::fromStdString(dataFolder.string()), bringForward);
     window.InitializeCalculator();
+    // A quit signal during start-up (while a warning box was up) ends the program here.
+    if (window.QuitRequested()) {
+        window.close();
+        return 0;
+    }
     window.show();
     return app.exec();
 }

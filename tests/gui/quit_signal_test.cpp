@@ -75,6 +75,10 @@ class QuitSignalTest : public QObject {
         return env;
     }
 
+    static QString Program(const char* name) {
+        return QDir(qEnvironmentVariable("NUMORA_BIN", QCoreApplication::applicationDirPath())).filePath(name);
+    }
+
     bool ChannelAnswers() const {
         QLocalSocket probe;
         probe.connectToServer(folder_.filePath("run/Numora"));
@@ -125,6 +129,36 @@ private slots:
         QCOMPARE(process_.exitCode(), 0);
         // The closing save wrote the first run's cleared bank.
         QCOMPARE(QFileInfo(QDir(data).filePath(kRegisterFileName)).size(), 1000);
+    }
+
+    // A signal while the start-up warning box is up (a damaged register file) ends the program:
+    // no window stays open with every dialog refused, and the data set read after the box is
+    // kept, not saved over by one not yet read.
+    void signalDuringTheStartupWarningEnds() {
+        const QString data = folder_.filePath("damaged");
+        QProcess keys;
+        keys.setProcessEnvironment(Environment());
+        keys.start(Program("numora-keys"), {"--dir", data, "4", "dot", "5", "Data"});
+        QVERIFY(keys.waitForFinished(10000));
+        QFile registers(QDir(data).filePath(kRegisterFileName));
+        QVERIFY(registers.open(QIODevice::WriteOnly));
+        registers.write("not a register file");
+        registers.close();
+        const auto dataSet = [&data] {
+            QFile file(QDir(data).filePath(kDataFileName));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray keyed = dataSet();
+        QVERIFY(!keyed.isEmpty());
+        process_.setProcessEnvironment(Environment());
+        process_.start(Program("numora"), {"--dir", data});
+        // The box is up once the damaged file has been set aside.
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(QDir(data).filePath(QString(kRegisterFileName) + ".bad")), 20000);
+        QTest::qWait(300);
+        process_.terminate();
+        QVERIFY(process_.waitForFinished(20000));
+        QCOMPARE(process_.exitCode(), 0);
+        QCOMPARE(dataSet(), keyed);
     }
 
     // Without --dir: the user's data folder, unless both files lie beside the program.
