@@ -66,6 +66,20 @@ void RemoveEmptyStaleLock(const QString& file) {
     lock.removeStaleLockFile();
 }
 
+// The values of folders that are gone, and beyond the newest kMaxFolders, are dropped: a script
+// that runs numora-keys in a new temporary folder each time would grow the file without end.
+void DropOldFolders(QSettings& settings, int keep) {
+    QList<std::pair<QString, QString>> folders;  // written at, group
+    for (const QString& group : settings.childGroups()) {
+        if (!group.startsWith("Folder-")) continue;
+        const QString path = settings.value(group + "/Path").toString();
+        if (!QFileInfo(path).isDir()) settings.remove(group);
+        else folders.append({settings.value(group + "/Written").toString(), group});
+    }
+    std::sort(folders.begin(), folders.end());
+    for (qsizetype i = 0; i + keep < folders.size(); ++i) settings.remove(folders[i].second);
+}
+
 // The settings hold the simple memory's value and the data folder's path: the user's alone.
 void MakePrivate(const QString& file) {
     QFile::setPermissions(QFileInfo(file).absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -110,13 +124,50 @@ bool QtSettingsStore::Write(const std::string& application, const std::string& s
     // Created private, not only made so after: the file is written anew on every change.
     const mode_t mask = ::umask(077);
     QSettings settings(file, QSettings::IniFormat);
-    if (IsFolder(application)) {
-        settings.beginGroup(FolderGroup(application));
-        settings.setValue("Path", QString::fromStdString(application));
+    const QString group = IsFolder(application) ? FolderGroup(application) + '/' : QString();
+    const QString path = group + KeyPath(section, key);
+    if (settings.value(path).toString() == QString::fromStdString(value)) {
+        ::umask(mask);
+        return settings.status() == QSettings::NoError;
     }
-    settings.setValue(KeyPath(section, key), QString::fromStdString(value));
+    if (IsFolder(application)) {
+        settings.setValue(group + "Path", QString::fromStdString(application));
+        settings.setValue(group + "Written", QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+        DropOldFolders(settings, kMaxFolders);
+    }
+    settings.setValue(path, QString::fromStdString(value));
     settings.sync();
     ::umask(mask);
     MakePrivate(file);
+    return settings.status() == QSettings::NoError;
+}
+
+bool QtSettingsStore::Remove(const std::string& application, const std::string& section, const std::string& key) {
+    // Where earlier versions kept a folder's values, which would be read again otherwise.
+    if (IsFolder(application)) {
+        const QString old = QString::fromStdString(FileOf(application));
+        if (QFileInfo::exists(old) && IsUsable(old)) {
+            QSettings settings(old, QSettings::IniFormat);
+            settings.remove(KeyPath(section, key));
+            settings.sync();
+        }
+    }
+    const QString file = QString::fromStdString(FileOf(IsFolder(application) ? kSharedApplication : application));
+    if (!QFileInfo::exists(file)) return true;
+    if (!IsUsable(file)) return false;
+    RemoveEmptyStaleLock(file);
+    QSettings settings(file, QSettings::IniFormat);
+    const QString group = IsFolder(application) ? FolderGroup(application) : QString();
+    const QString path = (group.isEmpty() ? QString() : group + '/') + KeyPath(section, key);
+    if (!settings.contains(path)) return true;
+    settings.remove(path);
+    // A folder's group holds its path and time besides its values: with no value left, it goes.
+    if (!group.isEmpty()) {
+        settings.beginGroup(group);
+        const bool valuesLeft = !settings.childGroups().isEmpty();
+        settings.endGroup();
+        if (!valuesLeft) settings.remove(group);
+    }
+    settings.sync();
     return settings.status() == QSettings::NoError;
 }

@@ -62,7 +62,10 @@ void SessionStores::Save(const Calculator& calc, SaveWhen when) {
     Guarded([&] {
         const std::string memory = PlainText(calc.memory.MemoryValue);
         if (when == SaveWhen::Changed && memory == memoryStored_) return;
-        if (settings_.Write(application_, "Setting", "MemoryIn", memory)) memoryStored_ = memory;
+        // 0 is what an absent value reads as: a folder whose memory is 0 leaves no trace.
+        const bool stored = memory == "0" ? settings_.Remove(application_, "Setting", "MemoryIn")
+                                          : settings_.Write(application_, "Setting", "MemoryIn", memory);
+        if (stored) memoryStored_ = memory;
     });
     Guarded([&] { SaveRegisterFile(calc.memory.MemoryRegisters, registers_, when, calc.platform.messages); });
     Guarded([&] { SaveDataFile(calc.statistics.StatData, data_, when, calc.platform.messages); });

@@ -145,6 +145,37 @@ TEST_F(Persistence, MemoryStoredByEarlierVersionsIsStillRead) {
     SessionStores stores(store, folder);
     stores.LoadMemory(calc);
     EXPECT_EQ(calc.memory.MemoryValue, 4.5);
+    // Cleared now, it stays cleared: the old file is not read again.
+    EXPECT_EQ(MemoryAcrossRestart(store, folder, 0, folder), 0.0);
+}
+
+// A script that runs in a new folder each time leaves the settings file as it was; folders with
+// a memory are kept up to the bound, the newest, and a folder that is gone loses its entry.
+TEST_F(Persistence, FoldersDoNotGrowTheSettingsFile) {
+    const fs::path shared = QtSettingsStore::FileOf("Numora");
+    const auto runIn = [&](const fs::path& dir, double memory) {
+        fs::create_directories(dir);
+        Calculator calc;
+        SessionStores stores(store, dir);
+        stores.LoadMemory(calc);
+        calc.memory.MemoryValue = memory;
+        stores.SaveAll(calc);
+    };
+    runIn(root / "kept", 1.5);
+    const auto written = fs::last_write_time(shared);
+    for (int i = 0; i < 50; ++i) runIn(root / ("temp" + std::to_string(i)), 0);
+    runIn(root / "kept", 1.5);
+    EXPECT_EQ(fs::last_write_time(shared), written) << "a run that changed nothing wrote the file";
+
+    for (int i = 0; i < QtSettingsStore::kMaxFolders + 20; ++i) runIn(root / ("used" + std::to_string(i)), i + 1);
+    const auto size = fs::file_size(shared);
+    fs::remove_all(root / "used0");
+    fs::remove_all(root / ("used" + std::to_string(QtSettingsStore::kMaxFolders + 19)));
+    runIn(root / "last", 9);
+    EXPECT_LE(fs::file_size(shared), size);
+    EXPECT_EQ(MemoryAcrossRestart(store, root / "last", 9, root / "last"), 9.0);
+    EXPECT_EQ(MemoryAcrossRestart(store, root / "used100", 101, root / "used100"), 101.0);
+    EXPECT_EQ(store.Read(FolderApplicationName(root / "kept"), "Setting", "MemoryIn", "none"), "none");
 }
 
 // Neither a pipe at the settings file's name nor a lock file left empty by a kill may hold up
