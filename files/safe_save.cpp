@@ -103,3 +103,26 @@ void RemoveStaleTemporaries(const std::filesystem::path& path) {
         ::unlink(it->path().c_str());
     }
 }
+
+std::optional<std::string> AppendFileSafely(const std::filesystem::path& path, std::span<const unsigned char> bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return Failure("cannot open the file");
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        std::string failure = Failure("cannot append to the file");
+        ::close(fd);
+        return failure;
+    }
+    const char* failedStep = nullptr;
+    if (!WriteAll(fd, bytes)) failedStep = "cannot write the file";
+    else if (::fsync(fd) != 0) failedStep = "cannot flush the file to the disk";
+    if (failedStep) {
+        std::string failure = Failure(failedStep);
+        // No half line stays behind for the next load.
+        [[maybe_unused]] const int cut = ::ftruncate(fd, info.st_size);
+        ::close(fd);
+        return failure;
+    }
+    if (::close(fd) != 0) return Failure("cannot close the file");
+    return std::nullopt;
+}

@@ -15,6 +15,10 @@
 // system's reason.
 std::optional<std::string> SaveFileSafely(const std::filesystem::path& path, std::span<const unsigned char> bytes);
 
+// Appends `bytes` to the existing regular file at `path` and flushes it to the disk; on failure
+// the file is cut back to its old length, and the result says which step failed and why.
+std::optional<std::string> AppendFileSafely(const std::filesystem::path& path, std::span<const unsigned char> bytes);
+
 // Removes the temporary files of saves of `path` that a kill left behind: this user's regular
 // files named as SaveFileSafely names them and older than a minute, so that no save in progress
 // loses its file.

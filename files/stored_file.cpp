@@ -10,6 +10,14 @@ namespace {
 
 constexpr const char* kKeptAsFound = "it stays as it is and will not be saved over until Numora is started again";
 
+// While saves keep failing, only a save that must happen warns again.
+void WarnSaveFailure(StoredFile& file, const std::string& failure, bool always, MessageService* messages) {
+    if (always || !file.failureShown)
+        ShowFileWarning(messages, {kFaultAccess, "Path/File access error: cannot save " + file.path.string() + ": " +
+                                                     failure + "; the file was left as it was"});
+    file.failureShown = true;
+}
+
 }  // namespace
 
 void SetAsideAndWarn(StoredFile& file, const FileFault& fault, MessageService* messages) {
@@ -34,12 +42,20 @@ void SaveStoredFile(StoredFile& file, std::span<const unsigned char> bytes, Save
     if (file.keepAsFound) return;
     if (when == SaveWhen::Changed && file.onDisk && std::ranges::equal(*file.onDisk, bytes)) return;
     if (const auto failure = SaveFileSafely(file.path, bytes)) {
-        if (when == SaveWhen::Always || !file.failureShown)
-            ShowFileWarning(messages, {kFaultAccess, "Path/File access error: cannot save " + file.path.string() +
-                                                         ": " + *failure + "; the file was left as it was"});
-        file.failureShown = true;
+        WarnSaveFailure(file, *failure, when == SaveWhen::Always, messages);
         return;
     }
     file.onDisk.emplace(bytes.begin(), bytes.end());
     file.failureShown = false;
+}
+
+bool AppendStoredFile(StoredFile& file, std::span<const unsigned char> bytes, MessageService* messages) {
+    if (file.keepAsFound || !file.onDisk) return false;
+    if (const auto failure = AppendFileSafely(file.path, bytes)) {
+        WarnSaveFailure(file, *failure, false, messages);
+        return false;
+    }
+    file.onDisk->insert(file.onDisk->end(), bytes.begin(), bytes.end());
+    file.failureShown = false;
+    return true;
 }

@@ -33,6 +33,11 @@ struct StoredFile {
 // How a save treats a file whose content is already what would be written.
 enum class SaveWhen { Changed, Always };
 
+// Appends the bytes to the file as it was last loaded or saved, which then holds them too. False
+// when it cannot (the file is kept as found, or its content is not known) or the append failed,
+// which is warned about as a failed save is.
+bool AppendStoredFile(StoredFile& file, std::span<const unsigned char> bytes, MessageService* messages);
+
 // Moves the damaged file aside (or, failing that, keeps it as found) and shows one warning that
 // names the file, the damage and where the original is now.
 void SetAsideAndWarn(StoredFile& file, const FileFault& fault, MessageService* messages);

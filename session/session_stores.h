@@ -6,6 +6,7 @@
 #include <string>
 
 #include "files/stored_file.h"
+#include "tape/tape_file.h"
 
 struct Calculator;
 class PaperTape;
@@ -38,7 +39,7 @@ private:
     StoredFile registers_;
     StoredFile data_;
     PaperTape* tape_;
-    StoredFile tapeFile_;
+    TapeFile tapeFile_;
 };
 
 // The settings-store application name of the folder's own values.

@@ -64,12 +64,14 @@ std::size_t Utf8SequenceLength(std::string_view text) {
 void PaperTape::Write(const std::string& line) {
     Append(Fitted(line));
     written_ = std::min(written_ + 1, lines_.size());
+    ++appended_;
     Changed(TapeChange::Appended);
 }
 
 void PaperTape::Replace(const std::vector<std::string>& lines) {
     lines_.clear();
     written_ = 0;
+    ++generation_;
     const std::size_t first = lines.size() > kMaxTapeLines ? lines.size() - kMaxTapeLines : 0;
     for (std::size_t i = first; i < lines.size(); ++i) Append(Fitted(lines[i]));
     Changed(TapeChange::Replaced);
@@ -78,6 +80,7 @@ void PaperTape::Replace(const std::vector<std::string>& lines) {
 void PaperTape::Clear() {
     lines_.clear();
     written_ = 0;
+    ++generation_;
     Changed(TapeChange::Replaced);
 }
 

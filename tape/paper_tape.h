@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -33,6 +34,11 @@ public:
     void Clear();
 
     const std::deque<std::string>& Lines() const { return lines_; }
+    // How many lines Write has added since the tape was made: the lines after a count taken
+    // earlier are the newest ones.
+    std::uint64_t Appended() const { return appended_; }
+    // Changes whenever every line is replaced (a load, Clear).
+    std::uint64_t Generation() const { return generation_; }
     // The lines written since the tape was made or loaded that it still holds.
     std::vector<std::string> LinesOfThisRun() const;
     void SetListener(std::function<void(TapeChange)> listener) { listener_ = std::move(listener); }
@@ -43,5 +49,7 @@ private:
 
     std::deque<std::string> lines_;
     std::size_t written_ = 0;
+    std::uint64_t appended_ = 0;
+    std::uint64_t generation_ = 0;
     std::function<void(TapeChange)> listener_;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tape/tape_file.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "display/number_text.h"
@@ -49,18 +50,44 @@ std::vector<unsigned char> EncodeTapeFile(const PaperTape& tape) {
     return bytes;
 }
 
-bool LoadTapeFile(PaperTape& tape, StoredFile& file, MessageService* messages) {
+bool LoadTapeFile(PaperTape& tape, TapeFile& file, MessageService* messages) {
     std::vector<std::string> lines;
-    const bool outOfMemory = LoadStoredFile(file, lines, kMaxTapeFileBytes, messages,
+    const bool outOfMemory = LoadStoredFile(file.stored, lines, kMaxTapeFileBytes, messages,
                                             [](const auto& bytes, std::vector<std::string>& target) {
                                                 TapeFileContent content = DecodeTapeFile(bytes);
                                                 target = std::move(content.lines);
                                                 return content.fault;
                                             });
     tape.Replace(lines);
+    // Only a file read whole, of lines as the tape writes them, can be appended to.
+    const bool asWritten = file.stored.onDisk && std::ranges::equal(*file.stored.onDisk, EncodeTapeFile(tape));
+    file.generation = asWritten ? std::optional(tape.Generation()) : std::nullopt;
+    file.appended = tape.Appended();
+    file.lines = tape.Lines().size();
     return outOfMemory;
 }
 
-void SaveTapeFile(const PaperTape& tape, StoredFile& file, SaveWhen when, MessageService* messages) {
-    SaveStoredFile(file, EncodeTapeFile(tape), when, messages);
+void SaveTapeFile(const PaperTape& tape, TapeFile& file, SaveWhen when, MessageService* messages) {
+    const std::uint64_t fresh = tape.Appended() - file.appended;
+    if (file.generation == tape.Generation() && fresh <= tape.Lines().size()) {
+        if (fresh == 0) return;  // the file holds the tape already
+        std::vector<unsigned char> bytes;
+        for (auto line = tape.Lines().end() - static_cast<std::ptrdiff_t>(fresh); line != tape.Lines().end(); ++line) {
+            bytes.insert(bytes.end(), line->begin(), line->end());
+            bytes.push_back('\n');
+        }
+        const bool fits = file.stored.onDisk && file.lines + fresh <= 2 * kMaxTapeLines &&
+                          file.stored.onDisk->size() + bytes.size() <= kMaxTapeFileBytes;
+        if (fits && AppendStoredFile(file.stored, bytes, messages)) {
+            file.lines += fresh;
+            file.appended = tape.Appended();
+            return;
+        }
+        if (fits) return;  // the append failed and was warned about; the next save tries again
+    }
+    SaveStoredFile(file.stored, EncodeTapeFile(tape), when, messages);
+    if (file.stored.failureShown || file.stored.keepAsFound) return;
+    file.generation = tape.Generation();
+    file.appended = tape.Appended();
+    file.lines = tape.Lines().size();
 }

@@ -3,6 +3,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <string>
 
@@ -75,15 +77,15 @@ TEST_F(TapeFileOnDisk, SavedPrivateAndLoadedAgain) {
     PaperTape tape;
     tape.Write("2 + 3 x 4 = 14.");
     tape.Write("sin 30 = 0.5");
-    StoredFile file(folder / kTapeFileName);
+    TapeFile file(folder / kTapeFileName);
     RecordingMessages messages;
     SaveTapeFile(tape, file, SaveWhen::Always, &messages);
     struct stat info {};
-    ASSERT_EQ(stat(file.path.c_str(), &info), 0);
+    ASSERT_EQ(stat(file.stored.path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 
     PaperTape loaded;
-    StoredFile again(folder / kTapeFileName);
+    TapeFile again(folder / kTapeFileName);
     EXPECT_FALSE(LoadTapeFile(loaded, again, &messages));
     EXPECT_EQ(loaded.Lines(), tape.Lines());
     EXPECT_TRUE(loaded.LinesOfThisRun().empty());
@@ -97,12 +99,52 @@ TEST_F(TapeFileOnDisk, OversizedFileIsSetAsideWithTheLinesItHeld) {
         for (std::size_t n = 0; n <= kMaxTapeFileBytes / line.size() + 1; ++n) out << line;
     }
     PaperTape tape;
-    StoredFile file(folder / kTapeFileName);
+    TapeFile file(folder / kTapeFileName);
     RecordingMessages messages;
     EXPECT_FALSE(LoadTapeFile(tape, file, &messages));
     EXPECT_EQ(tape.Lines().size(), kMaxTapeLines);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(std::filesystem::exists(folder / (std::string(kTapeFileName) + ".bad")));
+}
+
+// The bytes this process has written so far (Linux counts them per process).
+std::uint64_t BytesWritten() {
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    std::uint64_t value = 0;
+    while (io >> name >> value)
+        if (name == "wchar:") return value;
+    return 0;
+}
+
+// Typing into a full tape writes each new line, not the whole tape again; the file is rewritten
+// only when it holds twice the tape, and a load always gives the tape's own lines.
+TEST_F(TapeFileOnDisk, FullTapeAppendsItsNewLines) {
+    PaperTape tape;
+    TapeFile file(folder / kTapeFileName);
+    const auto step = [&](int i) {
+        tape.Write("12345.678 + " + std::to_string(i) + " x 3.14159265358979 = " + std::to_string(i * 3) + ".");
+        SaveTapeFile(tape, file, SaveWhen::Changed, nullptr);
+    };
+    for (int i = 0; i < static_cast<int>(kMaxTapeLines); ++i) tape.Write("line " + std::to_string(i));
+    SaveTapeFile(tape, file, SaveWhen::Changed, nullptr);
+    struct stat before {};
+    ASSERT_EQ(stat(file.stored.path.c_str(), &before), 0);
+    const std::uint64_t written = BytesWritten();
+    for (int i = 0; i < 30; ++i) step(i);
+    EXPECT_LT(BytesWritten() - written, 30u * 100u) << "more than the 30 lines were written";
+    struct stat after {};
+    ASSERT_EQ(stat(file.stored.path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the file was replaced, not appended to";
+    PaperTape loaded;
+    TapeFile again(folder / kTapeFileName);
+    EXPECT_FALSE(LoadTapeFile(loaded, again, nullptr));
+    EXPECT_EQ(loaded.Lines(), tape.Lines());
+
+    for (int i = 30; i < 2000; ++i) step(i);
+    EXPECT_FALSE(LoadTapeFile(loaded, again, nullptr));
+    EXPECT_EQ(loaded.Lines(), tape.Lines());
+    EXPECT_LE(std::count(again.stored.onDisk->begin(), again.stored.onDisk->end(), '\n'), 2 * kMaxTapeLines);
 }
 
 }  // namespace
