@@ -22,7 +22,7 @@ public:
     bool Remove(const std::string& application, const std::string& section, const std::string& key) override;
 
     // How many folders' values the file keeps: the least recently written go first.
-    static constexpr int kMaxFolders = 100;
+    static constexpr int kMaxFolders = 50;
 
     // The INI file named after the application.
     static std::string FileOf(const std::string& application);

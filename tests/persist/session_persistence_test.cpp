@@ -174,7 +174,8 @@ TEST_F(Persistence, FoldersDoNotGrowTheSettingsFile) {
     runIn(root / "last", 9);
     EXPECT_LE(fs::file_size(shared), size);
     EXPECT_EQ(MemoryAcrossRestart(store, root / "last", 9, root / "last"), 9.0);
-    EXPECT_EQ(MemoryAcrossRestart(store, root / "used100", 101, root / "used100"), 101.0);
+    const fs::path recent = root / ("used" + std::to_string(QtSettingsStore::kMaxFolders + 10));
+    EXPECT_EQ(MemoryAcrossRestart(store, recent, 7, recent), 7.0);
     EXPECT_EQ(store.Read(FolderApplicationName(root / "kept"), "Setting", "MemoryIn", "none"), "none");
 }
 
