@@ -36,7 +36,7 @@ private:
 
 }  // namespace
 
-BoundedRead ReadBoundedFile(const std::filesystem::path& path, std::size_t maxBytes) {
+BoundedRead ReadBoundedFile(const std::filesystem::path& path, std::size_t maxBytes, KeepOfLarge keep) {
     using O = BoundedRead::Outcome;
     const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0) {
@@ -74,6 +74,21 @@ BoundedRead ReadBoundedFile(const std::filesystem::path& path, std::size_t maxBy
     result.bytes.resize(filled);
     if (filled > maxBytes) {
         result.bytes.resize(maxBytes);
+        if (keep == KeepOfLarge::LastLines) {
+            filled = 0;
+            if (::lseek(fd.get(), -static_cast<off_t>(maxBytes), SEEK_END) >= 0) {
+                while (filled < maxBytes) {
+                    const ssize_t got = ::read(fd.get(), result.bytes.data() + filled, maxBytes - filled);
+                    if (got < 0 && errno == EINTR) continue;
+                    if (got <= 0) break;
+                    filled += static_cast<std::size_t>(got);
+                }
+            }
+            // The first line was cut: the lines after it are whole.
+            result.bytes.resize(filled);
+            const auto feed = std::find(result.bytes.begin(), result.bytes.end(), '\n');
+            result.bytes.erase(result.bytes.begin(), feed == result.bytes.end() ? feed : feed + 1);
+        }
         result.outcome = O::Damaged;
         result.reason =
             "larger than the largest file of its kind (" + PlainText(static_cast<double>(maxBytes)) + " bytes)";

@@ -15,12 +15,17 @@ struct BoundedRead {
         Unreadable,  // the system refused to read it: left as it is
     };
     Outcome outcome = Outcome::Missing;
-    // Read: the whole file; Damaged: the first bytes of a file that is too large, else nothing.
+    // Read: the whole file; Damaged: the bytes kept of a file that is too large, else nothing.
     std::vector<unsigned char> bytes;
     std::string reason;  // Damaged and Unreadable: why, in the system's words where it gave some
 };
 
+// Which part of a file too large to read whole is kept: its first `maxBytes`, or the whole lines
+// of its last `maxBytes` (a text whose newest lines come last).
+enum class KeepOfLarge { Head, LastLines };
+
 // Opens without following a link and without waiting on a pipe or a device, accepts only a
 // regular file owned by the user, and reads at most `maxBytes` (a larger file is damage, of
-// which the first `maxBytes` are kept for whatever they still hold).
-BoundedRead ReadBoundedFile(const std::filesystem::path& path, std::size_t maxBytes);
+// which the part `keep` names is kept for whatever it still holds).
+BoundedRead ReadBoundedFile(const std::filesystem::path& path, std::size_t maxBytes,
+                            KeepOfLarge keep = KeepOfLarge::Head);

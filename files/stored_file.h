@@ -49,13 +49,14 @@ void KeepUnreadable(StoredFile& file, const std::string& reason, MessageService*
 // found. True only when memory ran out (the file is then kept as found and warned about, too).
 // The temporary files a killed save left beside it go first.
 template <class Target, class Decode>
-bool LoadStoredFile(StoredFile& file, Target& target, std::size_t maxBytes, MessageService* messages, Decode decode) {
+bool LoadStoredFile(StoredFile& file, Target& target, std::size_t maxBytes, MessageService* messages, Decode decode,
+                    KeepOfLarge keep = KeepOfLarge::Head) {
     try {
         target = Target{};
         file.onDisk.reset();
         file.keepAsFound = false;
         RemoveStaleTemporaries(file.path);
-        BoundedRead read = ReadBoundedFile(file.path, maxBytes);
+        BoundedRead read = ReadBoundedFile(file.path, maxBytes, keep);
         if (read.outcome == BoundedRead::Outcome::Missing) return false;
         if (read.outcome == BoundedRead::Outcome::Unreadable) {
             KeepUnreadable(file, read.reason, messages);

@@ -52,12 +52,15 @@ std::vector<unsigned char> EncodeTapeFile(const PaperTape& tape) {
 
 bool LoadTapeFile(PaperTape& tape, TapeFile& file, MessageService* messages) {
     std::vector<std::string> lines;
-    const bool outOfMemory = LoadStoredFile(file.stored, lines, kMaxTapeFileBytes, messages,
-                                            [](const auto& bytes, std::vector<std::string>& target) {
-                                                TapeFileContent content = DecodeTapeFile(bytes);
-                                                target = std::move(content.lines);
-                                                return content.fault;
-                                            });
+    // Of a file too large the newest lines are kept, as the tape keeps them.
+    const bool outOfMemory = LoadStoredFile(
+        file.stored, lines, kMaxTapeFileBytes, messages,
+        [](const auto& bytes, std::vector<std::string>& target) {
+            TapeFileContent content = DecodeTapeFile(bytes);
+            target = std::move(content.lines);
+            return content.fault;
+        },
+        KeepOfLarge::LastLines);
     tape.Replace(lines);
     // Only a file read whole, of lines as the tape writes them, can be appended to.
     const bool asWritten = file.stored.onDisk && std::ranges::equal(*file.stored.onDisk, EncodeTapeFile(tape));

@@ -92,17 +92,21 @@ TEST_F(TapeFileOnDisk, SavedPrivateAndLoadedAgain) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(TapeFileOnDisk, OversizedFileIsSetAsideWithTheLinesItHeld) {
+TEST_F(TapeFileOnDisk, OversizedFileIsSetAsideWithItsNewestLines) {
+    const std::size_t count = kMaxTapeFileBytes / (kMaxTapeLineBytes - 1) + 2;
     {
         std::ofstream out(folder / kTapeFileName, std::ios::binary);
-        const std::string line = std::string(kMaxTapeLineBytes - 1, '7') + "\n";
-        for (std::size_t n = 0; n <= kMaxTapeFileBytes / line.size() + 1; ++n) out << line;
+        for (std::size_t n = 0; n < count; ++n) {
+            const std::string number = std::to_string(n);
+            out << std::string(kMaxTapeLineBytes - 1 - number.size(), '7') << number << "\n";
+        }
     }
     PaperTape tape;
     TapeFile file(folder / kTapeFileName);
     RecordingMessages messages;
     EXPECT_FALSE(LoadTapeFile(tape, file, &messages));
     EXPECT_EQ(tape.Lines().size(), kMaxTapeLines);
+    EXPECT_TRUE(tape.Lines().back().ends_with(std::to_string(count - 1)));
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(std::filesystem::exists(folder / (std::string(kTapeFileName) + ".bad")));
 }
