@@ -6,7 +6,6 @@
 #include "display/display_panel.h"
 
 class DisplayPanelWidget;
-class QWidget;
 
 // Gives the display its accessible object: the read-only text "Display" that holds the shown
 // value read in words, followed by what the last step changed besides it; the indicators are

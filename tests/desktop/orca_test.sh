@@ -4,13 +4,7 @@
 # speaks through a private speech-dispatcher into an ALSA file; its debug log says what it sent
 # to speech. Read Out Loud and Orca together say a result once.
 set -u
-if [ -z "${NUMORA_ORCA_SESSION:-}" ]; then
-    command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is not installed"; exit 77; }
-    NUMORA_ORCA_SESSION=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-. "$(dirname "$0")/x_session.sh"
-launcher=/usr/libexec/at-spi-bus-launcher
-[ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
+. "$(dirname "$0")/accessibility_bus.sh"
 need orca speech-dispatcher
 # Orca runs once per user: the user's own screen reader is never replaced by the test's.
 pgrep -u "$(id -u)" -x orca >/dev/null && { echo "SKIP: Orca already runs for this user"; exit 77; }
@@ -32,14 +26,7 @@ AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 DefaultModule espeak-ng
 EOF
 
-"$launcher" --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-# Orca asks the bus for the accessibility bus at once; it hangs on a name not yet taken.
-for _ in $(seq 100); do
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-        string:org.a11y.Bus 2>/dev/null | grep -q true && break
-    sleep 0.1
-done
+start_accessibility_bus
 speech-dispatcher --run-single --timeout 0 >"$home/speechd.out" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
