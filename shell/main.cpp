@@ -10,6 +10,7 @@
 #include <QApplication>
 
 #include "persist/program_folder.h"
+#include "shell/accessible_range_guard.h"
 #include "shell/calc_main_frm.h"
 #include "shell/command_line.h"
 #include "shell/quit_signals.h"
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
     const QByteArray startupId = LauncherStartupId();
     QApplication app(argc, argv);
     PrepareApplication(app);
+    GuardAccessibleRanges();
 
     // A second copy hands over to the first before it reads any setting or file.
     SingleInstance instance(kApplicationTitle);

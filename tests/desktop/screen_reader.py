@@ -133,4 +133,20 @@ def labels_of(node):
 check(len(lists) == 1 and any(label.startswith("Display Precision") for label in labels_of(lists[0])),
       f"precision list labelled by {[labels_of(n) for n in lists]}")
 
+
+
+def answers(node):
+    try:
+        return text_of(node) is not None
+    except Exception:
+        return False
+
+
+# A range far past the display's short text must leave the window answering.
+try:
+    shown.queryText().getRangeExtents(0, 2**31 - 1, pyatspi.DESKTOP_COORDS)
+except Exception:
+    pass
+check(answers(shown), "the display answers after a range request ending at 2**31 - 1")
+
 sys.exit(1 if failures else 0)

@@ -10,6 +10,9 @@ pids=()
 
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    # A program that ignores the quit signal must not hold the test past its end.
+    for _ in $(seq 50); do jobs -pr | grep -q . || break; sleep 0.1; done
+    for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null; done
     wait 2>/dev/null
     rm -rf "$home"
 }
