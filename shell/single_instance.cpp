@@ -5,13 +5,19 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include "display/number_text.h"
@@ -25,6 +31,7 @@ constexpr qint64 kMaxRequestBytes = 1024;
 // A later copy asks at once and goes: more connections than this waiting are a flood.
 constexpr int kMaxWaitingConnections = 8;
 constexpr int kStartingCopyWaitMs = 10000;
+constexpr int kAcceptRetryMs = 200;
 // "raise", then a blank and the start-up id when the later copy has one.
 constexpr const char* kRequest = "raise";
 // "raised", a blank and the copy's data folder, percent-encoded.
@@ -58,7 +65,11 @@ SingleInstance::SingleInstance(const QString& applicationTitle) : name_(ChannelP
 
 SingleInstance::~SingleInstance() {
     // The channel goes before the lock: a copy that takes the lock next finds no live channel.
-    server_.close();
+    if (listener_ >= 0) {
+        qDeleteAll(channel_.children());
+        ::close(listener_);
+        ::unlink(QFile::encodeName(name_).constData());
+    }
     if (lock_ >= 0) ::close(lock_);
 }
 
@@ -103,35 +114,67 @@ bool SingleInstance::Listen(const QString& dataFolder, std::function<void(const 
     if (name_.isEmpty()) return true;
     answer_ = kAnswer + dataFolder.toUtf8().toPercentEncoding() + '\n';
     bringForward_ = std::move(bringForward);
-    // The folder is the user's alone; Qt's access option would bind elsewhere and rename the
-    // socket over the name, replacing a live one without a word.
-    QLocalServer::removeServer(name_);
-    if (!server_.listen(name_)) return false;
-    QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
-        while (QLocalSocket* socket = server_.nextPendingConnection()) {
-            if (server_.findChildren<QLocalSocket*>(Qt::FindDirectChildrenOnly).size() > kMaxWaitingConnections) {
-                socket->abort();
-                socket->deleteLater();
-                continue;
-            }
-            socket->setReadBufferSize(kMaxRequestBytes);
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            QTimer::singleShot(kSilentTimeoutMs, socket, [socket] { socket->abort(); });
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-                if (!socket->canReadLine()) {
-                    if (socket->bytesAvailable() >= kMaxRequestBytes) socket->abort();
-                    return;
-                }
-                const QByteArray line = socket->readLine(kMaxRequestBytes).chopped(1);
-                if (line != kRequest && !line.startsWith(QByteArray(kRequest) + ' ')) {
-                    socket->abort();
-                    return;
-                }
-                bringForward_(line.mid(qstrlen(kRequest) + 1));
-                socket->write(answer_);
-                socket->flush();
-            });
-        }
-    });
+    // Bound here rather than by QLocalServer: its access option binds elsewhere and renames the
+    // socket over the name, replacing a live one without a word, and it closes for good when an
+    // accept fails (out of file descriptors), also without a word.
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(name_);
+    if (path.size() >= qsizetype(sizeof address.sun_path)) return false;
+    std::memcpy(address.sun_path, path.constData(), path.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return false;
+    // Only the copy holding the lock gets here: whatever lies at the name is a copy that is gone.
+    ::unlink(path.constData());
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(fd, kMaxWaitingConnections) != 0) {
+        ::close(fd);
+        return false;
+    }
+    listener_ = fd;
+    auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, &channel_);
+    QObject::connect(notifier, &QSocketNotifier::activated, &channel_, [this, notifier] { Accept(notifier); });
     return true;
+}
+
+void SingleInstance::Accept(QSocketNotifier* notifier) {
+    for (;;) {
+        const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (fd < 0) {
+            if (errno == EINTR || errno == ECONNABORTED) continue;
+            if (errno == EAGAIN || errno == EWOULDBLOCK) return;
+            // Out of file descriptors or memory: the caller waits in the backlog, and the
+            // listening socket stays readable, so look again later instead of at once.
+            notifier->setEnabled(false);
+            QTimer::singleShot(kAcceptRetryMs, notifier, [notifier] { notifier->setEnabled(true); });
+            return;
+        }
+        if (channel_.findChildren<QLocalSocket*>(Qt::FindDirectChildrenOnly).size() >= kMaxWaitingConnections) {
+            ::close(fd);
+            continue;
+        }
+        auto* socket = new QLocalSocket(&channel_);
+        socket->setSocketDescriptor(fd);
+        Serve(socket);
+    }
+}
+
+void SingleInstance::Serve(QLocalSocket* socket) {
+    socket->setReadBufferSize(kMaxRequestBytes);
+    QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(kSilentTimeoutMs, socket, [socket] { socket->abort(); });
+    QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+        if (!socket->canReadLine()) {
+            if (socket->bytesAvailable() >= kMaxRequestBytes) socket->abort();
+            return;
+        }
+        const QByteArray line = socket->readLine(kMaxRequestBytes).chopped(1);
+        if (line != kRequest && !line.startsWith(QByteArray(kRequest) + ' ')) {
+            socket->abort();
+            return;
+        }
+        bringForward_(line.mid(qstrlen(kRequest) + 1));
+        socket->write(answer_);
+        socket->flush();
+    });
 }

@@ -5,8 +5,11 @@
 #include <optional>
 
 #include <QByteArray>
-#include <QLocalServer>
+#include <QLocalSocket>
+#include <QObject>
 #include <QString>
+
+class QSocketNotifier;
 
 // One copy of Numora per user. The first copy holds a lock for its whole life and listens on a
 // local channel named from the application title in a folder only the user can write (the
@@ -31,17 +34,21 @@ public:
     // Listens on the channel, which only the claiming copy can: whatever lies at its name is a
     // copy that is gone. `bringForward` runs with the later copy's start-up id when it asks; a
     // request longer than 1 KB, or a connection silent for 3 s, is cut off, and beyond a few
-    // waiting connections new ones are closed at once; the answer names `dataFolder`. False when
-    // the channel cannot be made.
+    // waiting connections new ones are closed at once; the answer names `dataFolder`. Out of file
+    // descriptors, callers wait until some are free. False when the channel cannot be made.
     bool Listen(const QString& dataFolder, std::function<void(const QByteArray& startupId)> bringForward);
 
     // Empty when there is no channel.
     const QString& ChannelName() const { return name_; }
 
 private:
+    void Accept(QSocketNotifier* notifier);
+    void Serve(QLocalSocket* socket);
+
     QString name_;
     int lock_ = -1;
-    QLocalServer server_;
+    int listener_ = -1;
+    QObject channel_;  // parent of the listener's notifier and the connections
     QByteArray answer_;
     std::function<void(const QByteArray& startupId)> bringForward_;
 };

@@ -211,6 +211,28 @@ private slots:
         QCOMPARE(first->state(), QProcess::Running);
     }
 
+    // A caller who comes while the copy has no file descriptor left is answered once one is free.
+    void callerBeyondTheFileLimitIsAnsweredLater() {
+        QProcess* first = Launch();
+        QVERIFY(WaitForChannel());
+        QTest::qWait(1500);  // start-up's threads have made their wake-up pipes
+        const pid_t pid = first->processId();
+        rlimit loose{};
+        QCOMPARE(::prlimit(pid, RLIMIT_NOFILE, nullptr, &loose), 0);
+        // A new descriptor takes the lowest free number, so a limit at that number refuses it.
+        const QStringList open = QDir(QString("/proc/%1/fd").arg(pid)).entryList(QDir::System | QDir::NoDotAndDotDot);
+        rlim_t lowestFree = 0;
+        while (open.contains(QString::number(lowestFree))) ++lowestFree;
+        const rlimit tight{lowestFree, loose.rlim_max};
+        QCOMPARE(::prlimit(pid, RLIMIT_NOFILE, &tight, nullptr), 0);
+        QLocalSocket caller;
+        caller.connectToServer(Channel());
+        QVERIFY(caller.waitForConnected(5000));
+        QTest::qWait(500);
+        QCOMPARE(::prlimit(pid, RLIMIT_NOFILE, &loose, nullptr), 0);
+        ExpectHandOver();
+    }
+
     // A request without an end, or none at all, is cut off; the first copy still answers.
     void overlongAndSilentConnectionsAreClosed() {
         QProcess* first = Launch();
