@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "display/number_text.h"
+#include "files/folder_owner.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ BoundedRead ReadBoundedFile(const std::filesystem::path& path, std::size_t maxBy
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) return Outcome(O::Unreadable, std::strerror(errno));
     if (!S_ISREG(info.st_mode)) return Outcome(O::Damaged, "not a plain file");
-    if (info.st_uid != ::geteuid()) return Outcome(O::Damaged, "owned by another user");
+    if (!IsTrustedOwner(info.st_uid, path)) return Outcome(O::Damaged, "owned by another user");
 
     BoundedRead result;
     result.outcome = O::Read;

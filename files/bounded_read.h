@@ -10,7 +10,7 @@
 struct BoundedRead {
     enum class Outcome {
         Missing,  // nothing at the name
-        Read,  // a regular file of the user's, read whole
+        Read,  // a regular file of a trusted owner, read whole
         Damaged,  // something no save of ours leaves there: kept aside, never read through
         Unreadable,  // the system refused to read it: left as it is
     };
@@ -25,7 +25,7 @@ struct BoundedRead {
 enum class KeepOfLarge { Head, LastLines };
 
 // Opens without following a link and without waiting on a pipe or a device, accepts only a
-// regular file owned by the user, and reads at most `maxBytes` (a larger file is damage, of
+// regular file of a trusted owner (IsTrustedOwner), and reads at most `maxBytes` (a larger file is damage, of
 // which the part `keep` names is kept for whatever it still holds).
 BoundedRead ReadBoundedFile(const std::filesystem::path& path, std::size_t maxBytes,
                             KeepOfLarge keep = KeepOfLarge::Head);

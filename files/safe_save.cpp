@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "files/folder_owner.h"
+
 namespace {
 
 constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -64,7 +66,10 @@ std::optional<std::string> SaveFileSafely(const std::filesystem::path& path, std
     if (fd < 0) return Failure("cannot create a temporary file in the folder");
 
     const char* failedStep = nullptr;
+    const std::optional<FileOwner> owner = OwnerToGive(path);
     if (!WriteAll(fd, bytes)) failedStep = "cannot write the temporary file";
+    else if (owner && ::fchown(fd, owner->uid, owner->gid) != 0)
+        failedStep = "cannot give the file to the folder's owner, who could not read it";
     else if (::fchmod(fd, mode) != 0) failedStep = "cannot set the permissions of the temporary file";
     else if (::fsync(fd) != 0) failedStep = "cannot flush the temporary file to the disk";
     if (failedStep) {
@@ -97,7 +102,9 @@ void RemoveStaleTemporaries(const std::filesystem::path& path) {
         if (name.size() != prefix.size() + kTemporaryLetters || !name.starts_with(prefix)) continue;
         if (name.find_first_not_of(kLetters, prefix.size()) != std::string::npos) continue;
         struct stat info {};
-        if (::lstat(it->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) continue;
+        if (::lstat(it->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+            !IsTrustedOwner(info.st_uid, it->path()))
+            continue;
         std::error_code timeError;
         if (it->last_write_time(timeError) > cutoff || timeError) continue;
         ::unlink(it->path().c_str());

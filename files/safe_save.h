@@ -10,7 +10,8 @@
 // whole, even across a crash or a power cut: a temporary file of a name no one else can know
 // (created with O_EXCL, so never through a link or into a pipe) in the same folder, written and
 // flushed to the disk, given the old file's permissions (0600 for a new file: descriptions can
-// hold private notes), renamed over the old name, and the folder flushed. On failure the old
+// hold private notes) and, in another user's folder, that user as its owner (OwnerToGive),
+// renamed over the old name, and the folder flushed. On failure the old
 // file is untouched, no temporary file is left, and the result says which step failed and the
 // system's reason.
 std::optional<std::string> SaveFileSafely(const std::filesystem::path& path, std::span<const unsigned char> bytes);
@@ -19,7 +20,7 @@ std::optional<std::string> SaveFileSafely(const std::filesystem::path& path, std
 // the file is cut back to its old length, and the result says which step failed and why.
 std::optional<std::string> AppendFileSafely(const std::filesystem::path& path, std::span<const unsigned char> bytes);
 
-// Removes the temporary files of saves of `path` that a kill left behind: this user's regular
+// Removes the temporary files of saves of `path` that a kill left behind: trusted owners' regular
 // files named as SaveFileSafely names them and older than a minute, so that no save in progress
 // loses its file.
 void RemoveStaleTemporaries(const std::filesystem::path& path);

@@ -163,6 +163,12 @@ void BlockBadNames(const Place& p, int count) {
                                (n == 0 ? std::string(".bad") : ".bad." + std::to_string(n)) + "/kept");
 }
 
+void GiveFolderToNobody(const Place& p) {
+    if (::geteuid() != 0) return;
+    ASSERT_EQ(::chown(p.folder.c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chown(p.file.c_str(), kNobody, kNobody), 0);
+}
+
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
@@ -210,6 +216,11 @@ TEST_P(FileLayer, NothingStoredIsLostAndNothingOutsideChanges) {
     if (c.savedOver) {
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(place.file)));
         EXPECT_EQ(ReadBytes(place.file), kind.changed);
+        struct stat savedFile {
+        }, folder{};
+        ASSERT_EQ(::stat(place.file.c_str(), &savedFile), 0);
+        ASSERT_EQ(::stat(place.folder.c_str(), &folder), 0);
+        EXPECT_EQ(savedFile.st_uid, folder.st_uid);
         if (c.mode) {
             EXPECT_EQ(fs::status(place.file).permissions() & fs::perms::all, fs::perms(c.mode));
         }
@@ -241,6 +252,8 @@ INSTANTIATE_TEST_SUITE_P(
                   0600},
         LayerCase{"RegisterPipeAtTheFileName", Registers, ReplaceWithPipe, Loads::Nothing, "not a plain file", true,
                   0600},
+        // Root on a user's folder: the user's file is read, and the saved one stays the user's.
+        LayerCase{"FolderOfAnotherUser", Registers, GiveFolderToNobody, Loads::Stored, "", true, 0644},
         LayerCase{"PrivateModeIsKept", Registers, [](const Place& p) { ::chmod(p.file.c_str(), 0600); }, Loads::Stored,
                   "", true, 0600},
         LayerCase{"NewFileIsPrivate", Registers, [](const Place& p) { fs::remove(p.file); }, Loads::Nothing, "", true,
