@@ -7,7 +7,7 @@ set -euo pipefail
 run_packages=(
   build-essential cmake ninja-build pkg-config file
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
-  libespeak-ng-dev espeak-ng-data libpcaudio-dev libasound2-dev
+  libespeak-ng-dev espeak-ng-data libpcaudio-dev libasound2-dev libspeechd-dev
   librsvg2-bin fonts-liberation fonts-dejavu-core
 )
 test_packages=(

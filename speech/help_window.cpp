@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "speech/espeak_voice.h"
+#include "speech/engine_voice.h"
 #include "widgets/face_fonts.h"
 #include "widgets/twips.h"
 
@@ -68,7 +68,7 @@ QPixmap AuthorPicture(QSize size) {
 }  // namespace
 
 CalcHelpFrm::CalcHelpFrm(bool readOutLoudOn, QWidget* parent)
-    : CalcHelpFrm(readOutLoudOn, std::make_unique<EspeakVoice>(), parent) {}
+    : CalcHelpFrm(readOutLoudOn, std::make_unique<DesktopVoice>(), parent) {}
 
 CalcHelpFrm::CalcHelpFrm(bool readOutLoudOn, std::unique_ptr<SpeechVoice> voice, QWidget* parent)
     : QDialog(parent), readOutLoudOn_(readOutLoudOn), voice_(std::move(voice)) {

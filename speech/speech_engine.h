@@ -36,12 +36,24 @@ public:
     virtual bool IsCurrent(std::uint64_t utterance) const = 0;
     // Waits until initialisation has finished; true when the engine can speak.
     virtual bool WaitUntilReady() = 0;
+    // True once the engine can no longer speak (its service is gone or does not answer).
+    virtual bool GaveUp() const { return false; }
 };
 
 // The name of the function the voice library exports: SpeechEngine* (int output), the engine of
 // the process; the output asked for first holds for the whole process.
 inline constexpr const char* kSpeechEngineEntry = "NumoraSpeechEngine";
 
-// The engine of the process from the voice library, loaded on the first call; a silent engine
-// when the library cannot be loaded.
+// The name of the function the speech service library exports: SpeechEngine* (const char*
+// language, void (*handOver)(SpeechEngine::Listener*, const char* text)), the engine of the
+// process that speaks through the desktop's speech service; once it has given up, it hands each
+// utterance it could not speak to `handOver`, on its own thread.
+inline constexpr const char* kSpeechServiceEntry = "NumoraSpeechdEngine";
+
+// The engine of the process from the voice library (espeak-ng), loaded on the first call; a
+// silent engine when the library cannot be loaded.
 SpeechEngine& ProcessSpeechEngine(SpeechEngine::Output output);
+// The engine the windows speak with: the desktop's speech service in `language` (the window's),
+// loaded on the first call, and the voice library's engine on the speakers when the service is
+// missing or stops answering. The language of the first call holds.
+SpeechEngine& DesktopSpeechEngine(const std::string& language);

@@ -5,31 +5,14 @@
 # to speech. Read Out Loud and Orca together say a result once.
 set -u
 . "$(dirname "$0")/accessibility_bus.sh"
-need orca speech-dispatcher
+. "$(dirname "$0")/speech_service.sh"
+need orca
 # Orca runs once per user: the user's own screen reader is never replaced by the test's.
 pgrep -u "$(id -u)" -x orca >/dev/null && { echo "SKIP: Orca already runs for this user"; exit 77; }
 start_x
 
-# Numora's own voice plays on ALSA's default device, speech-dispatcher's on one of its own.
-cat >"$home/.asoundrc" <<EOF
-pcm.!default { type file slave.pcm "null" file "$home/numora.raw" format "raw" truncate false }
-pcm.speechd { type file slave.pcm "null" file "$home/speechd.raw" format "raw" truncate false }
-EOF
-export PULSE_SERVER="unix:$home/no-pulse"
-mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$home/speechd-log"
-cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<EOF
-LogLevel 3
-LogDir "$home/speechd-log"
-AudioOutputMethod "alsa"
-AudioALSADevice "speechd"
-AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
-DefaultModule espeak-ng
-EOF
-
 start_accessibility_bus
-speech-dispatcher --run-single --timeout 0 >"$home/speechd.out" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" ] && break; sleep 0.1; done
+SPEECHD_LOG_LEVEL=5 start_speech_service
 log="$home/orca.log"
 /usr/bin/python3 "$(dirname "$0")/orca_log.py" "$log" &
 orca_pid=$!
@@ -44,15 +27,15 @@ await_spoken() {
     return 1
 }
 mark() { stat -c %s "$log"; }
-# ALSA's file device starts a numbered file at each opening.
-audio() { cat "$home"/numora.raw* 2>/dev/null | wc -c; }
-# Waits until numora's voice has stopped writing audio.
-audio_settled() {
+# What numora asked the speech service to say: its utterances carry marks named "<position>_<length>".
+numora_said() { grep -c 'Queueing message |<speak><mark name="[0-9]*_[0-9]*"/>' "$home/speechd-log/speech-dispatcher.log"; }
+# Waits until numora has asked for nothing more for a while.
+speech_settled() {
     local before=-1
     for _ in $(seq 40); do
         sleep 0.3
-        [ "$(audio)" -eq "$before" ] && return
-        before=$(audio)
+        [ "$(numora_said)" -eq "$before" ] && return
+        before=$(numora_said)
     done
 }
 
@@ -93,17 +76,17 @@ for case in display key gone; do
     esac
     sleep 0.5
     xdotool key --delay 100 Delete 7 plus 8
-    audio_settled
-    before=$(audio) from=$(mark)
+    speech_settled
+    before=$(numora_said) from=$(mark)
     xdotool key equal
     sleep 1
-    audio_settled
+    speech_settled
     heard=$(spoken_since "$from" | grep -c "^15$")
-    played=$(($(audio) - before))
+    said=$(($(numora_said) - before))
     if [ "$case" = display ]; then
-        [ "$heard" -eq 1 ] && [ "$played" -eq 0 ] || fail "read-out, $case: Orca said 15 $heard times, numora played $played bytes"
+        [ "$heard" -eq 1 ] && [ "$said" -eq 0 ] || fail "read-out, $case: Orca said 15 $heard times, numora $said times"
     else
-        [ "$heard" -eq 0 ] && [ "$played" -gt 0 ] || fail "read-out, $case: Orca said 15 $heard times, numora played $played bytes"
+        [ "$heard" -eq 0 ] && [ "$said" -gt 0 ] || fail "read-out, $case: Orca said 15 $heard times, numora $said times"
     fi
 done
 

@@ -17,7 +17,7 @@ cmake --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1 || { cat "$prefi
 rm -f "$prefix.log"
 sizes="16 24 32 48 64 128 256"
 expected=$( {
-    printf '%s\n' bin/numora bin/numora-keys lib/numora/libnumora_voice.so share/applications/numora.desktop \
+    printf '%s\n' bin/numora bin/numora-keys lib/numora/libnumora_speechd.so lib/numora/libnumora_voice.so share/applications/numora.desktop \
         share/icons/hicolor/scalable/apps/numora.svg share/metainfo/org.numora.Numora.metainfo.xml \
         share/man/man1/numora.1 share/man/man1/numora-keys.1
     for size in $sizes; do echo "share/icons/hicolor/${size}x$size/apps/numora.png"; done
