@@ -10,6 +10,7 @@
 
 #include "display/number_text.h"
 #include "shell/numora_pictures.h"
+#include "speech/speech_engine.h"
 #include "widgets/face_fonts.h"
 #include "widgets/twips.h"
 
@@ -90,6 +91,11 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     shades_[1].reset(
         AddAutoSizeLabel(nullptr, "lblDescriptionShade", kLegalNotice, black, TahomaFont(9, true), 180, 1920));
     AddAutoSizeLabel(this, "lblDescription", kLegalNotice, white, TahomaFont(9, true), 135, 1875);
+
+    const std::string voice = DesktopSpeechEngineName();
+    AddFixedLabel(this, "lblVoice", QString::fromStdString("Read-out: " + (voice.empty() ? "not used yet" : voice)),
+                  black, TahomaFont(8.25), TwipRect(3960, 3555, 2550, 195))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     AddFixedLabel(this, "CommentLabel", "Please send your comments to:", QColor(255, 128, 255), TahomaFont(8.25),
                   TwipRect(135, 3765, 2250, 195));

@@ -57,3 +57,5 @@ SpeechEngine& ProcessSpeechEngine(SpeechEngine::Output output);
 // loaded on the first call, and the voice library's engine on the speakers when the service is
 // missing or stops answering. The language of the first call holds.
 SpeechEngine& DesktopSpeechEngine(const std::string& language);
+// What the windows speak with: "speech-dispatcher", "espeak-ng", or "" before they first speak.
+std::string DesktopSpeechEngineName();

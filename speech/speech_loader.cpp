@@ -39,6 +39,12 @@ public:
 
     void HandOver(Listener* listener, const char* text) { BuiltIn().Speak(listener, text); }
 
+    std::string Name() const {
+        if (service_ && !service_->GaveUp()) return "speech-dispatcher";
+        std::lock_guard lock(mutex_);
+        return builtIn_ ? "espeak-ng" : "";
+    }
+
 private:
     SpeechEngine& Active() const {
         if (service_ && !service_->GaveUp()) return *service_;
@@ -100,6 +106,8 @@ SpeechEngine& ProcessSpeechEngine(SpeechEngine::Output output) {
     static SpeechEngine* const engine = Load(output);
     return *engine;
 }
+
+std::string DesktopSpeechEngineName() { return TheDesktopEngine().Name(); }
 
 SpeechEngine& DesktopSpeechEngine(const std::string& language) {
     static std::once_flag loaded;
