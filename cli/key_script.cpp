@@ -114,6 +114,12 @@ std::optional<ScriptOptions> ParseKeyScript(const std::vector<std::string>& args
                 return std::nullopt;
             }
             options.dir = args[++i];
+        } else if (arg == "--language") {
+            if (i + 1 >= args.size()) {
+                error = "numora-keys: --language needs a language (en, de, fr, es)";
+                return std::nullopt;
+            }
+            options.language = args[++i];
         } else if (arg.starts_with("--")) {
             error = "numora-keys: unknown option " + arg;
             return std::nullopt;

@@ -25,6 +25,7 @@ struct ScriptOptions {
     bool state = false;
     bool speak = false;
     bool tape = false;
+    std::optional<std::string> language;  // --language: the words of --speak in that language
     std::vector<ScriptStep> steps;
 };
 

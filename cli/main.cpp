@@ -7,11 +7,15 @@
 #include <string>
 #include <vector>
 
+#include <QString>
+#include <QTranslator>
+
 #include "cli/key_script.h"
 #include "cli/scripted_platform.h"
 #include "constants/scripted_constant_picker.h"
 #include "core/calculator.h"
 #include "core/clipboard_clock.h"
+#include "core/translation.h"
 #include "core/undo_history.h"
 #include "keys/dispatch.h"
 #include "keys/key_table.h"
@@ -27,7 +31,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: numora-keys [--dir DIR] [--each] [--state] [--speak] [--tape] KEY...\n"
+    "Usage: numora-keys [--dir DIR] [--each] [--state] [--speak] [--tape] [--language LANG] KEY...\n"
     "Presses the calculator's face keys by name and prints the display: the mantissa, a TAB and\n"
     "the exponent field.\n"
     "\n"
@@ -38,10 +42,31 @@ constexpr const char* kUsage =
     "  --state    add the indicators to each printed line\n"
     "  --speak    print the words read-out would speak\n"
     "  --tape     after the display, print the lines the run added to the paper tape\n"
+    "  --language LANG  the words of --speak in LANG (en, de, fr, es) instead of English\n"
     "  --help     show this text and exit\n"
     "  --version  show the version and exit\n"
     "\n"
     "Exit status: 0 when every key was pressed, 2 for a bad argument. See numora-keys(1).\n";
+
+// The catalogue of --language; English, the words' own, needs none.
+QTranslator& Catalogue() {
+    static QTranslator catalogue;
+    return catalogue;
+}
+
+bool LoadCatalogue(const std::string& language) {
+    if (language == "en") return true;
+    if (language.empty() || language.find_first_not_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos ||
+        !Catalogue().load(QString::fromStdString(":/i18n/numora_" + language)))
+        return false;
+    InstallTextTranslator(
+        [](const char* context, const char* text) {
+            const QString translated = Catalogue().translate(context, text);
+            return translated.isEmpty() ? std::string(text) : translated.toStdString();
+        },
+        language);
+    return true;
+}
 
 void PrintPanel(const Calculator& calc, bool state) {
     const DisplayPanel& p = calc.panel;
@@ -112,6 +137,12 @@ int main(int argc, char** argv) {
     if (options->answer == ScriptOptions::Answer::Version) {
         std::puts("numora-keys " NUMORA_VERSION_TEXT);
         return 0;
+    }
+
+    if (options->language && !LoadCatalogue(*options->language)) {
+        std::fprintf(stderr, "numora-keys: no words for the language %s (en, de, fr, es)\n",
+                     options->language->c_str());
+        return 2;
     }
 
     PrintedSpeech speech;

@@ -9,6 +9,7 @@
 
 #include "widgets/face_fonts.h"
 #include "widgets/report_list_widget.h"
+#include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -20,7 +21,7 @@ QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 CalcConstantFrm::CalcConstantFrm(Calculator& calc, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), model_(calc) {
     setObjectName("CalcConstantFrm");
-    setWindowTitle("Scientific Constant");
+    setWindowTitle(WindowText(QT_TRANSLATE_NOOP("Numora", "Scientific Constant")));
     setFont(TahomaFont(8.25));
     CreateControls();
     itemBox_->SetUpColumns();
@@ -29,17 +30,17 @@ CalcConstantFrm::CalcConstantFrm(Calculator& calc, QWidget* parent)
 }
 
 void CalcConstantFrm::CreateControls() {
-    itemBox_ = new ReportListWidget({{" No.", 875, Qt::AlignLeft},
-                                     {"Symbol", 1350, Qt::AlignHCenter},
-                                     {"Description", 3150, Qt::AlignHCenter},
-                                     {"Value  ", 3100, Qt::AlignRight},
-                                     {"Unit", 1000, Qt::AlignHCenter}},
+    itemBox_ = new ReportListWidget({{QT_TRANSLATE_NOOP("Numora", " No."), 875, Qt::AlignLeft},
+                                     {QT_TRANSLATE_NOOP("Numora", "Symbol"), 1350, Qt::AlignHCenter},
+                                     {QT_TRANSLATE_NOOP("Numora", "Description"), 3150, Qt::AlignHCenter},
+                                     {QT_TRANSLATE_NOOP("Numora", "Value  "), 3100, Qt::AlignRight},
+                                     {QT_TRANSLATE_NOOP("Numora", "Unit"), 1000, Qt::AlignHCenter}},
                                     this);
     itemBox_->setObjectName("ItemBox");
     itemBox_->setSelectionMode(QAbstractItemView::SingleSelection);
     itemBox_->setFixedHeight(TwipsToPixels(4500));
 
-    auto* label2 = new QLabel("SPECIFY CONSTANT:", this);
+    auto* label2 = new QLabel(WindowText(QT_TRANSLATE_NOOP("Numora", "SPECIFY CONSTANT:")), this);
     label2->setObjectName("Label2");
     consLab_ = new QLabel(this);
     consLab_->setObjectName("ConsLab");
@@ -48,10 +49,10 @@ void CalcConstantFrm::CreateControls() {
     valueBox_->setObjectName("ValueBox");
     valueBox_->setFixedWidth(TwipsToPixels(3000));
     label2->setBuddy(valueBox_);
-    itemBox_->setAccessibleName("Scientific Constant");
-    okButton_ = CreateDialogButton("OKButton", "&Apply", this);
+    itemBox_->setAccessibleName(WindowText(QT_TRANSLATE_NOOP("Numora", "Scientific Constant")));
+    okButton_ = CreateDialogButton("OKButton", WindowText(QT_TRANSLATE_NOOP("Numora", "&Apply")), this);
     okButton_->setDefault(true);
-    auto* exitButton = CreateDialogButton("ExitButton", "E&xit", this);
+    auto* exitButton = CreateDialogButton("ExitButton", WindowText(QT_TRANSLATE_NOOP("Numora", "E&xit")), this);
 
     auto* choice = new QHBoxLayout;
     choice->addWidget(label2);

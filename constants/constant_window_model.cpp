@@ -3,6 +3,7 @@
 
 #include "constants/grouped_format.h"
 #include "core/calculator.h"
+#include "core/translation.h"
 #include "display/number_text.h"
 
 namespace {
@@ -25,7 +26,7 @@ void ConstantWindowModel::ItemClick(int position) {
     if (position < 1 || position > static_cast<int>(Items.size())) return;
     ApplyEnabled = true;
     const std::string& text = Items[position - 1].No;
-    ConsLab = "Constant No. " + text;
+    ConsLab = Translated("Constants", QT_TRANSLATE_NOOP("Constants", "Constant No. %1"), {text});
     const int k = static_cast<int>(ReadNumber(text)) - 1;
     if (k < 0 || k >= kConstantCount) return;
     ValueBox = PlainText(Table[k].Value) + "  ";

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "display/shown_text.h"
 #include "widgets/face_fonts.h"
 #include "widgets/twips.h"
 
@@ -74,7 +75,7 @@ void DisplayPanelWidget::Render(const DisplayPanel& panel) {
     SetText(dispMode_, panel.DispMode_Indicator);
     SetText(date_, panel.DateBox);
     SetText(operator_, panel.OperatorIndicator);
-    SetText(display_, panel.DisplayBox);
+    SetText(display_, DisplayedBox(panel.DisplayBox));
     SetText(expo_, panel.ExpoBox);
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/calculator.h"
+#include "core/translation.h"
 #include "display/display_routines.h"
 #include "display/number_text.h"
 
@@ -33,4 +34,11 @@ std::string OperandText(std::string_view shown) {
 std::string ValueText(const Calculator& calc, double value) {
     const ShownParts parts = SplitForDisplay(FitDisplayText(FormatByMode(calc, value, true)));
     return OneLine(parts.mantissa, parts.exponent);
+}
+
+std::string DisplayedBox(std::string_view displayBox) {
+    if (displayBox.size() < 2 || !displayBox.starts_with('*') || !displayBox.ends_with('*'))
+        return std::string(displayBox);
+    const std::string reason(displayBox.substr(1, displayBox.size() - 2));
+    return "*" + Translated("Errors", reason.c_str()) + "*";
 }

@@ -6,46 +6,51 @@
 #include <cmath>
 #include <utility>
 
+#include "core/key_words.h"
+#include "core/translation.h"
 #include "display/number_text.h"
+#include "display/shown_text.h"
 #include "keys/key_table.h"
 
 namespace {
 
+constexpr const char* kKeyTexts = "Keys";
+
 constexpr auto kSpokenNames = std::to_array<std::pair<std::string_view, std::string_view>>({
-    {"key_Kin", "register in"},
-    {"key_Kout", "register out"},
-    {"key_Sexa", "angle input"},
-    {"key_Asex", "angular display"},
-    {"key_Frc", "fraction input"},
-    {"key_PM", "change sign"},
-    {"key_Ers", "back"},
-    {"key_Time", "clock"},
-    {"com_Random", "random number"},
-    {"key_KAC", "clear registers"},
-    {"key_RtoP", "rectangular to polar"},
-    {"key_PtoR", "polar to rectangular"},
-    {"key_Cnst", "constant"},
-    {"key_XtoK", "swap with register"},
-    {"key_XtoY", "swap x and y"},
-    {"key_Dc", "fraction convert"},
-    {"key_EngR", "engineering shift right"},
-    {"key_EngL", "engineering shift left"},
-    {"key_Mplus", "memory plus"},
-    {"key_Mminus", "memory minus"},
-    {"key_Sqr2", "sum of squares"},
-    {"key_Sqr1", "square of sum"},
-    {"key_Dts", "sum of data"},
-    {"key_Ave", "mean"},
-    {"key_Strd1", "sample standard deviation"},
-    {"key_Strd0", "population standard deviation"},
-    {"key_Dtn", "data count"},
-    {"key_Del", "delete data"},
-    {"key_Data", "add data"},
-    {"key_C", "cancel"},
-    {"key_AC", "all clear"},
-    {"key_plus", "plus"},
-    {"key_dot", "point"},
-    {"key_equal", "equals"},
+    {"key_Kin", QT_TRANSLATE_NOOP("Keys", "register in")},
+    {"key_Kout", QT_TRANSLATE_NOOP("Keys", "register out")},
+    {"key_Sexa", QT_TRANSLATE_NOOP("Keys", "angle input")},
+    {"key_Asex", QT_TRANSLATE_NOOP("Keys", "angular display")},
+    {"key_Frc", QT_TRANSLATE_NOOP("Keys", "fraction input")},
+    {"key_PM", QT_TRANSLATE_NOOP("Keys", "change sign")},
+    {"key_Ers", QT_TRANSLATE_NOOP("Keys", "back")},
+    {"key_Time", QT_TRANSLATE_NOOP("Keys", "clock")},
+    {"com_Random", QT_TRANSLATE_NOOP("Keys", "random number")},
+    {"key_KAC", QT_TRANSLATE_NOOP("Keys", "clear registers")},
+    {"key_RtoP", QT_TRANSLATE_NOOP("Keys", "rectangular to polar")},
+    {"key_PtoR", QT_TRANSLATE_NOOP("Keys", "polar to rectangular")},
+    {"key_Cnst", QT_TRANSLATE_NOOP("Keys", "constant")},
+    {"key_XtoK", QT_TRANSLATE_NOOP("Keys", "swap with register")},
+    {"key_XtoY", QT_TRANSLATE_NOOP("Keys", "swap x and y")},
+    {"key_Dc", QT_TRANSLATE_NOOP("Keys", "fraction convert")},
+    {"key_EngR", QT_TRANSLATE_NOOP("Keys", "engineering shift right")},
+    {"key_EngL", QT_TRANSLATE_NOOP("Keys", "engineering shift left")},
+    {"key_Mplus", QT_TRANSLATE_NOOP("Keys", "memory plus")},
+    {"key_Mminus", QT_TRANSLATE_NOOP("Keys", "memory minus")},
+    {"key_Sqr2", QT_TRANSLATE_NOOP("Keys", "sum of squares")},
+    {"key_Sqr1", QT_TRANSLATE_NOOP("Keys", "square of sum")},
+    {"key_Dts", QT_TRANSLATE_NOOP("Keys", "sum of data")},
+    {"key_Ave", QT_TRANSLATE_NOOP("Keys", "mean")},
+    {"key_Strd1", QT_TRANSLATE_NOOP("Keys", "sample standard deviation")},
+    {"key_Strd0", QT_TRANSLATE_NOOP("Keys", "population standard deviation")},
+    {"key_Dtn", QT_TRANSLATE_NOOP("Keys", "data count")},
+    {"key_Del", QT_TRANSLATE_NOOP("Keys", "delete data")},
+    {"key_Data", QT_TRANSLATE_NOOP("Keys", "add data")},
+    {"key_C", QT_TRANSLATE_NOOP("Keys", "cancel")},
+    {"key_AC", QT_TRANSLATE_NOOP("Keys", "all clear")},
+    {"key_plus", QT_TRANSLATE_NOOP("Keys", "plus")},
+    {"key_dot", QT_TRANSLATE_NOOP("Keys", "point")},
+    {"key_equal", QT_TRANSLATE_NOOP("Keys", "equals")},
 });
 
 std::string_view Trimmed(std::string_view text, std::string_view around = " ") {
@@ -71,21 +76,22 @@ void AddPart(std::string& text, std::string_view part) {
 std::string KeyName(const FaceKey& key) {
     const auto named = std::find_if(kSpokenNames.begin(), kSpokenNames.end(),
                                     [&](const auto& entry) { return entry.first == key.name; });
-    if (named != kSpokenNames.end()) return std::string(named->second);
+    if (named != kSpokenNames.end()) return Translated(kKeyTexts, std::string(named->second).c_str());
     if (key.wordKind == KeyWord::Digit) return std::string(key.token);
-    return std::string(key.word);
+    return Translated(kKeyTexts, std::string(key.word).c_str());
 }
 
 std::string ShownReading(const DisplayPanel& panel) {
     std::string_view shown = Trimmed(panel.DisplayBox);
     // An error stands between asterisks, which no one reads out.
-    if (!ReadsAsNumber(shown)) return std::string(Trimmed(shown, " *"));
+    if (!ReadsAsNumber(shown)) return std::string(Trimmed(DisplayedBox(shown), " *"));
     if (shown.ends_with('.')) shown.remove_suffix(1);
-    std::string text = shown.starts_with('-') ? "negative " + std::string(shown.substr(1)) : std::string(shown);
+    const std::string negative = Translated(kKeyTexts, QT_TRANSLATE_NOOP("Keys", "negative")) + " ";
+    std::string text = shown.starts_with('-') ? negative + SpokenNumber(shown.substr(1)) : SpokenNumber(shown);
     const double exponent = ReadNumber(panel.ExpoBox);
     if (exponent != 0) {
-        text += " times 10 to the power ";
-        if (exponent < 0) text += "negative ";
+        text += " " + Translated(kKeyTexts, QT_TRANSLATE_NOOP("Keys", "times 10 to the power")) + " ";
+        if (exponent < 0) text += negative;
         text += PlainText(std::fabs(exponent));
     }
     return text;
@@ -99,8 +105,9 @@ std::string IndicatorReading(const DisplayPanel& panel) {
         const auto op = std::find_if(keys.begin(), keys.end(), [&](const FaceKey& key) {
             return key.setsIndicator && !key.indicator.empty() && key.indicator == panel.OperatorIndicator;
         });
-        AddPart(text, (panel.OperatorPending ? "pending " : "last operator ") +
-                          (op != keys.end() ? KeyName(*op) : panel.OperatorIndicator));
+        AddPart(text, Translated(kKeyTexts, panel.OperatorPending ? QT_TRANSLATE_NOOP("Keys", "pending")
+                                                                  : QT_TRANSLATE_NOOP("Keys", "last operator")) +
+                          " " + (op != keys.end() ? KeyName(*op) : panel.OperatorIndicator));
     }
     return text;
 }
@@ -110,7 +117,8 @@ std::string IndicatorChanges(const DisplayPanel& before, const DisplayPanel& now
     for (const auto indicator : kStateIndicators) {
         const std::string_view was = Trimmed(before.*indicator), is = Trimmed(now.*indicator);
         if (was == is) continue;
-        AddPart(text, is.empty() ? std::string(was) + " off" : std::string(is));
+        AddPart(text, is.empty() ? std::string(was) + " " + Translated(kKeyTexts, QT_TRANSLATE_NOOP("Keys", "off"))
+                                 : std::string(is));
     }
     return text;
 }

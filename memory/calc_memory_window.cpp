@@ -10,6 +10,7 @@
 
 #include "widgets/face_fonts.h"
 #include "widgets/report_list_widget.h"
+#include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -43,8 +44,9 @@ void CalcMemoryFrm::CreateControls() {
     lab1_ = new QLabel(this);
     lab1_->setObjectName("Lab1");
 
-    itemBox_ =
-        new ReportListWidget({{"   Address", 1200, Qt::AlignLeft}, {"              Value", 2900, Qt::AlignLeft}}, this);
+    itemBox_ = new ReportListWidget({{QT_TRANSLATE_NOOP("Numora", "   Address"), 1200, Qt::AlignLeft},
+                                     {QT_TRANSLATE_NOOP("Numora", "              Value"), 2900, Qt::AlignLeft}},
+                                    this);
     itemBox_->setObjectName("ItemBox");
     itemBox_->setFixedHeight(TwipsToPixels(3600));
 
@@ -57,13 +59,14 @@ void CalcMemoryFrm::CreateControls() {
     auto* frameLayout = new QVBoxLayout(decFrame_);
     frameLayout->addWidget(descBox_);
 
-    okButton_ = CreateDialogButton("OKButton", "OK", this);
+    okButton_ = CreateDialogButton("OKButton", WindowText(QT_TRANSLATE_NOOP("Numora", "OK")), this);
     okButton_->setDefault(true);
-    exitButton_ = CreateDialogButton("ExitButton", "E&xit", this);
+    exitButton_ = CreateDialogButton("ExitButton", WindowText(QT_TRANSLATE_NOOP("Numora", "E&xit")), this);
     deleteFrame_ = new QWidget(this);
     deleteFrame_->setObjectName("DeleteFrame");
-    auto* clrButton = CreateDialogButton("CLRButton", "&Clear", deleteFrame_);
-    auto* selectAllButton = CreateDialogButton("SelectAllButton", "Select &All", deleteFrame_);
+    auto* clrButton = CreateDialogButton("CLRButton", WindowText(QT_TRANSLATE_NOOP("Numora", "&Clear")), deleteFrame_);
+    auto* selectAllButton =
+        CreateDialogButton("SelectAllButton", WindowText(QT_TRANSLATE_NOOP("Numora", "Select &All")), deleteFrame_);
     auto* deleteLayout = new QVBoxLayout(deleteFrame_);
     deleteLayout->setContentsMargins(0, 0, 0, 0);
     deleteLayout->addWidget(selectAllButton);

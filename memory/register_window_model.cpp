@@ -7,9 +7,12 @@
 
 #include "core/calculator.h"
 #include "core/platform.h"
+#include "core/translation.h"
 #include "display/number_text.h"
 
 namespace {
+
+constexpr const char* kMemoryTexts = "Memory";
 
 const std::string kBlanks = "   ";
 const std::string kHundredDecimals = "0.0" + std::string(100, '#');
@@ -23,12 +26,21 @@ struct ModeTexts {
 };
 
 constexpr std::array<ModeTexts, 6> kModes = {{
-    {"Memory IN", "Choose memory address to SAVE to.", "Save", true},
-    {"Memory RECALL", "Choose memory address to RECALL value.", "Recall", false},
-    {"Memory SWAP", "Choose memory address to SWAP value.", "Swap", true},
-    {"Memory ADD", "Choose memory address to ADD value to.", "Apply", true},
-    {"Memory MINUS", "Choose memory address to SUBTRACT value from.", "Apply", true},
-    {"Memory DELETE", "Choose memory address to DELETE value.", "Delete", false},
+    {QT_TRANSLATE_NOOP("Memory", "Memory IN"), QT_TRANSLATE_NOOP("Memory", "Choose memory address to SAVE to."),
+     QT_TRANSLATE_NOOP("Memory", "Save"), true},
+    {QT_TRANSLATE_NOOP("Memory", "Memory RECALL"),
+     QT_TRANSLATE_NOOP("Memory", "Choose memory address to RECALL value."), QT_TRANSLATE_NOOP("Memory", "Recall"),
+     false},
+    {QT_TRANSLATE_NOOP("Memory", "Memory SWAP"), QT_TRANSLATE_NOOP("Memory", "Choose memory address to SWAP value."),
+     QT_TRANSLATE_NOOP("Memory", "Swap"), true},
+    {QT_TRANSLATE_NOOP("Memory", "Memory ADD"), QT_TRANSLATE_NOOP("Memory", "Choose memory address to ADD value to."),
+     QT_TRANSLATE_NOOP("Memory", "Apply"), true},
+    {QT_TRANSLATE_NOOP("Memory", "Memory MINUS"),
+     QT_TRANSLATE_NOOP("Memory", "Choose memory address to SUBTRACT value from."), QT_TRANSLATE_NOOP("Memory", "Apply"),
+     true},
+    {QT_TRANSLATE_NOOP("Memory", "Memory DELETE"),
+     QT_TRANSLATE_NOOP("Memory", "Choose memory address to DELETE value."), QT_TRANSLATE_NOOP("Memory", "Delete"),
+     false},
 }};
 
 std::string TrimBlanks(const std::string& text) {
@@ -60,11 +72,12 @@ RegisterWindowModel::RegisterWindowModel(Calculator& calc)
                 ? calc.memory.MemoryFormMode
                 : kModeIn) {
     const ModeTexts& texts = kModes[mode_];
-    Caption = texts.caption;
-    Prompt = texts.prompt;
-    OKCaption = texts.ok;
+    Caption = Translated(kMemoryTexts, texts.caption);
+    Prompt = Translated(kMemoryTexts, texts.prompt);
+    OKCaption = Translated(kMemoryTexts, texts.ok);
     DescriptionEditable = texts.editable;
-    FrameCaption = texts.editable ? "Specify Description" : "Description";
+    FrameCaption = Translated(kMemoryTexts, texts.editable ? QT_TRANSLATE_NOOP("Memory", "Specify Description")
+                                                           : QT_TRANSLATE_NOOP("Memory", "Description"));
     CheckBoxes = mode_ == kModeDelete;
     Items = FillRegisterList(calc_.memory.MemoryRegisters);
 }
@@ -87,7 +100,9 @@ void RegisterWindowModel::ItemClick(int position) {
     }
     if (mode_ != kModeDelete) {
         const std::string description = TrimBlanks(std::as_const(calc_.memory.MemoryRegisters)[i].Description);
-        DescBox = description.empty() ? "No specified description" : description;
+        DescBox = description.empty()
+                      ? Translated(kMemoryTexts, QT_TRANSLATE_NOOP("Memory", "No specified description"))
+                      : description;
     }
 }
 
@@ -122,13 +137,16 @@ int RegisterWindowModel::CountChecked() const {
 
 bool RegisterWindowModel::Ask(const std::string& question) const {
     MessageService* messages = calc_.platform.messages;
-    return !messages || messages->AskYesNo("Warning", question, MessageIcon::Critical);
+    return !messages || messages->AskYesNo(Translated(kMemoryTexts, QT_TRANSLATE_NOOP("Memory", "Warning")), question,
+                                           MessageIcon::Critical);
 }
 
 bool RegisterWindowModel::PressOK() {
     if (!OKEnabled) return false;
     if (mode_ == kModeDelete) {
-        if (!Ask("Are you sure you want to delete Selected Data?")) return false;
+        if (!Ask(Translated(kMemoryTexts,
+                            QT_TRANSLATE_NOOP("Memory", "Are you sure you want to delete Selected Data?"))))
+            return false;
         OKEnabled = false;
         for (int i = 0; i < kRegisterCount; ++i)
             if (Items[i].Checked) calc_.memory.MemoryRegisters[i] = MemoryRegister{};
@@ -143,7 +161,8 @@ bool RegisterWindowModel::PressOK() {
         return true;
     }
     if (std::as_const(calc_.memory.MemoryRegisters)[i].Value != 0.0 &&
-        !Ask("Do you wish to OVERWRITE " + RegisterLabel(i) + " ?")) {
+        !Ask(Translated(kMemoryTexts, QT_TRANSLATE_NOOP("Memory", "Do you wish to OVERWRITE %1 ?"),
+                        {RegisterLabel(i)}))) {
         calc_.memory.ChosenRegister = -1;
         return false;
     }

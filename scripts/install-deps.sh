@@ -8,6 +8,7 @@ run_packages=(
   build-essential cmake ninja-build pkg-config file
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
   libespeak-ng-dev espeak-ng-data libpcaudio-dev libasound2-dev libspeechd-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   librsvg2-bin fonts-liberation fonts-dejavu-core
 )
 test_packages=(

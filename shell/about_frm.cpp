@@ -12,15 +12,18 @@
 #include "shell/numora_pictures.h"
 #include "speech/speech_engine.h"
 #include "widgets/face_fonts.h"
+#include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
 namespace {
 
 constexpr const char* kTitle = "Numora";
-constexpr const char* kLegalNotice = "Copyright \u00A9 The Numora developers.\nFree software under the MIT licence.";
+constexpr const char* kLegalNotice =
+    QT_TRANSLATE_NOOP("Numora", "Copyright \u00A9 The Numora developers.\nFree software under the MIT licence.");
 constexpr const char* kDisclaimer =
-    "Warning: this program is protected by copyright law. Reproduction or distribution of it, "
-    "or of any part of it, against the terms of its licence is not permitted.";
+    QT_TRANSLATE_NOOP("Numora",
+                      "Warning: this program is protected by copyright law. Reproduction or distribution of it, "
+                      "or of any part of it, against the terms of its licence is not permitted.");
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QColor colour, const QFont& font) {
     auto* label = new QLabel(text, parent);
@@ -56,15 +59,16 @@ QLabel* AddPicture(QWidget* parent, const char* name, const QPixmap& picture, QR
 }
 
 QString Version() {
-    return QString::fromStdString("Version " + FormatPattern(NUMORA_VERSION_MAJOR, "0") + "." +
-                                  FormatPattern(NUMORA_VERSION_MINOR, "0"));
+    return WindowText(QT_TRANSLATE_NOOP("Numora", "Version %1"))
+        .arg(QString::fromStdString(FormatPattern(NUMORA_VERSION_MAJOR, "0") + "." +
+                                    FormatPattern(NUMORA_VERSION_MINOR, "0")));
 }
 
 }  // namespace
 
 AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutFrm");
-    setWindowTitle("About  ");
+    setWindowTitle(WindowText(QT_TRANSLATE_NOOP("Numora", "About")) + "  ");
     setFixedSize(TwipsToPixels(6630), TwipsToPixels(5055));
     setFont(TahomaFont(8.25));
 
@@ -88,17 +92,20 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
                   QRect(0, 0, versionStrip->width(), versionStrip->height()))
         ->setAlignment(Qt::AlignCenter);
 
-    shades_[1].reset(
-        AddAutoSizeLabel(nullptr, "lblDescriptionShade", kLegalNotice, black, TahomaFont(9, true), 180, 1920));
-    AddAutoSizeLabel(this, "lblDescription", kLegalNotice, white, TahomaFont(9, true), 135, 1875);
+    shades_[1].reset(AddAutoSizeLabel(nullptr, "lblDescriptionShade", WindowText(kLegalNotice), black,
+                                      TahomaFont(9, true), 180, 1920));
+    AddAutoSizeLabel(this, "lblDescription", WindowText(kLegalNotice), white, TahomaFont(9, true), 135, 1875);
 
     const std::string voice = DesktopSpeechEngineName();
-    AddFixedLabel(this, "lblVoice", QString::fromStdString("Read-out: " + (voice.empty() ? "not used yet" : voice)),
+    AddFixedLabel(this, "lblVoice",
+                  WindowText(QT_TRANSLATE_NOOP("Numora", "Read-out: %1"))
+                      .arg(voice.empty() ? WindowText(QT_TRANSLATE_NOOP("Numora", "not used yet"))
+                                         : QString::fromStdString(voice)),
                   black, TahomaFont(8.25), TwipRect(3960, 3555, 2550, 195))
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    AddFixedLabel(this, "CommentLabel", "Please send your comments to:", QColor(255, 128, 255), TahomaFont(8.25),
-                  TwipRect(135, 3765, 2250, 195));
+    AddFixedLabel(this, "CommentLabel", WindowText(QT_TRANSLATE_NOOP("Numora", "Please send your comments to:")),
+                  QColor(255, 128, 255), TahomaFont(8.25), TwipRect(135, 3765, 2250, 195));
     const QString address = QString(kMailLink).mid(7);
     QLabel* mail = AddFixedLabel(this, "MyEmailAdd",
                                  QString("<a href=\"%1\" style=\"color:#000080\">%2</a>").arg(kMailLink, address),
@@ -107,8 +114,8 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     mail->setCursor(Qt::PointingHandCursor);
     connect(mail, &QLabel::linkActivated, this, [this] { MyEmailAdd_Click(); });
 
-    QLabel* disclaimer =
-        AddFixedLabel(this, "lblDisclaimer", kDisclaimer, white, TahomaFont(8.25), TwipRect(120, 4140, 5055, 780));
+    QLabel* disclaimer = AddFixedLabel(this, "lblDisclaimer", WindowText(kDisclaimer), white, TahomaFont(8.25),
+                                       TwipRect(120, 4140, 5055, 780));
     disclaimer->setWordWrap(true);
 
     auto* ok = new QPushButton("OK", this);
@@ -126,6 +133,7 @@ void AboutFrm::paintEvent(QPaintEvent*) {
 
 void AboutFrm::MyEmailAdd_Click() {
     if (QDesktopServices::openUrl(QUrl(kMailLink))) return;
-    QMessageBox::information(this, "E-Mail the Author...",
-                             QString("Error contacting %1 please try again later.").arg(kMailLink));
+    QMessageBox::information(
+        this, "E-Mail the Author...",
+        WindowText(QT_TRANSLATE_NOOP("Numora", "Error contacting %1 please try again later.")).arg(kMailLink));
 }

@@ -27,6 +27,7 @@
 #include "shell/topmost.h"
 #include "tape/tape_window.h"
 #include "widgets/face_fonts.h"
+#include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
 CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
@@ -85,7 +86,8 @@ void CalcMainFrm::CreateNoticeStrip(QWidget* face) {
     palette.setColor(QPalette::Window, QColor(0, 0, 255));
     palette.setColor(QPalette::WindowText, Qt::white);
     strip->setPalette(palette);
-    auto* notice = new QLabel("F1 to F4 change pages   F8 EXP   F9 PI", strip);
+    auto* notice = new QLabel(strip);
+    SetWindowText(notice, QT_TRANSLATE_NOOP("Numora", "F1 to F4 change pages   F8 EXP   F9 PI"));
     notice->setObjectName("NoticeLabel");
     notice->setGeometry(TwipRect(90, 45, 3510, 195));
 }
@@ -184,6 +186,18 @@ bool CalcMainFrm::event(QEvent* event) {
         if (calc_->modes.ReadOutLoudOn) PrepareVoice();
     }
     return QMainWindow::event(event);
+}
+
+void CalcMainFrm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateFace();
+    QMainWindow::changeEvent(event);
+}
+
+void CalcMainFrm::RetranslateFace() {
+    RetranslateWindowTexts(*this);
+    NamePages();
+    NameKeys();
+    FitModeTexts();
 }
 
 void CalcMainFrm::resizeEvent(QResizeEvent* event) {

@@ -29,6 +29,7 @@ class QRadioButton;
 class QTabWidget;
 class TapeWindow;
 struct FaceKey;
+class QActionGroup;
 
 // The calculator face: display panel, the tab control of key pages and modes, the keypad and
 // the menus. It owns the calculator and renders the engine's panel after every engine call.
@@ -60,6 +61,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -99,6 +101,13 @@ private:
     void mnuFixedOrSci_Click(void (*handler)(Calculator&));
     void mnuHelpTopics_Click();
     void mnuAbout_Click();
+    void mnuLanguage_Click(const QString& code);
+    // The face's texts in the language now loaded.
+    void RetranslateFace();
+    void NamePages();
+    void NameKey(const FaceKey& key, QPushButton* button);
+    void NameKeys();
+    void FitModeTexts();
 
     PaperTape tape_;
     TapeWindow* tapeWindow_ = nullptr;  // made when first opened
@@ -153,6 +162,7 @@ private:
         QAction* gradian = nullptr;
         QAction* helpTopics = nullptr;
         QAction* about = nullptr;
+        QActionGroup* languages = nullptr;  // each item's data: a language code, "" for the desktop's
     } actions_;
 
     struct Menus {
@@ -163,5 +173,6 @@ private:
         QMenu* displayMode = nullptr;
         QMenu* angular = nullptr;
         QMenu* help = nullptr;
+        QMenu* language = nullptr;
     } menus_;
 };

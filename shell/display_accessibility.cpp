@@ -7,6 +7,7 @@
 
 #include "display/display_panel_widget.h"
 #include "keys/key_names.h"
+#include "widgets/translated_text.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ QString Reading(const DisplayPanel& panel) { return QString::fromStdString(Shown
 class DisplayAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit DisplayAccessible(DisplayPanelWidget* display)
-        : QAccessibleWidget(display, QAccessible::EditableText, "Display"),
+        : QAccessibleWidget(display, QAccessible::EditableText, WindowText(QT_TRANSLATE_NOOP("Numora", "Display"))),
           reading_(Reading(Panel())),
           text_(reading_) {}
 

@@ -7,9 +7,11 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "core/translation.h"
 #include "keys/dispatch.h"
 #include "keys/key_names.h"
 #include "keys/key_table.h"
+#include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -17,7 +19,12 @@ namespace {
 constexpr std::array kColumnX{60, 950, 1840, 2730, 3620};
 constexpr std::array kRowY{60, 590, 1120, 1650};
 constexpr int kKeyWidth = 820, kKeyHeight = 450;
-constexpr std::array<const char*, 4> kPageCaptions{"1st Function ", " 2nd Function ", " 3rd Function ", " Calc Mode"};
+constexpr std::array<const char*, 4> kPageCaptions{
+    QT_TRANSLATE_NOOP("Numora", "1st Function"), QT_TRANSLATE_NOOP("Numora", "2nd Function"),
+    QT_TRANSLATE_NOOP("Numora", "3rd Function"), QT_TRANSLATE_NOOP("Numora", "Calc Mode")};
+// The blanks around each caption that give the tabs their widths.
+constexpr std::array<std::pair<const char*, const char*>, 4> kPagePadding{
+    {{"", " "}, {" ", " "}, {" ", " "}, {" ", ""}}};
 
 QWidget* ColouredPanel(QWidget* parent, const char* name, QColor colour) {
     auto* panel = new QWidget(parent);
@@ -69,11 +76,11 @@ void CalcMainFrm::CreateTabArea(QWidget* face) {
     for (int page = 0; page < 4; ++page) {
         QWidget* panel = ColouredPanel(nullptr, "", QColor(192, 192, 255));
         panel->setObjectName(QString("TabPanel%1").arg(page));
-        widgets_.selectTab->addTab(panel, kPageCaptions[page]);
-        widgets_.selectTab->tabBar()->setAccessibleTabName(page, QString(kPageCaptions[page]).trimmed());
+        widgets_.selectTab->addTab(panel, QString());
         if (page < 3) CreateKeyPage(page, panel);
         else CreateModePage(panel);
     }
+    NamePages();
     widgets_.selectTab->setCurrentIndex(0);
     connect(widgets_.selectTab, &QTabWidget::currentChanged, this, [this](int page) { SelectTab_Click(page); });
 }
@@ -81,7 +88,8 @@ void CalcMainFrm::CreateTabArea(QWidget* face) {
 void CalcMainFrm::CreateHeadingStrip(QWidget* parent, QRect rect, const char* text) {
     QWidget* strip = ColouredPanel(parent, "HeadingStrip", QColor(0, 0, 255));
     strip->setGeometry(rect);
-    auto* label = new QLabel(text, strip);
+    auto* label = new QLabel(strip);
+    SetWindowText(label, text);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(0, 0, rect.width(), rect.height());
     QPalette palette = label->palette();
@@ -91,8 +99,9 @@ void CalcMainFrm::CreateHeadingStrip(QWidget* parent, QRect rect, const char* te
 
 void CalcMainFrm::CreateKeyPage(int page, QWidget* panel) {
     if (page == 2) {
-        CreateHeadingStrip(panel, TwipRect(60, 60, 1695, 450), "Hyperbolic Functions");
-        CreateHeadingStrip(panel, TwipRect(1845, 60, 2585, 450), "Standard Deviation Functions");
+        CreateHeadingStrip(panel, TwipRect(60, 60, 1695, 450), QT_TRANSLATE_NOOP("Numora", "Hyperbolic Functions"));
+        CreateHeadingStrip(panel, TwipRect(1845, 60, 2585, 450),
+                           QT_TRANSLATE_NOOP("Numora", "Standard Deviation Functions"));
     }
     for (const FaceKey& key : FaceKeys())
         if (key.page == page) CreateKey(key, panel);
@@ -113,16 +122,37 @@ void CalcMainFrm::CreateKeypad(QWidget* face) {
 QPushButton* CalcMainFrm::CreateKey(const FaceKey& key, QWidget* panel) {
     auto* button = new QPushButton(QString::fromUtf8(key.caption.data(), key.caption.size()), panel);
     button->setObjectName(QString::fromUtf8(key.name.data(), key.name.size()));
-    button->setToolTip(QString::fromUtf8(key.toolTip.data(), key.toolTip.size()));
     button->setGeometry(TwipRect(kColumnX[key.column - 1], kRowY[key.row - 1], kKeyWidth, kKeyHeight));
     // Tab reaches the keys; a click leaves the focus where it was.
     button->setFocusPolicy(Qt::TabFocus);
-    button->setAccessibleName(QString::fromStdString(KeyName(key)));
-    button->setAccessibleDescription(button->toolTip());
+    NameKey(key, button);
     button->setAutoDefault(false);
     if (!ShowsArrowCursor(key.name)) button->setCursor(KeyCursor());
     const FaceKey* faceKey = &key;
     connect(button, &QPushButton::clicked, this,
             [this, faceKey] { RunKey([faceKey](Calculator& calc) { ClickKey(calc, *faceKey); }); });
     return button;
+}
+
+// A key's tool tip and spoken name are in the user's language; its caption is notation and stays.
+void CalcMainFrm::NameKey(const FaceKey& key, QPushButton* button) {
+    button->setToolTip(
+        key.toolTip.empty() ? QString() : QString::fromStdString(Translated("Keys", std::string(key.toolTip).c_str())));
+    button->setAccessibleName(QString::fromStdString(KeyName(key)));
+    button->setAccessibleDescription(button->toolTip());
+}
+
+void CalcMainFrm::NameKeys() {
+    for (const FaceKey& key : FaceKeys())
+        if (auto* button = findChild<QPushButton*>(QString::fromUtf8(key.name.data(), key.name.size())))
+            NameKey(key, button);
+}
+
+void CalcMainFrm::NamePages() {
+    for (int page = 0; page < 4; ++page) {
+        const QString caption = WindowText(kPageCaptions[page]);
+        const auto [before, after] = kPagePadding[page];
+        widgets_.selectTab->setTabText(page, before + caption + after);
+        widgets_.selectTab->tabBar()->setAccessibleTabName(page, caption);
+    }
 }

@@ -10,9 +10,11 @@
 #include <QApplication>
 
 #include "persist/program_folder.h"
+#include "persist/qt_settings_store.h"
 #include "shell/accessible_range_guard.h"
 #include "shell/calc_main_frm.h"
 #include "shell/command_line.h"
+#include "shell/language.h"
 #include "shell/quit_signals.h"
 #include "shell/shell_setup.h"
 #include "shell/single_instance.h"
@@ -52,6 +54,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "The running window keeps the data folder %s; %s is not used.\n",
                      runningFolder->toLocal8Bit().constData(), options.dir->c_str());
         return 1;
+    }
+    {
+        QtSettingsStore store;
+        LoadCatalogues(ChosenLanguage(store));
     }
     const std::filesystem::path dataFolder = ChooseProgramFolder(options.dir, ExecutableFolder());
     CalcMainFrm window;

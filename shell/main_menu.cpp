@@ -2,6 +2,7 @@
 #include "shell/calc_main_frm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLocale>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -10,17 +11,18 @@
 #include "keys/dispatch.h"
 #include "keys/mode_controls.h"
 #include "shell/about_frm.h"
+#include "shell/language.h"
 #include "shell/preferences.h"
 #include "speech/help_window.h"
 #include "tape/tape_window.h"
+#include "widgets/translated_text.h"
 
 namespace {
 
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, QKeySequence shortcut = {},
                  bool checkable = false) {
-    // The captions' padding aligned the shortcuts once; Qt aligns them, and a screen reader
-    // would read the blanks out with the name.
-    QAction* action = menu->addAction(QString(caption).trimmed());
+    QAction* action = menu->addAction(QString());
+    SetWindowText(action, caption);
     action->setObjectName(name);
     action->setShortcut(shortcut);
     action->setCheckable(checkable);
@@ -28,7 +30,8 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption, QKeySequenc
 }
 
 QMenu* AddMenu(QWidget* parent, const char* name, const char* caption) {
-    auto* menu = new QMenu(caption, parent);
+    auto* menu = new QMenu(parent);
+    SetWindowText(menu, caption);
     menu->setObjectName(name);
     return menu;
 }
@@ -41,16 +44,31 @@ void CalcMainFrm::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName("MenuBar");
 
-    menus_.file = AddMenu(bar, "mnuFile", "&File");
-    actions_.onTop = AddItem(menus_.file, "mnuOnTop", "Always On Top            ", Qt::CTRL | Qt::Key_T, true);
+    menus_.file = AddMenu(bar, "mnuFile", QT_TRANSLATE_NOOP("Numora", "&File"));
+    actions_.onTop =
+        AddItem(menus_.file, "mnuOnTop", QT_TRANSLATE_NOOP("Numora", "Always On Top"), Qt::CTRL | Qt::Key_T, true);
     AddSeparator(menus_.file, "mnuDum4");
-    actions_.readOut = AddItem(menus_.file, "mnuReadOut", "Read Out Loud       ", Qt::CTRL | Qt::Key_A, true);
+    actions_.readOut =
+        AddItem(menus_.file, "mnuReadOut", QT_TRANSLATE_NOOP("Numora", "Read Out Loud"), Qt::CTRL | Qt::Key_A, true);
+    menus_.language = AddMenu(menus_.file, "mnuLanguage", QT_TRANSLATE_NOOP("Numora", "Language"));
+    menus_.file->addMenu(menus_.language);
+    actions_.languages = new QActionGroup(menus_.language);
+    AddItem(menus_.language, "mnuLanguageSystem", QT_TRANSLATE_NOOP("Numora", "System"), {}, true)->setData(QString());
+    for (const LanguageItem& item : kLanguageItems) {
+        // Each language is named in itself, whatever the window's language.
+        QAction* action = menus_.language->addAction(QString::fromUtf8(item.name));
+        action->setObjectName(QString("mnuLanguage_") + item.code);
+        action->setCheckable(true);
+        action->setData(QString(item.code));
+    }
+    for (QAction* action : menus_.language->actions()) actions_.languages->addAction(action);
     AddSeparator(menus_.file, "mnuDum5");
-    menus_.funct = AddMenu(menus_.file, "mnuFunct", "Functions");
+    menus_.funct = AddMenu(menus_.file, "mnuFunct", QT_TRANSLATE_NOOP("Numora", "Functions"));
     menus_.file->addMenu(menus_.funct);
     const std::array<const char*, 4> functNames{"mnuFunct1", "mnuFunct2", "mnuFunct3", "mnuFunct4"};
-    const std::array<const char*, 4> functCaptions{"1st Function              ", "2nd Function", "3rd Function",
-                                                   "Calc Mode"};
+    const std::array<const char*, 4> functCaptions{
+        QT_TRANSLATE_NOOP("Numora", "1st Function"), QT_TRANSLATE_NOOP("Numora", "2nd Function"),
+        QT_TRANSLATE_NOOP("Numora", "3rd Function"), QT_TRANSLATE_NOOP("Numora", "Calc Mode")};
     for (int page = 0; page < 4; ++page) {
         actions_.funct[page] =
             AddItem(menus_.funct, functNames[page], functCaptions[page], QKeySequence(Qt::Key_F1 + page), true);
@@ -58,40 +76,49 @@ void CalcMainFrm::CreateMenus() {
                 [this, page] { widgets_.selectTab->setCurrentIndex(page); });
     }
     AddSeparator(menus_.file, "mnuDum5a");
-    actions_.close = AddItem(menus_.file, "mnuClose", "Close       ");
+    actions_.close = AddItem(menus_.file, "mnuClose", QT_TRANSLATE_NOOP("Numora", "Close"));
     actions_.close->setShortcuts({Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_Q});  // Ctrl+Q: desktop habit
     bar->addMenu(menus_.file);
 
-    menus_.edit = AddMenu(bar, "mnuEdit", "&Edit");
-    actions_.copy = AddItem(menus_.edit, "mnuCopy", "Copy Result to Clipboard          ", Qt::CTRL | Qt::Key_C);
+    menus_.edit = AddMenu(bar, "mnuEdit", QT_TRANSLATE_NOOP("Numora", "&Edit"));
+    actions_.copy =
+        AddItem(menus_.edit, "mnuCopy", QT_TRANSLATE_NOOP("Numora", "Copy Result to Clipboard"), Qt::CTRL | Qt::Key_C);
     AddSeparator(menus_.edit, "mnuDum3");
-    actions_.paste = AddItem(menus_.edit, "mnuPaste", "Paste to Display as Input         ", Qt::CTRL | Qt::Key_V);
+    actions_.paste = AddItem(menus_.edit, "mnuPaste", QT_TRANSLATE_NOOP("Numora", "Paste to Display as Input"),
+                             Qt::CTRL | Qt::Key_V);
     AddSeparator(menus_.edit, "mnuDumUndo");
-    actions_.undo = AddItem(menus_.edit, "mnuUndo", "Undo", QKeySequence::Undo);
-    actions_.redo = AddItem(menus_.edit, "mnuRedo", "Redo", Qt::CTRL | Qt::Key_Y);
+    actions_.undo = AddItem(menus_.edit, "mnuUndo", QT_TRANSLATE_NOOP("Numora", "Undo"), QKeySequence::Undo);
+    actions_.redo = AddItem(menus_.edit, "mnuRedo", QT_TRANSLATE_NOOP("Numora", "Redo"), Qt::CTRL | Qt::Key_Y);
     actions_.redo->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
     AddSeparator(menus_.edit, "mnuDum6");
-    actions_.tape = AddItem(menus_.edit, "mnuTape", "Tape", Qt::CTRL | Qt::SHIFT | Qt::Key_T);
+    actions_.tape =
+        AddItem(menus_.edit, "mnuTape", QT_TRANSLATE_NOOP("Numora", "Tape"), Qt::CTRL | Qt::SHIFT | Qt::Key_T);
     bar->addMenu(menus_.edit);
 
-    menus_.mode = AddMenu(bar, "mnuMode", "&Modes");
-    menus_.displayMode = AddMenu(menus_.mode, "mnuDisplayMode", "Display Mode");
+    menus_.mode = AddMenu(bar, "mnuMode", QT_TRANSLATE_NOOP("Numora", "&Modes"));
+    menus_.displayMode = AddMenu(menus_.mode, "mnuDisplayMode", QT_TRANSLATE_NOOP("Numora", "Display Mode"));
     menus_.mode->addMenu(menus_.displayMode);
-    actions_.fixed = AddItem(menus_.displayMode, "mnuFixed", "Fixed Mode     ", Qt::CTRL | Qt::Key_F, true);
-    actions_.sci = AddItem(menus_.displayMode, "mnuSci", "Scientific Mode      ", Qt::CTRL | Qt::Key_S, true);
-    actions_.normal = AddItem(menus_.displayMode, "mnuNormal", "Normal Mode", Qt::CTRL | Qt::Key_N, true);
+    actions_.fixed =
+        AddItem(menus_.displayMode, "mnuFixed", QT_TRANSLATE_NOOP("Numora", "Fixed Mode"), Qt::CTRL | Qt::Key_F, true);
+    actions_.sci = AddItem(menus_.displayMode, "mnuSci", QT_TRANSLATE_NOOP("Numora", "Scientific Mode"),
+                           Qt::CTRL | Qt::Key_S, true);
+    actions_.normal = AddItem(menus_.displayMode, "mnuNormal", QT_TRANSLATE_NOOP("Numora", "Normal Mode"),
+                              Qt::CTRL | Qt::Key_N, true);
     AddSeparator(menus_.mode, "mnuDum1");
-    menus_.angular = AddMenu(menus_.mode, "mnuAngular", "&Angular Mode");
+    menus_.angular = AddMenu(menus_.mode, "mnuAngular", QT_TRANSLATE_NOOP("Numora", "&Angular Mode"));
     menus_.mode->addMenu(menus_.angular);
-    actions_.degree = AddItem(menus_.angular, "mnuDegree", "Degree Mode        ", Qt::CTRL | Qt::Key_D, true);
-    actions_.radian = AddItem(menus_.angular, "mnuRadian", "Radian Mode  ", Qt::CTRL | Qt::Key_R, true);
-    actions_.gradian = AddItem(menus_.angular, "mnuGradian", "Gradian Mode", Qt::CTRL | Qt::Key_G, true);
+    actions_.degree =
+        AddItem(menus_.angular, "mnuDegree", QT_TRANSLATE_NOOP("Numora", "Degree Mode"), Qt::CTRL | Qt::Key_D, true);
+    actions_.radian =
+        AddItem(menus_.angular, "mnuRadian", QT_TRANSLATE_NOOP("Numora", "Radian Mode"), Qt::CTRL | Qt::Key_R, true);
+    actions_.gradian =
+        AddItem(menus_.angular, "mnuGradian", QT_TRANSLATE_NOOP("Numora", "Gradian Mode"), Qt::CTRL | Qt::Key_G, true);
     bar->addMenu(menus_.mode);
 
-    menus_.help = AddMenu(bar, "mnuHelp", "&Help");
-    actions_.helpTopics = AddItem(menus_.help, "mnuHelpTopics", "Help Topics     ");
+    menus_.help = AddMenu(bar, "mnuHelp", QT_TRANSLATE_NOOP("Numora", "&Help"));
+    actions_.helpTopics = AddItem(menus_.help, "mnuHelpTopics", QT_TRANSLATE_NOOP("Numora", "Help Topics"));
     AddSeparator(menus_.help, "mnuDum2");
-    actions_.about = AddItem(menus_.help, "mnuAbout", "About Calculator      ");
+    actions_.about = AddItem(menus_.help, "mnuAbout", QT_TRANSLATE_NOOP("Numora", "About Calculator"));
     bar->addMenu(menus_.help);
 
     connect(menus_.file, &QMenu::aboutToShow, this, [this] { mnuFile_Click(); });
@@ -115,9 +142,18 @@ void CalcMainFrm::CreateMenus() {
     connect(actions_.gradian, &QAction::triggered, this, [this] { RunKey(GradButton_Click); });
     connect(actions_.helpTopics, &QAction::triggered, this, [this] { mnuHelpTopics_Click(); });
     connect(actions_.about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(actions_.languages, &QActionGroup::triggered, this,
+            [this](QAction* action) { mnuLanguage_Click(action->data().toString()); });
+}
+
+void CalcMainFrm::mnuLanguage_Click(const QString& code) {
+    StoreLanguage(settings_, code);
+    LoadCatalogues(code);
 }
 
 void CalcMainFrm::mnuFile_Click() {
+    const QString chosen = ChosenLanguage(settings_);
+    for (QAction* action : actions_.languages->actions()) action->setChecked(action->data().toString() == chosen);
     for (int page = 0; page < 4; ++page) actions_.funct[page]->setChecked(page == widgets_.selectTab->currentIndex());
 }
 

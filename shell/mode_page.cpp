@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "keys/mode_controls.h"
+#include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -27,7 +28,8 @@ QWidget* StripBox(QWidget* parent, const char* name, QRect rect, QColor colour) 
 QWidget* ModeGroup(QWidget* page, const char* name, int x, const char* heading) {
     QWidget* group = StripBox(page, name, TwipRect(x, 30, 2185, 1695), page->palette().color(QPalette::Base));
     QWidget* strip = StripBox(group, "HeadingStrip", TwipRect(15, 15, 2130, 330), QColor(0, 0, 255));
-    auto* label = new QLabel(heading, strip);
+    auto* label = new QLabel(strip);
+    SetWindowText(label, heading);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(0, 0, strip->width(), strip->height());
     QPalette palette = label->palette();
@@ -37,22 +39,13 @@ QWidget* ModeGroup(QWidget* page, const char* name, int x, const char* heading) 
 }
 
 QRadioButton* ModeOption(QWidget* group, const char* name, int y, const char* caption) {
-    auto* option = new QRadioButton(caption, group);
+    auto* option = new QRadioButton(group);
+    SetWindowText(option, caption, " ");
+    SetAccessibleWindowText(option, caption);
     option->setObjectName(name);
     option->setGeometry(TwipRect(180, y, 1815, 255));
     option->setFocusPolicy(Qt::TabFocus);
-    option->setAccessibleName(QString(caption).trimmed());
     return option;
-}
-
-// The design font may be narrower than its installed substitute; the label's text then has its
-// letters narrowed rather than cut off.
-void FitTextWidth(QLabel* label) {
-    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-    if (needed <= label->width()) return;
-    QFont font = label->font();
-    font.setStretch(std::max(75, 100 * label->width() / needed));
-    label->setFont(font);
 }
 
 // Selects the one option of a group the model names; with none named the group shows none,
@@ -73,22 +66,23 @@ void SelectOption(std::initializer_list<std::pair<QRadioButton*, bool>> group) {
 }  // namespace
 
 void CalcMainFrm::CreateModePage(QWidget* panel) {
-    QWidget* display = ModeGroup(panel, "DisplayModeGroup", 30, "Display Modes");
-    widgets_.fxnButton = ModeOption(display, "FxnButton", 555, " Fixed Mode");
-    widgets_.scnButton = ModeOption(display, "ScnButton", 915, " Scientific Mode");
-    widgets_.stdButton = ModeOption(display, "StdButton", 1275, " Normal Mode");
+    QWidget* display = ModeGroup(panel, "DisplayModeGroup", 30, QT_TRANSLATE_NOOP("Numora", "Display Modes"));
+    widgets_.fxnButton = ModeOption(display, "FxnButton", 555, QT_TRANSLATE_NOOP("Numora", "Fixed Mode"));
+    widgets_.scnButton = ModeOption(display, "ScnButton", 915, QT_TRANSLATE_NOOP("Numora", "Scientific Mode"));
+    widgets_.stdButton = ModeOption(display, "StdButton", 1275, QT_TRANSLATE_NOOP("Numora", "Normal Mode"));
 
-    QWidget* angle = ModeGroup(panel, "AngleModeGroup", 2240, "Angular Modes");
-    widgets_.degButton = ModeOption(angle, "DegButton", 555, " Degree Mode");
-    widgets_.radButton = ModeOption(angle, "RadButton", 915, " Radian Mode");
-    widgets_.gradButton = ModeOption(angle, "GradButton", 1275, " Gradian Mode");
+    QWidget* angle = ModeGroup(panel, "AngleModeGroup", 2240, QT_TRANSLATE_NOOP("Numora", "Angular Modes"));
+    widgets_.degButton = ModeOption(angle, "DegButton", 555, QT_TRANSLATE_NOOP("Numora", "Degree Mode"));
+    widgets_.radButton = ModeOption(angle, "RadButton", 915, QT_TRANSLATE_NOOP("Numora", "Radian Mode"));
+    widgets_.gradButton = ModeOption(angle, "GradButton", 1275, QT_TRANSLATE_NOOP("Numora", "Gradian Mode"));
 
     QWidget* strip = StripBox(panel, "PrecisionStrip", TwipRect(30, 1740, 4400, 340), QColor(128, 128, 255));
-    widgets_.precLab = new QLabel("Display Precision [for Fixed && Scientific Modes]", strip);
+    widgets_.precLab = new QLabel(strip);
+    SetWindowText(widgets_.precLab, QT_TRANSLATE_NOOP("Numora", "Display Precision [for Fixed && Scientific Modes]"));
     widgets_.precLab->setObjectName("PrecLab");
     widgets_.precLab->setTextFormat(Qt::PlainText);
     widgets_.precLab->setGeometry(TwipRect(90, 75, 3330, 195));
-    FitTextWidth(widgets_.precLab);
+    FitModeTexts();
     widgets_.precBox = new QComboBox(strip);
     widgets_.precBox->setObjectName("PrecBox");
     widgets_.precBox->setFocusPolicy(Qt::TabFocus);
@@ -133,4 +127,17 @@ void CalcMainFrm::SyncModeControls() {
         actions_.sci->setChecked(mode.display == Display::Scientific);
         actions_.normal->setChecked(mode.display == Display::Normal);
     }
+}
+
+// The design font may be narrower than its installed substitute, and a language longer than
+// English: the precision label then has its letters narrowed rather than cut off.
+void CalcMainFrm::FitModeTexts() {
+    QLabel* label = widgets_.precLab;
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    label->setFont(font);
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+    if (needed <= label->width()) return;
+    font.setStretch(std::max(75, 100 * label->width() / needed));
+    label->setFont(font);
 }

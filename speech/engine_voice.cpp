@@ -3,12 +3,7 @@
 
 #include <QMetaObject>
 
-namespace {
-
-// The language of the windows' texts, in which the service reads them.
-constexpr const char* kWindowLanguage = "en";
-
-}  // namespace
+#include "core/translation.h"
 
 EngineVoice::EngineVoice(std::function<SpeechEngine&()> engine, QObject* parent)
     : SpeechVoice(parent), choose_(std::move(engine)) {}
@@ -24,7 +19,12 @@ SpeechEngine& EngineVoice::Engine() {
     return *engine_;
 }
 
-void EngineVoice::Speak(const std::string& text) { Engine().Speak(this, text); }
+// The voice reads in the language of the texts, which may change while it lives.
+void EngineVoice::Speak(const std::string& text) {
+    SpeechEngine& engine = Engine();
+    engine.SetLanguage(TextLanguage());
+    engine.Speak(this, text);
+}
 
 bool EngineVoice::WaitUntilReady() { return Engine().WaitUntilReady(); }
 
@@ -38,4 +38,4 @@ void EngineVoice::WordStarted(std::uint64_t utterance, int position, int length)
 }
 
 DesktopVoice::DesktopVoice(QObject* parent)
-    : EngineVoice([]() -> SpeechEngine& { return DesktopSpeechEngine(kWindowLanguage); }, parent) {}
+    : EngineVoice([]() -> SpeechEngine& { return DesktopSpeechEngine(); }, parent) {}

@@ -10,8 +10,6 @@ namespace {
 // espeak-ng's callback carries no context; the process has one engine.
 std::atomic<EspeakEngine*> runningEngine{nullptr};
 
-constexpr const char* kVoiceName = "en";
-
 void* AsUserData(std::uint64_t utterance) { return reinterpret_cast<void*>(static_cast<std::uintptr_t>(utterance)); }
 std::uint64_t AsUtterance(const void* userData) {
     return static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(userData));
@@ -44,10 +42,15 @@ std::uint64_t EspeakEngine::Speak(Listener* listener, std::string text) {
         std::lock_guard lock(mutex_);
         utterance = ++current_;
         currentListener_ = listener;
-        pending_ = Request{utterance, std::move(text)};
+        pending_ = Request{utterance, std::move(text), language_};
     }
     wake_.notify_all();
     return utterance;
+}
+
+void EspeakEngine::SetLanguage(const std::string& language) {
+    std::lock_guard lock(mutex_);
+    language_ = language;
 }
 
 void EspeakEngine::Forget(Listener* listener) {
@@ -72,7 +75,7 @@ bool EspeakEngine::WaitUntilReady() {
 
 void EspeakEngine::Run() {
     const bool initialised = Initialise();
-    const bool usable = initialised && espeak_SetVoiceByName(kVoiceName) == EE_OK;
+    const bool usable = initialised && SetVoice("en");
     {
         std::lock_guard lock(mutex_);
         ready_ = usable;
@@ -115,8 +118,20 @@ void EspeakEngine::Synthesise(const Request& request) {
     // ends the running synthesis itself as soon as the utterance is no longer current.
     if (output_ == Output::Speakers) espeak_Cancel();
     if (request.text.empty()) return;
+    // A language espeak-ng has no voice for keeps the voice it had.
+    if (request.language != voiceLanguage_) SetVoice(request.language);
     espeak_Synth(request.text.c_str(), request.text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
                  AsUserData(request.utterance));
+}
+
+// By language, not by a voice's file name: the names differ between espeak-ng's versions ("de"
+// is a voice of Debian 12's, "de-de" is not).
+bool EspeakEngine::SetVoice(const std::string& language) {
+    espeak_VOICE wanted{};
+    wanted.languages = language.c_str();
+    if (espeak_SetVoiceByProperties(&wanted) != EE_OK) return false;
+    voiceLanguage_ = language;
+    return true;
 }
 
 void EspeakEngine::Deliver(std::uint64_t utterance, int position, int length) {

@@ -31,6 +31,7 @@ public:
     void Forget(Listener* listener) override;
     bool IsCurrent(std::uint64_t utterance) const override;
     bool WaitUntilReady() override;
+    void SetLanguage(const std::string& language) override;
 
 private:
     explicit EspeakEngine(Output output);
@@ -38,11 +39,13 @@ private:
     struct Request {
         std::uint64_t utterance;
         std::string text;
+        std::string language;
     };
 
     void Run();
     bool Initialise();
     void Synthesise(const Request& request);
+    bool SetVoice(const std::string& language);
     void Deliver(std::uint64_t utterance, int position, int length);
     bool ShouldAbort(std::uint64_t utterance) const;
 
@@ -55,6 +58,8 @@ private:
     std::uint64_t current_ = 0;
     Listener* currentListener_ = nullptr;
     bool stopping_ = false;
+    std::string language_ = "en";  // of the next utterance
+    std::string voiceLanguage_;  // of the voice set, the engine's thread's alone
     std::optional<bool> ready_;
     std::thread worker_;
 };

@@ -4,13 +4,18 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "core/translation.h"
+
 namespace {
 
+constexpr const char* kHelpTexts = "Help";
+
+// The parts in the user's language; a part that Lines made is in it already and finds no entry.
 std::string Join(std::initializer_list<std::string_view> parts, std::string_view separator) {
     std::string out;
     for (std::string_view part : parts) {
         if (!out.empty()) out += separator;
-        out += part;
+        out += Translated(kHelpTexts, std::string(part).c_str());
     }
     return out;
 }
@@ -20,101 +25,155 @@ std::string Lines(std::initializer_list<std::string_view> lines) { return Join(l
 std::string Paragraphs(std::initializer_list<std::string_view> paragraphs) { return Join(paragraphs, "\r\r"); }
 
 HelpTopic Overview() {
-    return {"Overview",
-            Paragraphs({
-                "Numora was written to have a capable scientific calculator at hand while "
-                "working in a spreadsheet, so that a quick calculation never means leaving the "
-                "figures you are looking at.",
-                "It is not meant to replace the calculator that comes with your system. It is "
-                "shared as a tool, in the hope that it serves you as well as it has served us.",
-                "Every key works with the mouse and with the keyboard, and with Read Out Loud "
-                "switched on the calculator names each key and reads every result aloud.",
-                "Tab and Shift+Tab move among the keys, the keypad and the pages, Space presses the "
-                "key in focus, and Ctrl+Tab turns the page. While a screen reader is running it "
-                "announces the display, so Read Out Loud leaves the results to it and only names "
-                "the keys.",
-                "Questions and suggestions are welcome. Please send them to the contact below.",
-                Lines({"The Numora developers", "numora@example.org", "Telephone: 555-0100", "Mobile: 555-0199"}),
-            })};
+    return {
+        QT_TRANSLATE_NOOP("Help", "Overview"),
+        Paragraphs({
+            QT_TRANSLATE_NOOP("Help",
+                              "Numora was written to have a capable scientific calculator at hand while "
+                              "working in a spreadsheet, so that a quick calculation never means leaving the "
+                              "figures you are looking at."),
+            QT_TRANSLATE_NOOP("Help",
+                              "It is not meant to replace the calculator that comes with your system. It is "
+                              "shared as a tool, in the hope that it serves you as well as it has served us."),
+            QT_TRANSLATE_NOOP("Help",
+                              "Every key works with the mouse and with the keyboard, and with Read Out Loud "
+                              "switched on the calculator names each key and reads every result aloud."),
+            QT_TRANSLATE_NOOP("Help",
+                              "Tab and Shift+Tab move among the keys, the keypad and the pages, Space presses the "
+                              "key in focus, and Ctrl+Tab turns the page. While a screen reader is running it "
+                              "announces the display, so Read Out Loud leaves the results to it and only names "
+                              "the keys."),
+            QT_TRANSLATE_NOOP("Help", "Questions and suggestions are welcome. Please send them to the contact below."),
+            Lines({QT_TRANSLATE_NOOP("Help", "The Numora developers"), "numora@example.org",
+                   QT_TRANSLATE_NOOP("Help", "Telephone: 555-0100"), QT_TRANSLATE_NOOP("Help", "Mobile: 555-0199")}),
+        })};
 }
 
 HelpTopic Capabilities() {
-    return {"Calculator Capabilities",
-            Paragraphs({
-                Lines({"A.) Performs the following  mathematical operations in accordance with "
-                       "the following calculation priority sequence:",
-                       "    1.) functions", "    2.) polar to rectangular,", "        rectangular to polar",
-                       "    3.) exponential", "    4.) multiplication", "    5.) division", "    6.) addition",
-                       "    7.) subtraction"}),
-                Lines({"B.) Performs the following scientific functions:", "    1.) Trigonometric:", "        a.) Sine",
-                       "        b.) Cosine", "        c.) Tangent",
-                       "    2.) Inverse-trigonometric:", "        a.) Arc-Sine", "        b.) Arc-Cosine",
-                       "        c.) Arc-Tangent", "    3.) Hyperbolic:", "        a.) Hyperbolic Sine",
-                       "        b.) Hyperbolic Cosine", "        c.) Hyperbolic Tangent",
-                       "    4.) Inverse Hyperbolic:", "        a.) Inverse Hyperbolic Sine",
-                       "        b.) Inverse Hyperbolic Cosine", "        c.) Inverse Hyperbolic Tangent"}),
-            })};
+    return {
+        QT_TRANSLATE_NOOP("Help", "Calculator Capabilities"),
+        Paragraphs({
+            Lines({QT_TRANSLATE_NOOP("Help",
+                                     "A.) Performs the following  mathematical operations in accordance with "
+                                     "the following calculation priority sequence:"),
+                   QT_TRANSLATE_NOOP("Help", "    1.) functions"),
+                   QT_TRANSLATE_NOOP("Help", "    2.) polar to rectangular,"),
+                   QT_TRANSLATE_NOOP("Help", "        rectangular to polar"),
+                   QT_TRANSLATE_NOOP("Help", "    3.) exponential"),
+                   QT_TRANSLATE_NOOP("Help", "    4.) multiplication"), QT_TRANSLATE_NOOP("Help", "    5.) division"),
+                   QT_TRANSLATE_NOOP("Help", "    6.) addition"), QT_TRANSLATE_NOOP("Help", "    7.) subtraction")}),
+            Lines(
+                {QT_TRANSLATE_NOOP("Help", "B.) Performs the following scientific functions:"),
+                 QT_TRANSLATE_NOOP("Help", "    1.) Trigonometric:"), QT_TRANSLATE_NOOP("Help", "        a.) Sine"),
+                 QT_TRANSLATE_NOOP("Help", "        b.) Cosine"), QT_TRANSLATE_NOOP("Help", "        c.) Tangent"),
+                 QT_TRANSLATE_NOOP("Help", "    2.) Inverse-trigonometric:"),
+                 QT_TRANSLATE_NOOP("Help", "        a.) Arc-Sine"), QT_TRANSLATE_NOOP("Help", "        b.) Arc-Cosine"),
+                 QT_TRANSLATE_NOOP("Help", "        c.) Arc-Tangent"), QT_TRANSLATE_NOOP("Help", "    3.) Hyperbolic:"),
+                 QT_TRANSLATE_NOOP("Help", "        a.) Hyperbolic Sine"),
+                 QT_TRANSLATE_NOOP("Help", "        b.) Hyperbolic Cosine"),
+                 QT_TRANSLATE_NOOP("Help", "        c.) Hyperbolic Tangent"),
+                 QT_TRANSLATE_NOOP("Help", "    4.) Inverse Hyperbolic:"),
+                 QT_TRANSLATE_NOOP("Help", "        a.) Inverse Hyperbolic Sine"),
+                 QT_TRANSLATE_NOOP("Help", "        b.) Inverse Hyperbolic Cosine"),
+                 QT_TRANSLATE_NOOP("Help", "        c.) Inverse Hyperbolic Tangent")}),
+        })};
 }
 
 HelpTopic ModeSettings() {
-    return {"Mode Settings", Paragraphs({
-                                 "Picking the 'mode' tab specify desired calculation modes. ",
-                                 "Available calculation modes to set are the following:",
-                                 Lines({"1.) Display Modes", "2.) Angle Specification Modes"}),
-                             })};
+    return {QT_TRANSLATE_NOOP("Help", "Mode Settings"),
+            Paragraphs({
+                QT_TRANSLATE_NOOP("Help", "Picking the 'mode' tab specify desired calculation modes. "),
+                QT_TRANSLATE_NOOP("Help", "Available calculation modes to set are the following:"),
+                Lines({QT_TRANSLATE_NOOP("Help", "1.) Display Modes"),
+                       QT_TRANSLATE_NOOP("Help", "2.) Angle Specification Modes")}),
+            })};
 }
 
 HelpTopic DisplayModes() {
-    return {"Display Modes",
-            Paragraphs({
-                Lines({"a.) Scientific display mode:",
-                       "Use this mode to force the calculator to display the result of calculation "
-                       "in exponential form. You may specify Display Precision Number via a droplist "
-                       "provided for."}),
-                Lines({"b.) Fix mode:",
-                       "Use this mode to force the calculator to display the result of calculation in "
-                       "ordinary decimal form. You may specify Display Precision Number via a droplist "
-                       "provided for."}),
-                "Result of calculations are normally displayed with a maximum of 15 "
-                "significant digits. However, exponential display is automatically performed for "
-                "any number less than 0.0001(10^-4) or from 1000 trillion (10^15) up.",
-                Lines({"c.) Normal mode:",
-                       "Use this mode to clear display mode previously set. Picking the Normal mode key "
-                       "restores calculator's normal display with a maximum of fifteen significant digits "
-                       "for mantissa and two digits for exponent."}),
-            })};
+    return {
+        QT_TRANSLATE_NOOP("Help", "Display Modes"),
+        Paragraphs({
+            Lines({QT_TRANSLATE_NOOP("Help", "a.) Scientific display mode:"),
+                   QT_TRANSLATE_NOOP("Help",
+                                     "Use this mode to force the calculator to display the result of calculation "
+                                     "in exponential form. You may specify Display Precision Number via a droplist "
+                                     "provided for.")}),
+            Lines({QT_TRANSLATE_NOOP("Help", "b.) Fix mode:"),
+                   QT_TRANSLATE_NOOP("Help",
+                                     "Use this mode to force the calculator to display the result of calculation in "
+                                     "ordinary decimal form. You may specify Display Precision Number via a droplist "
+                                     "provided for.")}),
+            QT_TRANSLATE_NOOP("Help",
+                              "Result of calculations are normally displayed with a maximum of 15 "
+                              "significant digits. However, exponential display is automatically performed for "
+                              "any number less than 0.0001(10^-4) or from 1000 trillion (10^15) up."),
+            Lines(
+                {QT_TRANSLATE_NOOP("Help", "c.) Normal mode:"),
+                 QT_TRANSLATE_NOOP("Help",
+                                   "Use this mode to clear display mode previously set. Picking the Normal mode key "
+                                   "restores calculator's normal display with a maximum of fifteen significant digits "
+                                   "for mantissa and two digits for exponent.")}),
+        })};
 }
 
 HelpTopic AngleModes() {
-    return {"Angle Specification Modes",
-            Paragraphs({
-                Lines({"a.) DEGREE mode:", "Use this mode to specify the unit of angular measurement as degrees."}),
-                Lines({"b.) RADIAN mode:", "Use this mode to specify the unit of angular measurement as radians."}),
-                Lines({"c.) GRADIAN mode:", "Use this mode to specify the unit of angular measurement as gradians. "}),
-            })};
+    return {
+        QT_TRANSLATE_NOOP("Help", "Angle Specification Modes"),
+        Paragraphs({
+            Lines({QT_TRANSLATE_NOOP("Help", "a.) DEGREE mode:"),
+                   QT_TRANSLATE_NOOP("Help", "Use this mode to specify the unit of angular measurement as degrees.")}),
+            Lines({QT_TRANSLATE_NOOP("Help", "b.) RADIAN mode:"),
+                   QT_TRANSLATE_NOOP("Help", "Use this mode to specify the unit of angular measurement as radians.")}),
+            Lines(
+                {QT_TRANSLATE_NOOP("Help", "c.) GRADIAN mode:"),
+                 QT_TRANSLATE_NOOP("Help", "Use this mode to specify the unit of angular measurement as gradians. ")}),
+        })};
 }
 
 HelpTopic NumericKeys() {
-    return {"Numeric keys", Paragraphs({
-                                "Pick any of the numeric keys to enter a value. Press '.' to enter a decimal point.",
-                                "Values are entered from left to right. You cannot enter a value that is more "
-                                "than 15 digits long. Any numeric key pressed after the 15th digit is ignored.",
-                            })};
+    return {QT_TRANSLATE_NOOP("Help", "Numeric keys"),
+            Paragraphs({
+                QT_TRANSLATE_NOOP("Help",
+                                  "Pick any of the numeric keys to enter a value. Press '.' to enter a decimal point."),
+                QT_TRANSLATE_NOOP("Help",
+                                  "Values are entered from left to right. You cannot enter a value that is more "
+                                  "than 15 digits long. Any numeric key pressed after the 15th digit is ignored."),
+            })};
 }
 
 HelpTopic ArithmeticKeys() {
-    return {"Arithmetic Operation keys",
-            Paragraphs({
-                "Pick these keys in the same order as they appear in the formula to perform "
-                "arithmetic operations. Press '=' to display the final result.",
-                "Below are the available arithmetic keys with their corresponding descriptions:",
-                Lines({"a.) 'x^y'    - Power key:", "Press this key to raise x to the y power."}),
-                Lines({"b.) 'root'   - Power root key:", "Press this key to raise x to the 1/y power."}),
-                Lines({"c.) 'x'      - Multiplication key:", "Press this key to perform multiplication."}),
-                Lines({"d.) '/'      - Division key:", "Press this key to perform division."}),
-                Lines({"e.) '+'      - Addition key:", "Press this key to perform addition."}),
-                Lines({"f.) '-'      - Subtraction key:", "Press this key to perform subtraction."}),
-            })};
+    return {
+        QT_TRANSLATE_NOOP("Help", "Arithmetic Operation keys"),
+        Paragraphs({
+            QT_TRANSLATE_NOOP("Help",
+                              "Pick these keys in the same order as they appear in the formula to perform "
+                              "arithmetic operations. Press '=' to display the final result."),
+            QT_TRANSLATE_NOOP("Help", "Below are the available arithmetic keys with their corresponding descriptions:"),
+            Lines({QT_TRANSLATE_NOOP("Help", "a.) 'x^y'    - Power key:"),
+                   QT_TRANSLATE_NOOP("Help", "Press this key to raise x to the y power.")}),
+            Lines({QT_TRANSLATE_NOOP("Help", "b.) 'root'   - Power root key:"),
+                   QT_TRANSLATE_NOOP("Help", "Press this key to raise x to the 1/y power.")}),
+            Lines({QT_TRANSLATE_NOOP("Help", "c.) 'x'      - Multiplication key:"),
+                   QT_TRANSLATE_NOOP("Help", "Press this key to perform multiplication.")}),
+            Lines({QT_TRANSLATE_NOOP("Help", "d.) '/'      - Division key:"),
+                   QT_TRANSLATE_NOOP("Help", "Press this key to perform division.")}),
+            Lines({QT_TRANSLATE_NOOP("Help", "e.) '+'      - Addition key:"),
+                   QT_TRANSLATE_NOOP("Help", "Press this key to perform addition.")}),
+            Lines({QT_TRANSLATE_NOOP("Help", "f.) '-'      - Subtraction key:"),
+                   QT_TRANSLATE_NOOP("Help", "Press this key to perform subtraction.")}),
+        })};
+}
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The byte at which the character `characters` (from 0) of a UTF-8 text starts.
+int ByteOffset(std::string_view text, int characters) {
+    int byte = 0;
+    for (int seen = 0; byte < static_cast<int>(text.size()); ++byte) {
+        if (IsContinuationByte(text[byte])) continue;
+        if (seen++ == characters) return byte;
+    }
+    return byte;
 }
 
 void ReplaceAll(SpokenText& spoken, std::string_view from, std::string_view by) {
@@ -140,15 +199,20 @@ void ReplaceAll(SpokenText& spoken, std::string_view from, std::string_view by) 
 }  // namespace
 
 std::optional<HelpTopic> GetHelpTopic(int number) {
+    HelpTopic topic;
     switch (number) {
-    case 1: return Overview();
-    case 2: return Capabilities();
-    case 3: return ModeSettings();
-    case 4: return DisplayModes();
-    case 5: return AngleModes();
-    case 6: return NumericKeys();
-    case 7: return ArithmeticKeys();
+    case 1: topic = Overview(); break;
+    case 2: topic = Capabilities(); break;
+    case 3: topic = ModeSettings(); break;
+    case 4: topic = DisplayModes(); break;
+    case 5: topic = AngleModes(); break;
+    case 6: topic = NumericKeys(); break;
+    case 7: topic = ArithmeticKeys(); break;
     default: break;
+    }
+    if (!topic.title.empty()) {
+        topic.title = Translated(kHelpTexts, topic.title.c_str());
+        return topic;
     }
     if (number >= 8 && number <= 19) return HelpTopic{};
     return std::nullopt;
@@ -160,7 +224,7 @@ std::vector<std::string> HelpMenuItems() {
         const auto topic = GetHelpTopic(n);
         if (topic && topic->title.find_first_not_of(' ') != std::string::npos) items.push_back(topic->title);
     }
-    items.emplace_back(kAboutAuthorItem);
+    items.push_back(Translated(kHelpTexts, kAboutAuthorItem));
     return items;
 }
 
@@ -169,12 +233,12 @@ SpokenText SpokenForm(std::string_view topicText) {
     spoken.source.reserve(topicText.size());
     for (int i = 0; i < static_cast<int>(topicText.size()); ++i) spoken.source.push_back({i, i + 1});
     ReplaceAll(spoken, "\r\n", ":::");
-    ReplaceAll(spoken, "^", " TO THE POWER ");
-    ReplaceAll(spoken, "'/'", "SLASH");
-    ReplaceAll(spoken, "/", " OVER ");
-    ReplaceAll(spoken, "'.'", " PERIOD ");
-    ReplaceAll(spoken, "'='", " EQUAL ");
-    ReplaceAll(spoken, "'-'", " DASH ");
+    ReplaceAll(spoken, "^", Translated(kHelpTexts, QT_TRANSLATE_NOOP("Help", " TO THE POWER ")));
+    ReplaceAll(spoken, "'/'", Translated(kHelpTexts, QT_TRANSLATE_NOOP("Help", "SLASH")));
+    ReplaceAll(spoken, "/", Translated(kHelpTexts, QT_TRANSLATE_NOOP("Help", " OVER ")));
+    ReplaceAll(spoken, "'.'", Translated(kHelpTexts, QT_TRANSLATE_NOOP("Help", " PERIOD ")));
+    ReplaceAll(spoken, "'='", Translated(kHelpTexts, QT_TRANSLATE_NOOP("Help", " EQUAL ")));
+    ReplaceAll(spoken, "'-'", Translated(kHelpTexts, QT_TRANSLATE_NOOP("Help", " DASH ")));
     return spoken;
 }
 
@@ -184,10 +248,13 @@ std::string HelpReading(std::string_view itemText, const SpokenText& spoken) {
 
 std::optional<TextRange> SpokenWordSource(std::string_view itemText, const SpokenText& spoken, int position,
                                           int length) {
-    const int first = position - static_cast<int>(itemText.size() + kTitleSeparator.size());
+    const std::string reading = HelpReading(itemText, spoken);
+    const int prefix = static_cast<int>(itemText.size() + kTitleSeparator.size());
+    const int first = ByteOffset(reading, position) - prefix;
+    const int end = ByteOffset(reading, position + std::max(length, 0)) - prefix;
     const int size = static_cast<int>(spoken.text.size());
-    if (first < 0 || first >= size || length <= 0) return std::nullopt;
-    const int last = std::min(first + length, size) - 1;
+    if (first < 0 || first >= size || end <= first) return std::nullopt;
+    const int last = std::min(end, size) - 1;
     return TextRange{spoken.source[first].begin, spoken.source[last].end};
 }
 
@@ -205,6 +272,6 @@ int BoxPosition(std::string_view topicText, int position) {
     const int end = std::clamp(position, 0, static_cast<int>(topicText.size()));
     int box = 0;
     for (int i = 0; i < end; ++i)
-        if (!(topicText[i] == '\n' && i > 0 && topicText[i - 1] == '\r')) ++box;
+        if (!(topicText[i] == '\n' && i > 0 && topicText[i - 1] == '\r') && !IsContinuationByte(topicText[i])) ++box;
     return box;
 }

@@ -6,9 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/translation.h"
+
 // The help window's topics and the text it hands to the voice. Topic texts separate the lines
-// of a paragraph by "\r\n" and paragraphs by "\r\r"; they are plain ASCII, so a byte index is
-// also a character index.
+// of a paragraph by "\r\n" and paragraphs by "\r\r"; they are UTF-8 in the user's language.
 
 struct HelpTopic {
     std::string title;
@@ -18,7 +19,7 @@ struct HelpTopic {
 // Topics 1 to 7; numbers 8 to 19 are empty; any other number has no topic.
 std::optional<HelpTopic> GetHelpTopic(int number);
 
-inline constexpr std::string_view kAboutAuthorItem = "About the Author";
+inline constexpr const char* kAboutAuthorItem = QT_TRANSLATE_NOOP("Help", "About the Author");
 // The list of the help window: the non-blank titles of topics 1 to 21, then "About the Author".
 std::vector<std::string> HelpMenuItems();
 
@@ -44,12 +45,12 @@ SpokenText SpokenForm(std::string_view topicText);
 inline constexpr std::string_view kTitleSeparator = " :::: ";
 std::string HelpReading(std::string_view itemText, const SpokenText& spoken);
 
-// The topic-text range of a word the voice reports in HelpReading(itemText, spoken), or
-// nothing when the word lies in the item text or the separator.
+// The topic-text range (bytes) of a word the voice reports in HelpReading(itemText, spoken) at
+// a character position and length, or nothing when it lies in the item text or the separator.
 std::optional<TextRange> SpokenWordSource(std::string_view itemText, const SpokenText& spoken, int position,
                                           int length);
 
 // The topic text as a text box holds it: every "\r\n" and every lone "\r" is one "\n".
 std::string BoxText(std::string_view topicText);
-// Where a character position of the topic text lands in BoxText.
+// Where a byte position of the topic text lands in BoxText, counted in characters.
 int BoxPosition(std::string_view topicText, int position);

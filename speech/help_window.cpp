@@ -12,11 +12,12 @@
 
 #include "speech/engine_voice.h"
 #include "widgets/face_fonts.h"
+#include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
 namespace {
 
-constexpr const char* kHeading = "Select a menu option to see a brief description.";
+constexpr const char* kHeading = QT_TRANSLATE_NOOP("Numora", "Select a menu option to see a brief description.");
 const QColor kHeadingColour(128, 64, 0);
 
 // The developers at work: three figures behind a desk calculator, drawn so that the picture
@@ -80,7 +81,7 @@ CalcHelpFrm::~CalcHelpFrm() = default;
 
 void CalcHelpFrm::CreateControls() {
     setObjectName("CalcHelpFrm");
-    setWindowTitle("Calculator Help");
+    setWindowTitle(WindowText(QT_TRANSLATE_NOOP("Numora", "Calculator Help")));
     setFixedSize(TwipsToPixels(5295), TwipsToPixels(6675));
 
     auto* strip = new QWidget(this);
@@ -90,7 +91,7 @@ void CalcHelpFrm::CreateControls() {
     QPalette stripPalette = strip->palette();
     stripPalette.setColor(QPalette::Window, kHeadingColour);
     strip->setPalette(stripPalette);
-    Lab1 = new QLabel(kHeading, strip);
+    Lab1 = new QLabel(WindowText(kHeading), strip);
     Lab1->setObjectName("Lab1");
     Lab1->setFont(TahomaFont(8.25));
     Lab1->setGeometry(QRect(QPoint(0, 0), strip->size()).adjusted(4, 0, 0, 0));
@@ -120,7 +121,7 @@ void CalcHelpFrm::CreateControls() {
     auto* exitFrame = new QFrame(this);
     exitFrame->setObjectName("ExitFrame");
     exitFrame->setGeometry(TwipRect(3975, 6000, 1200, 555));
-    ExitButton = new QPushButton("&Exit", exitFrame);
+    ExitButton = new QPushButton(WindowText(QT_TRANSLATE_NOOP("Numora", "&Exit")), exitFrame);
     ExitButton->setObjectName("ExitButton");
     ExitButton->setGeometry(TwipRect(30, 60, 1145, 435));
     ExitButton->setDefault(true);

@@ -38,24 +38,26 @@ public:
     virtual bool WaitUntilReady() = 0;
     // True once the engine can no longer speak (its service is gone or does not answer).
     virtual bool GaveUp() const { return false; }
+    // The language (ISO 639-1) of the utterances from now on.
+    virtual void SetLanguage(const std::string& language) = 0;
 };
 
 // The name of the function the voice library exports: SpeechEngine* (int output), the engine of
-// the process; the output asked for first holds for the whole process.
+// the process; the output asked for first holds for the whole process. It speaks English until
+// told another language.
 inline constexpr const char* kSpeechEngineEntry = "NumoraSpeechEngine";
 
-// The name of the function the speech service library exports: SpeechEngine* (const char*
-// language, void (*handOver)(SpeechEngine::Listener*, const char* text)), the engine of the
-// process that speaks through the desktop's speech service; once it has given up, it hands each
-// utterance it could not speak to `handOver`, on its own thread.
+// The name of the function the speech service library exports: SpeechEngine* (void
+// (*handOver)(SpeechEngine::Listener*, const char* text)), the engine of the process that speaks
+// through the desktop's speech service; once it has given up, it hands each utterance it could
+// not speak to `handOver`, on its own thread.
 inline constexpr const char* kSpeechServiceEntry = "NumoraSpeechdEngine";
 
 // The engine of the process from the voice library (espeak-ng), loaded on the first call; a
 // silent engine when the library cannot be loaded.
 SpeechEngine& ProcessSpeechEngine(SpeechEngine::Output output);
-// The engine the windows speak with: the desktop's speech service in `language` (the window's),
-// loaded on the first call, and the voice library's engine on the speakers when the service is
-// missing or stops answering. The language of the first call holds.
-SpeechEngine& DesktopSpeechEngine(const std::string& language);
+// The engine the windows speak with: the desktop's speech service, loaded on the first call, and
+// the voice library's engine on the speakers when the service is missing or stops answering.
+SpeechEngine& DesktopSpeechEngine();
 // What the windows speak with: "speech-dispatcher", "espeak-ng", or "" before they first speak.
 std::string DesktopSpeechEngineName();

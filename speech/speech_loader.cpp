@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLibrary>
 
+#include "core/translation.h"
 #include "speech/speech_engine.h"
 
 namespace {
@@ -16,6 +17,7 @@ public:
     void Forget(Listener*) override {}
     bool IsCurrent(std::uint64_t) const override { return false; }
     bool WaitUntilReady() override { return false; }
+    void SetLanguage(const std::string&) override {}
 };
 
 // The desktop's speech service while it answers; the built-in espeak-ng voice from the moment it
@@ -36,8 +38,12 @@ public:
     bool IsCurrent(std::uint64_t utterance) const override { return Active().IsCurrent(utterance); }
     bool WaitUntilReady() override { return (service_ && service_->WaitUntilReady()) || Active().WaitUntilReady(); }
     bool GaveUp() const override { return Active().GaveUp(); }
+    void SetLanguage(const std::string& language) override { Active().SetLanguage(language); }
 
-    void HandOver(Listener* listener, const char* text) { BuiltIn().Speak(listener, text); }
+    void HandOver(Listener* listener, const char* text) {
+        BuiltIn().SetLanguage(TextLanguage());
+        BuiltIn().Speak(listener, text);
+    }
 
     std::string Name() const {
         if (service_ && !service_->GaveUp()) return "speech-dispatcher";
@@ -90,14 +96,14 @@ SpeechEngine* Load(SpeechEngine::Output output) {
     return &silent;
 }
 
-SpeechEngine* LoadService(const std::string& language) {
+SpeechEngine* LoadService() {
     using HandOver = void (*)(SpeechEngine::Listener*, const char*);
-    using Entry = SpeechEngine* (*)(const char*, HandOver);
+    using Entry = SpeechEngine* (*)(HandOver);
     const auto entry = reinterpret_cast<Entry>(Resolve("numora_speechd", kSpeechServiceEntry));
     const HandOver handOver = [](SpeechEngine::Listener* listener, const char* text) {
         TheDesktopEngine().HandOver(listener, text);
     };
-    return entry ? entry(language.c_str(), handOver) : nullptr;
+    return entry ? entry(handOver) : nullptr;
 }
 
 }  // namespace
@@ -109,8 +115,8 @@ SpeechEngine& ProcessSpeechEngine(SpeechEngine::Output output) {
 
 std::string DesktopSpeechEngineName() { return TheDesktopEngine().Name(); }
 
-SpeechEngine& DesktopSpeechEngine(const std::string& language) {
+SpeechEngine& DesktopSpeechEngine() {
     static std::once_flag loaded;
-    std::call_once(loaded, [&language] { TheDesktopEngine().UseService(LoadService(language)); });
+    std::call_once(loaded, [] { TheDesktopEngine().UseService(LoadService()); });
     return TheDesktopEngine();
 }

@@ -65,14 +65,13 @@ std::string SsmlWithWordMarks(std::string_view text) {
     return out + "</speak>";
 }
 
-SpeechdEngine& SpeechdEngine::Instance(const std::string& language, HandOver handOver) {
+SpeechdEngine& SpeechdEngine::Instance(HandOver handOver) {
     // Never destroyed: a thread blocked on a service that stopped answering cannot be joined.
-    static SpeechdEngine* const engine = new SpeechdEngine(language, handOver);
+    static SpeechdEngine* const engine = new SpeechdEngine(handOver);
     return *engine;
 }
 
-SpeechdEngine::SpeechdEngine(std::string language, HandOver handOver)
-    : language_(std::move(language)), handOver_(handOver) {
+SpeechdEngine::SpeechdEngine(HandOver handOver) : handOver_(handOver) {
     runningEngine = this;
     waitingSince_ = std::chrono::steady_clock::now();
     worker_ = std::thread([this] { Run(); });
@@ -86,10 +85,15 @@ std::uint64_t SpeechdEngine::Speak(Listener* listener, std::string text) {
         utterance = ++current_;
         currentListener_ = listener;
         currentMessage_ = 0;
-        pending_ = Request{utterance, listener, std::move(text)};
+        pending_ = Request{utterance, listener, std::move(text), language_};
     }
     wake_.notify_all();
     return utterance;
+}
+
+void SpeechdEngine::SetLanguage(const std::string& language) {
+    std::lock_guard lock(mutex_);
+    language_ = language;
 }
 
 void SpeechdEngine::Forget(Listener* listener) {
@@ -130,7 +134,7 @@ bool SpeechdEngine::Connect() {
     if (connection_ == nullptr) return false;
     connection_->callback_im = &SpeechdEngine::OnIndexMark;
     return spd_set_notification_on(connection_, SPD_INDEX_MARKS) == 0 &&
-           spd_set_data_mode(connection_, SPD_DATA_SSML) == 0 && spd_set_language(connection_, language_.c_str()) == 0;
+           spd_set_data_mode(connection_, SPD_DATA_SSML) == 0;
 }
 
 void SpeechdEngine::Run() {
@@ -162,6 +166,10 @@ bool SpeechdEngine::Say(const Request& request) {
     Waiting(true);
     // Priority "text" replaces this client's own text; an empty request only cuts it.
     bool answered = spd_cancel(connection_) == 0;
+    if (answered && request.language != serviceLanguage_) {
+        answered = spd_set_language(connection_, request.language.c_str()) == 0;
+        if (answered) serviceLanguage_ = request.language;
+    }
     int message = 0;
     if (answered && !request.text.empty()) {
         message = spd_say(connection_, SPD_TEXT, SsmlWithWordMarks(request.text).c_str());

@@ -17,7 +17,8 @@
 
 // The desktop's speech service (speech-dispatcher) as the speech engine, in a library of its own
 // that only a program that speaks loads. It speaks with the voice, rate, pitch and synthesiser
-// the user chose for the desktop, as client "numora" at priority "text": a new utterance
+// the user chose for the desktop, in the windows' language, as client "numora" at priority
+// "text": a new utterance
 // replaces the one being spoken, and the screen reader's speech is never talked over. Words are
 // reported from SSML marks as the service plays them. libspeechd waits without a bound for the
 // service's answers, so every call to it happens on the engine's thread; a service that cannot
@@ -29,7 +30,7 @@ public:
     using HandOver = void (*)(Listener* listener, const char* text);
 
     // The engine of the process; it starts connecting (and the service starting) at once.
-    static SpeechdEngine& Instance(const std::string& language, HandOver handOver);
+    static SpeechdEngine& Instance(HandOver handOver);
 
     SpeechdEngine(const SpeechdEngine&) = delete;
     SpeechdEngine& operator=(const SpeechdEngine&) = delete;
@@ -40,15 +41,17 @@ public:
     // Waits for the connection, at most kAnswerWait.
     bool WaitUntilReady() override;
     bool GaveUp() const override;
+    void SetLanguage(const std::string& language) override;
 
 private:
-    SpeechdEngine(std::string language, HandOver handOver);
+    explicit SpeechdEngine(HandOver handOver);
     ~SpeechdEngine() override = default;
 
     struct Request {
         std::uint64_t utterance;
         Listener* listener;
         std::string text;
+        std::string language;
     };
 
     void Run();
@@ -61,9 +64,10 @@ private:
 
     static void OnIndexMark(std::size_t message, std::size_t client, SPDNotificationType state, char* mark);
 
-    const std::string language_;
     const HandOver handOver_;
     SPDConnection* connection_ = nullptr;  // the engine's thread's alone
+    std::string serviceLanguage_;  // the engine's thread's alone
+    std::string language_ = "en";  // of the next utterance
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<Request> pending_;

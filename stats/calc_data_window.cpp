@@ -11,6 +11,7 @@
 
 #include "widgets/face_fonts.h"
 #include "widgets/report_list_widget.h"
+#include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -88,7 +89,7 @@ CalcDataFrm::CalcDataFrm(Calculator& calc, QWidget* parent)
       model_(calc),
       list_(std::make_unique<DataListModel>(model_, [this] { Render(); })) {
     setObjectName("CalcDataFrm");
-    setWindowTitle("Data");
+    setWindowTitle(WindowText(QT_TRANSLATE_NOOP("Numora", "Data")));
     setFont(TahomaFont(8.25));
     CreateControls();
     FitColumnsToText();
@@ -98,7 +99,7 @@ CalcDataFrm::CalcDataFrm(Calculator& calc, QWidget* parent)
 CalcDataFrm::~CalcDataFrm() = default;
 
 void CalcDataFrm::CreateControls() {
-    auto* lab1 = new QLabel("Choose data to delete:", this);
+    auto* lab1 = new QLabel(WindowText(QT_TRANSLATE_NOOP("Numora", "Choose data to delete:")), this);
     lab1->setObjectName("Lab1");
 
     itemBox_ = new QTreeView(this);
@@ -110,11 +111,11 @@ void CalcDataFrm::CreateControls() {
     itemBox_->setFixedHeight(TwipsToPixels(4200));
     itemBox_->setAccessibleName(lab1->text());
 
-    auto* allButton = CreateDialogButton("AllButton", "Select &All", this);
-    auto* clearButton = CreateDialogButton("ClearButton", "&Clear", this);
-    deleteButton_ = CreateDialogButton("DeleteButton", "&Delete", this);
+    auto* allButton = CreateDialogButton("AllButton", WindowText(QT_TRANSLATE_NOOP("Numora", "Select &All")), this);
+    auto* clearButton = CreateDialogButton("ClearButton", WindowText(QT_TRANSLATE_NOOP("Numora", "&Clear")), this);
+    deleteButton_ = CreateDialogButton("DeleteButton", WindowText(QT_TRANSLATE_NOOP("Numora", "&Delete")), this);
     deleteButton_->setDefault(true);
-    auto* exitButton = CreateDialogButton("ExitButton", "E&xit", this);
+    auto* exitButton = CreateDialogButton("ExitButton", WindowText(QT_TRANSLATE_NOOP("Numora", "E&xit")), this);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(allButton);

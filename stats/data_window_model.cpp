@@ -3,6 +3,7 @@
 
 #include "core/calculator.h"
 #include "core/platform.h"
+#include "core/translation.h"
 #include "display/number_text.h"
 
 DataWindowModel::DataWindowModel(Calculator& calc) : calc_(calc), checks_(calc.statistics.StatData.Count(), false) {}
@@ -36,7 +37,10 @@ void DataWindowModel::PressDelete() {
     if (!DeleteEnabled) return;
     MessageService* messages = calc_.platform.messages;
     if (messages &&
-        !messages->AskYesNo("Warning", "Are you sure you want to delete Selected Data?", MessageIcon::Critical))
+        !messages->AskYesNo(
+            Translated("Memory", QT_TRANSLATE_NOOP("Memory", "Warning")),
+            Translated("Memory", QT_TRANSLATE_NOOP("Memory", "Are you sure you want to delete Selected Data?")),
+            MessageIcon::Critical))
         return;
     if (checkedCount_ == RowCount()) {
         DeleteEnabled = false;

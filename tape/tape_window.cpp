@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/report_list_widget.h"
+#include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -28,7 +29,7 @@ QAccessibleInterface* TapeWindowFactory(const QString&, QObject* object) {
 
 TapeWindow::TapeWindow(PaperTape& tape, QWidget* parent) : QWidget(parent, Qt::Window), tape_(tape) {
     setObjectName("CalcTapeFrm");
-    setWindowTitle("Tape");
+    setWindowTitle(WindowText(QT_TRANSLATE_NOOP("Numora", "Tape")));
     static const bool accessible = [] {
         QAccessible::installFactory(TapeWindowFactory);
         return true;
@@ -37,12 +38,12 @@ TapeWindow::TapeWindow(PaperTape& tape, QWidget* parent) : QWidget(parent, Qt::W
 
     list_ = new QListWidget(this);
     list_->setObjectName("TapeList");
-    list_->setAccessibleName("Tape");
+    list_->setAccessibleName(WindowText(QT_TRANSLATE_NOOP("Numora", "Tape")));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setUniformItemSizes(true);
 
-    auto* copyButton = CreateDialogButton("CopyButton", "&Copy", this);
-    auto* clearButton = CreateDialogButton("ClearButton", "C&lear", this);
+    auto* copyButton = CreateDialogButton("CopyButton", WindowText(QT_TRANSLATE_NOOP("Numora", "&Copy")), this);
+    auto* clearButton = CreateDialogButton("ClearButton", WindowText(QT_TRANSLATE_NOOP("Numora", "C&lear")), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(copyButton);
     buttons->addWidget(clearButton);
@@ -51,7 +52,7 @@ TapeWindow::TapeWindow(PaperTape& tape, QWidget* parent) : QWidget(parent, Qt::W
     layout->addWidget(list_);
     layout->addLayout(buttons);
 
-    auto* copy = new QAction("Copy", this);
+    auto* copy = new QAction(WindowText(QT_TRANSLATE_NOOP("Numora", "Copy")), this);
     copy->setObjectName("mnuTapeCopy");
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QScrollBar>
 
+#include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
 QPushButton* CreateDialogButton(const char* name, const QString& caption, QWidget* parent) {
@@ -124,7 +125,7 @@ void ReportListWidget::SetUpColumns() {
     setColumnCount(0);
     setColumnCount(static_cast<int>(columns_.size()));
     QStringList titles;
-    for (const ReportColumn& column : columns_) titles << column.Text;
+    for (const ReportColumn& column : columns_) titles << WindowText(column.Text);
     setHeaderLabels(titles);
     for (int c = 0; c < static_cast<int>(columns_.size()); ++c)
         headerItem()->setTextAlignment(c, columns_[c].Align | Qt::AlignVCenter);

@@ -10,7 +10,7 @@
 
 // One column of a report list: header text, width in twips, alignment of header and cells.
 struct ReportColumn {
-    const char* Text;
+    const char* Text;  // English, marked for the catalogues; shown in the user's language
     int WidthTwips;
     Qt::Alignment Align;
 };
