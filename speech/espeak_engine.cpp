@@ -48,6 +48,11 @@ std::uint64_t EspeakEngine::Speak(Listener* listener, std::string text) {
     return utterance;
 }
 
+std::string EspeakEngine::VoiceLanguage() const {
+    std::lock_guard lock(mutex_);
+    return reportedLanguage_;
+}
+
 void EspeakEngine::SetLanguage(const std::string& language) {
     std::lock_guard lock(mutex_);
     language_ = language;
@@ -131,6 +136,10 @@ bool EspeakEngine::SetVoice(const std::string& language) {
     wanted.languages = language.c_str();
     if (espeak_SetVoiceByProperties(&wanted) != EE_OK) return false;
     voiceLanguage_ = language;
+    // A voice's languages start with a priority byte.
+    const espeak_VOICE* voice = espeak_GetCurrentVoice();
+    std::lock_guard lock(mutex_);
+    reportedLanguage_ = voice && voice->languages && *voice->languages ? voice->languages + 1 : "";
     return true;
 }
 

@@ -32,6 +32,7 @@ public:
     bool IsCurrent(std::uint64_t utterance) const override;
     bool WaitUntilReady() override;
     void SetLanguage(const std::string& language) override;
+    std::string VoiceLanguage() const override;
 
 private:
     explicit EspeakEngine(Output output);
@@ -59,7 +60,8 @@ private:
     Listener* currentListener_ = nullptr;
     bool stopping_ = false;
     std::string language_ = "en";  // of the next utterance
-    std::string voiceLanguage_;  // of the voice set, the engine's thread's alone
+    std::string voiceLanguage_;  // asked of the voice set, the engine's thread's alone
+    std::string reportedLanguage_;  // what espeak-ng says the voice set speaks
     std::optional<bool> ready_;
     std::thread worker_;
 };

@@ -40,6 +40,8 @@ public:
     virtual bool GaveUp() const { return false; }
     // The language (ISO 639-1) of the utterances from now on.
     virtual void SetLanguage(const std::string& language) = 0;
+    // The language of the voice that spoke last, as the synthesiser reports it; "" before.
+    virtual std::string VoiceLanguage() const = 0;
 };
 
 // The name of the function the voice library exports: SpeechEngine* (int output), the engine of
@@ -59,5 +61,6 @@ SpeechEngine& ProcessSpeechEngine(SpeechEngine::Output output);
 // The engine the windows speak with: the desktop's speech service, loaded on the first call, and
 // the voice library's engine on the speakers when the service is missing or stops answering.
 SpeechEngine& DesktopSpeechEngine();
-// What the windows speak with: "speech-dispatcher", "espeak-ng", or "" before they first speak.
+// What the windows speak with: "speech-dispatcher" or "espeak-ng" and the voice's language
+// ("espeak-ng (de)"), or "" before they first speak.
 std::string DesktopSpeechEngineName();

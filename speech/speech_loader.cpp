@@ -18,6 +18,7 @@ public:
     bool IsCurrent(std::uint64_t) const override { return false; }
     bool WaitUntilReady() override { return false; }
     void SetLanguage(const std::string&) override {}
+    std::string VoiceLanguage() const override { return {}; }
 };
 
 // The desktop's speech service while it answers; the built-in espeak-ng voice from the moment it
@@ -39,6 +40,7 @@ public:
     bool WaitUntilReady() override { return (service_ && service_->WaitUntilReady()) || Active().WaitUntilReady(); }
     bool GaveUp() const override { return Active().GaveUp(); }
     void SetLanguage(const std::string& language) override { Active().SetLanguage(language); }
+    std::string VoiceLanguage() const override { return Active().VoiceLanguage(); }
 
     void HandOver(Listener* listener, const char* text) {
         BuiltIn().SetLanguage(TextLanguage());
@@ -46,9 +48,15 @@ public:
     }
 
     std::string Name() const {
-        if (service_ && !service_->GaveUp()) return "speech-dispatcher";
-        std::lock_guard lock(mutex_);
-        return builtIn_ ? "espeak-ng" : "";
+        std::string name;
+        if (service_ && !service_->GaveUp()) {
+            name = "speech-dispatcher";
+        } else {
+            std::lock_guard lock(mutex_);
+            if (builtIn_) name = "espeak-ng";
+        }
+        const std::string language = name.empty() ? std::string() : Active().VoiceLanguage();
+        return language.empty() ? name : name + " (" + language + ")";
     }
 
 private:

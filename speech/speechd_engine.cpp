@@ -96,6 +96,11 @@ void SpeechdEngine::SetLanguage(const std::string& language) {
     language_ = language;
 }
 
+std::string SpeechdEngine::VoiceLanguage() const {
+    std::lock_guard lock(mutex_);
+    return reportedLanguage_;
+}
+
 void SpeechdEngine::Forget(Listener* listener) {
     bool wasSpeaking = false;
     {
@@ -168,7 +173,11 @@ bool SpeechdEngine::Say(const Request& request) {
     bool answered = spd_cancel(connection_) == 0;
     if (answered && request.language != serviceLanguage_) {
         answered = spd_set_language(connection_, request.language.c_str()) == 0;
-        if (answered) serviceLanguage_ = request.language;
+        if (answered) {
+            serviceLanguage_ = request.language;
+            std::lock_guard lock(mutex_);
+            reportedLanguage_ = serviceLanguage_;
+        }
     }
     int message = 0;
     if (answered && !request.text.empty()) {

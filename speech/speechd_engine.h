@@ -42,6 +42,7 @@ public:
     bool WaitUntilReady() override;
     bool GaveUp() const override;
     void SetLanguage(const std::string& language) override;
+    std::string VoiceLanguage() const override;
 
 private:
     explicit SpeechdEngine(HandOver handOver);
@@ -68,6 +69,7 @@ private:
     SPDConnection* connection_ = nullptr;  // the engine's thread's alone
     std::string serviceLanguage_;  // the engine's thread's alone
     std::string language_ = "en";  // of the next utterance
+    std::string reportedLanguage_;  // the service's language, once it has accepted it
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<Request> pending_;

@@ -12,7 +12,9 @@
 
 #include "face_fixture.h"
 #include "persist/qt_settings_store.h"
+#include "shell/language.h"
 #include "shell/preferences.h"
+#include "speech/speech_engine.h"
 
 namespace {
 
@@ -114,6 +116,16 @@ private slots:
                                [](const Mark& a, const Mark& b) { return a.played < b.played; }));
         QVERIFY(std::adjacent_find(marks.begin(), marks.end(),
                                    [](const Mark& a, const Mark& b) { return b.start <= a.start; }) == marks.end());
+    }
+
+    // A German session speaks with the voice espeak-ng reports as German, and is heard.
+    void germanSessionSpeaksWithTheGermanVoice() {
+        QCOMPARE(LoadCatalogues("de"), QString("de"));
+        const qint64 before = SettledBytes();
+        face_.Click("key_7");
+        QTRY_VERIFY_WITH_TIMEOUT(PlayedBytes() > before, 5000);
+        QCOMPARE(ProcessSpeechEngine(SpeechEngine::Output::Speakers).VoiceLanguage(), std::string("de"));
+        LoadCatalogues("en");
     }
 };
 
