@@ -27,6 +27,7 @@
 #include "shell/topmost.h"
 #include "tape/tape_window.h"
 #include "widgets/face_fonts.h"
+#include "widgets/text_fit.h"
 #include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
@@ -44,6 +45,8 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     CreateTabArea(face);
     CreateKeypad(face);
     ChainFaceFocus(*widgets_.frame, *widgets_.selectTab, *face->findChild<QWidget*>("KeypadPanel"));
+    // The design font may be narrower than its installed substitute, a translation longer.
+    FitTexts(*this);
 
     messages_ = std::make_unique<DialogMessages>(this, [this](QDialog& box) { return ShowModal(box); });
     Platform services;
@@ -197,7 +200,7 @@ void CalcMainFrm::RetranslateFace() {
     RetranslateWindowTexts(*this);
     NamePages();
     NameKeys();
-    FitModeTexts();
+    FitTexts(*this);
 }
 
 void CalcMainFrm::resizeEvent(QResizeEvent* event) {

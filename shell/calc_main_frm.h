@@ -107,7 +107,6 @@ private:
     void NamePages();
     void NameKey(const FaceKey& key, QPushButton* button);
     void NameKeys();
-    void FitModeTexts();
 
     PaperTape tape_;
     TapeWindow* tapeWindow_ = nullptr;  // made when first opened

@@ -19,6 +19,7 @@
 #include "shell/shell_setup.h"
 #include "shell/single_instance.h"
 #include "shell/startup_notification.h"
+#include "widgets/text_fit.h"
 
 int main(int argc, char* argv[]) {
     // A file-size limit fails a save with its warning instead of killing the program in the
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     PrepareApplication(app);
     GuardAccessibleRanges();
+    FitTextsOfEveryWindow(app);
 
     // A second copy hands over to the first before it reads any setting or file.
     SingleInstance instance(kApplicationTitle);

@@ -82,7 +82,6 @@ void CalcMainFrm::CreateModePage(QWidget* panel) {
     widgets_.precLab->setObjectName("PrecLab");
     widgets_.precLab->setTextFormat(Qt::PlainText);
     widgets_.precLab->setGeometry(TwipRect(90, 75, 3330, 195));
-    FitModeTexts();
     widgets_.precBox = new QComboBox(strip);
     widgets_.precBox->setObjectName("PrecBox");
     widgets_.precBox->setFocusPolicy(Qt::TabFocus);
@@ -127,17 +126,4 @@ void CalcMainFrm::SyncModeControls() {
         actions_.sci->setChecked(mode.display == Display::Scientific);
         actions_.normal->setChecked(mode.display == Display::Normal);
     }
-}
-
-// The design font may be narrower than its installed substitute, and a language longer than
-// English: the precision label then has its letters narrowed rather than cut off.
-void CalcMainFrm::FitModeTexts() {
-    QLabel* label = widgets_.precLab;
-    QFont font = label->font();
-    font.setStretch(QFont::Unstretched);
-    label->setFont(font);
-    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-    if (needed <= label->width()) return;
-    font.setStretch(std::max(75, 100 * label->width() / needed));
-    label->setFont(font);
 }

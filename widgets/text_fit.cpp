@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: MIT
+#include "widgets/text_fit.h"
+
+#include <algorithm>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+
+namespace {
+
+constexpr const char* kDesignFont = "numoraDesignFont";
+constexpr int kNarrowest = 60;  // per cent of the design font's width
+
+// The widget's own font, as it was before any fitting.
+QFont DesignFont(QWidget& widget) {
+    const QVariant kept = widget.property(kDesignFont);
+    if (kept.isValid()) return kept.value<QFont>();
+    widget.setProperty(kDesignFont, widget.font());
+    return widget.font();
+}
+
+int TextWidth(QWidget& widget) {
+    if (auto* tabs = qobject_cast<QTabBar*>(&widget)) {
+        int widest = 0;
+        for (int i = 0; i < tabs->count(); ++i)
+            widest = std::max(widest, tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)));
+        return widest;
+    }
+    QString text = qobject_cast<QLabel*>(&widget) ? qobject_cast<QLabel*>(&widget)->text()
+                                                  : qobject_cast<QAbstractButton*>(&widget)->text();
+    int widest = 0;
+    for (const QString& line : text.remove('&').split('\n'))
+        widest = std::max(widest, widget.fontMetrics().horizontalAdvance(line));
+    return widest;
+}
+
+// How much wider the text is than its room, in pixels of the design font (0: it fits).
+int Overflow(QWidget& widget) {
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText ||
+            (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+            return 0;
+        int widest = 0;
+        QString shown = label->text();
+        if (label->buddy()) shown.replace("&&", "\1").remove('&').replace('\1', '&');
+        for (const QString& line : shown.split('\n'))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        const int room = label->contentsRect().width() - 2 * label->margin() - std::max(label->indent(), 0);
+        return std::max(0, widest + 1 - room);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+        // A push button's size hint has a minimum width of the style's; its text needs less.
+        if (button->text().isEmpty()) return 0;
+        const int margins = 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        return std::max(0, TextWidth(widget) + margins - button->width());
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget))
+        return button->text().isEmpty() ? 0 : std::max(0, button->sizeHint().width() - button->width());
+    if (auto* tabs = qobject_cast<QTabBar*>(&widget)) {
+        int overflow = 0;
+        for (int i = 0; i < tabs->count(); ++i)
+            overflow = std::max(overflow,
+                                tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)) + 4 - tabs->tabRect(i).width());
+        return std::max(0, overflow);
+    }
+    return 0;
+}
+
+void Fit(QWidget& widget) {
+    if (!qobject_cast<QLabel*>(&widget) && !qobject_cast<QAbstractButton*>(&widget) && !qobject_cast<QTabBar*>(&widget))
+        return;
+    const QFont design = DesignFont(widget);
+    widget.setFont(design);
+    const int overflow = Overflow(widget);
+    if (overflow == 0) return;
+    const int text = std::max(1, TextWidth(widget));
+    const double wanted = std::max(0.1, double(text - overflow) / text);
+    QFont fitted = design;
+    const int stretch = std::max(kNarrowest, int(100 * wanted));
+    fitted.setStretch(stretch);
+    if (wanted * 100 < kNarrowest) {
+        const double smaller = wanted * 100 / kNarrowest;
+        if (fitted.pointSizeF() > 0) fitted.setPointSizeF(fitted.pointSizeF() * smaller);
+        else fitted.setPixelSize(std::max(6, int(fitted.pixelSize() * smaller)));
+    }
+    widget.setFont(fitted);
+}
+
+class WindowShowWatch final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->isWindow() && !widget->property("numoraFitted").toBool()) {
+                widget->setProperty("numoraFitted", true);
+                FitTexts(*widget);
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void FitTexts(QWidget& root) {
+    Fit(root);
+    for (QWidget* child : root.findChildren<QWidget*>()) Fit(*child);
+}
+
+void FitTextsOfEveryWindow(QApplication& app) { app.installEventFilter(new WindowShowWatch(&app)); }

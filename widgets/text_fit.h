@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QApplication;
+class QWidget;
+
+// The face and its windows have fixed sizes, and a translation may be longer than the English
+// they were drawn for. A text wider than its label, button or tab is drawn narrower, down to
+// 60% of its width, and only then smaller, rather than cut off; a text that fits keeps its font.
+
+// The texts below `root` as they are now (again after a change of language).
+void FitTexts(QWidget& root);
+// Fits every window's texts when the window is first shown.
+void FitTextsOfEveryWindow(QApplication& app);
