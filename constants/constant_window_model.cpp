@@ -14,8 +14,8 @@ std::vector<ConstantListItem> FillConstantList(const ConstantTable& table) {
     std::vector<ConstantListItem> items;
     items.reserve(table.size());
     for (const auto& row : table)
-        items.push_back(
-            {"  " + PlainText(row.No), row.Symbol, row.Description, FormatGrouped(row.Value, kListPattern), row.Unit});
+        items.push_back({"  " + PlainText(row.No), row.Symbol, Translated("Constants", row.Description.c_str()),
+                         FormatGrouped(row.Value, kListPattern), row.Unit});
     return items;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/command_line.h"
+#include "widgets/translated_text.h"
 
 #include <algorithm>
 #include <array>
@@ -61,14 +62,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-    return "Usage: numora [--dir DIR]\n"
-           "A scientific calculator. A second start brings the running copy's window forward.\n"
-           "\n"
-           "  --dir DIR      read and save the memory registers and the data set in DIR\n"
-           "  -h, --help     show this text and exit\n"
-           "  -v, --version  show the version and exit\n"
-           "\n"
-           "See numora(1).\n";
+    return WindowText(
+               QT_TRANSLATE_NOOP("Numora",
+                                 "Usage: numora [--dir DIR]\n"
+                                 "A scientific calculator. A second start brings the running copy's window forward.\n"
+                                 "\n"
+                                 "  --dir DIR      read and save the memory registers and the data set in DIR\n"
+                                 "  -h, --help     show this text and exit\n"
+                                 "  -v, --version  show the version and exit\n"
+                                 "\n"
+                                 "See numora(1).\n"))
+        .toStdString();
 }
 
 std::string VersionText() { return std::string("numora ") + NUMORA_VERSION_TEXT + "\n"; }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include "persist/program_folder.h"
 #include "persist/qt_settings_store.h"
@@ -27,7 +28,13 @@ int main(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
     const CommandLine options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (options.action) {
-    case CommandLine::Action::Help: std::fputs(UsageText().c_str(), stdout); return 0;
+    case CommandLine::Action::Help: {
+        // In the desktop's language; no window system is needed for it.
+        QCoreApplication core(argc, argv);
+        LoadCatalogues({});
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    }
     case CommandLine::Action::Version: std::fputs(VersionText().c_str(), stdout); return 0;
     case CommandLine::Action::Error: std::fprintf(stderr, "%s\n", options.error.c_str()); return 2;
     case CommandLine::Action::Run: break;

@@ -7,6 +7,506 @@
         <source>Constant No. %1</source>
         <translation>Konstante Nr. %1</translation>
     </message>
+    <message>
+        <source>degree (angle)</source>
+        <translation>Grad (Winkel)</translation>
+    </message>
+    <message>
+        <source>minute (angle)</source>
+        <translation>Minute (Winkel)</translation>
+    </message>
+    <message>
+        <source>second (angle)</source>
+        <translation>Sekunde (Winkel)</translation>
+    </message>
+    <message>
+        <source>astronomical unit</source>
+        <translation>astronomische Einheit</translation>
+    </message>
+    <message>
+        <source>accelaration of fall</source>
+        <translation>Fallbeschleunigung</translation>
+    </message>
+    <message>
+        <source>grade</source>
+        <translation>Neugrad (Gon)</translation>
+    </message>
+    <message>
+        <source>knot</source>
+        <translation>Knoten</translation>
+    </message>
+    <message>
+        <source>light year</source>
+        <translation>Lichtjahr</translation>
+    </message>
+    <message>
+        <source>nautical mile</source>
+        <translation>Seemeile</translation>
+    </message>
+    <message>
+        <source>parsec</source>
+        <translation>Parsec</translation>
+    </message>
+    <message>
+        <source>tropical year</source>
+        <translation>tropisches Jahr</translation>
+    </message>
+    <message>
+        <source>acre</source>
+        <translation>Acre</translation>
+    </message>
+    <message>
+        <source>US barrel for petroleum</source>
+        <translation>US-Barrel für Erdöl</translation>
+    </message>
+    <message>
+        <source>dry barrel</source>
+        <translation>Barrel (Trockenmaß)</translation>
+    </message>
+    <message>
+        <source>bushel</source>
+        <translation>Bushel</translation>
+    </message>
+    <message>
+        <source>chain (surveyors)</source>
+        <translation>Chain (Landvermessung)</translation>
+    </message>
+    <message>
+        <source>US in</source>
+        <translation>US-Cup (Tasse)</translation>
+    </message>
+    <message>
+        <source>dry pint</source>
+        <translation>Pint (Trockenmaß)</translation>
+    </message>
+    <message>
+        <source>fathom (surveyors)</source>
+        <translation>Faden (Landvermessung)</translation>
+    </message>
+    <message>
+        <source>board foot</source>
+        <translation>Brettfuß (Board-Foot)</translation>
+    </message>
+    <message>
+        <source>fluid ounce</source>
+        <translation>Flüssigunze</translation>
+    </message>
+    <message>
+        <source>foot</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>foot (surveyors=US)</source>
+        <translation>Fuß (Landvermessung, US)</translation>
+    </message>
+    <message>
+        <source>gallon (United Kingdom)</source>
+        <translation>Gallone (Vereinigtes Königreich)</translation>
+    </message>
+    <message>
+        <source>gallon (United States)</source>
+        <translation>Gallone (Vereinigte Staaten)</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>mil</source>
+        <translation>Mil (Tausendstel Zoll)</translation>
+    </message>
+    <message>
+        <source>mile (International)</source>
+        <translation>Meile (international)</translation>
+    </message>
+    <message>
+        <source>US statute mile</source>
+        <translation>gesetzliche US-Meile</translation>
+    </message>
+    <message>
+        <source>miles per hour</source>
+        <translation>Meilen pro Stunde</translation>
+    </message>
+    <message>
+        <source>peck</source>
+        <translation>Peck</translation>
+    </message>
+    <message>
+        <source>pint</source>
+        <translation>Pint</translation>
+    </message>
+    <message>
+        <source>liquid pint</source>
+        <translation>Pint (Flüssigmaß)</translation>
+    </message>
+    <message>
+        <source>tablespoon</source>
+        <translation>Esslöffel</translation>
+    </message>
+    <message>
+        <source>teaspoon</source>
+        <translation>Teelöffel</translation>
+    </message>
+    <message>
+        <source>yard</source>
+        <translation>Yard</translation>
+    </message>
+    <message>
+        <source>US yard</source>
+        <translation>US-Yard</translation>
+    </message>
+    <message>
+        <source>technical atmosphere</source>
+        <translation>technische Atmosphäre</translation>
+    </message>
+    <message>
+        <source>standard atmosphere</source>
+        <translation>physikalische Atmosphäre</translation>
+    </message>
+    <message>
+        <source>metric carat</source>
+        <translation>metrisches Karat</translation>
+    </message>
+    <message>
+        <source>denier</source>
+        <translation>Denier</translation>
+    </message>
+    <message>
+        <source>gravitational constant</source>
+        <translation>Gravitationskonstante</translation>
+    </message>
+    <message>
+        <source>kilogram-force</source>
+        <translation>Kilopond (Kilogramm-Kraft)</translation>
+    </message>
+    <message>
+        <source>meter of water</source>
+        <translation>Meter Wassersäule</translation>
+    </message>
+    <message>
+        <source>mm of mercury</source>
+        <translation>Millimeter Quecksilbersäule</translation>
+    </message>
+    <message>
+        <source>metric horsepower</source>
+        <translation>metrische Pferdestärke</translation>
+    </message>
+    <message>
+        <source>torr</source>
+        <translation>Torr</translation>
+    </message>
+    <message>
+        <source>hundred-weight</source>
+        <translation>Hundredweight</translation>
+    </message>
+    <message>
+        <source>foot pound of force</source>
+        <translation>Fuß-Pfund-Kraft</translation>
+    </message>
+    <message>
+        <source>foot of water</source>
+        <translation>Fuß Wassersäule</translation>
+    </message>
+    <message>
+        <source>grain</source>
+        <translation>Grain</translation>
+    </message>
+    <message>
+        <source>horsepower</source>
+        <translation>britische Pferdestärke</translation>
+    </message>
+    <message>
+        <source>inch of water</source>
+        <translation>Zoll Wassersäule</translation>
+    </message>
+    <message>
+        <source>inch of mercury</source>
+        <translation>Zoll Quecksilbersäule</translation>
+    </message>
+    <message>
+        <source>pound</source>
+        <translation>Pfund</translation>
+    </message>
+    <message>
+        <source>pound-force</source>
+        <translation>Pfund-Kraft</translation>
+    </message>
+    <message>
+        <source>troy pound</source>
+        <translation>Troy-Pfund</translation>
+    </message>
+    <message>
+        <source>ounce</source>
+        <translation>Unze</translation>
+    </message>
+    <message>
+        <source>troy ounce</source>
+        <translation>Feinunze (Troy-Unze)</translation>
+    </message>
+    <message>
+        <source>poundal</source>
+        <translation>Poundal</translation>
+    </message>
+    <message>
+        <source>pounds per square inch</source>
+        <translation>Pfund pro Quadratzoll</translation>
+    </message>
+    <message>
+        <source>slug</source>
+        <translation>Slug</translation>
+    </message>
+    <message>
+        <source>long ton</source>
+        <translation>britische Tonne (Long Ton)</translation>
+    </message>
+    <message>
+        <source>short ton</source>
+        <translation>amerikanische Tonne (Short Ton)</translation>
+    </message>
+    <message>
+        <source>zero Celcius</source>
+        <translation>null Grad Celsius</translation>
+    </message>
+    <message>
+        <source>15 degree calorie</source>
+        <translation>15-Grad-Kalorie</translation>
+    </message>
+    <message>
+        <source>I.T. thermo-calorie</source>
+        <translation>internationale Tafelkalorie</translation>
+    </message>
+    <message>
+        <source>chemical calorie</source>
+        <translation>thermochemische Kalorie</translation>
+    </message>
+    <message>
+        <source>degree Fahrenheit</source>
+        <translation>Grad Fahrenheit</translation>
+    </message>
+    <message>
+        <source>Zero Fahrenheit</source>
+        <translation>null Grad Fahrenheit</translation>
+    </message>
+    <message>
+        <source>British thermal unit</source>
+        <translation>British Thermal Unit</translation>
+    </message>
+    <message>
+        <source>specific heat capacity</source>
+        <translation>spezifische Wärmekapazität</translation>
+    </message>
+    <message>
+        <source>Btu per hour</source>
+        <translation>Btu pro Stunde</translation>
+    </message>
+    <message>
+        <source>specific internal energy</source>
+        <translation>spezifische innere Energie</translation>
+    </message>
+    <message>
+        <source>therm</source>
+        <translation>Therm</translation>
+    </message>
+    <message>
+        <source>permittivity of vacuum</source>
+        <translation>elektrische Feldkonstante</translation>
+    </message>
+    <message>
+        <source>permeability of vacuum</source>
+        <translation>magnetische Feldkonstante</translation>
+    </message>
+    <message>
+        <source>G. electric capacitance</source>
+        <translation>elektr. Kapazität (Gauß-System)</translation>
+    </message>
+    <message>
+        <source>G. electric flux density</source>
+        <translation>elektr. Flussdichte (Gauß-System)</translation>
+    </message>
+    <message>
+        <source>G. electric field strength</source>
+        <translation>elektr. Feldstärke (Gauß-System)</translation>
+    </message>
+    <message>
+        <source>G. electric current Hs, G.</source>
+        <translation>elektr. Stromstärke (Gauß-System)</translation>
+    </message>
+    <message>
+        <source>magnetic field strength</source>
+        <translation>magnetische Feldstärke</translation>
+    </message>
+    <message>
+        <source>G. electric polarization</source>
+        <translation>elektr. Polarisation (Gauß-System)</translation>
+    </message>
+    <message>
+        <source>G. electric charge</source>
+        <translation>elektr. Ladung (Gauß-System)</translation>
+    </message>
+    <message>
+        <source>G. electric potential</source>
+        <translation>elektr. Potential (Gauß-System)</translation>
+    </message>
+    <message>
+        <source>Stefan- Boltzmann constant</source>
+        <translation>Stefan-Boltzmann-Konstante</translation>
+    </message>
+    <message>
+        <source>speed of light</source>
+        <translation>Lichtgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>first radiation constant</source>
+        <translation>erste Strahlungskonstante</translation>
+    </message>
+    <message>
+        <source>second radiation constant</source>
+        <translation>zweite Strahlungskonstante</translation>
+    </message>
+    <message>
+        <source>lambert</source>
+        <translation>Lambert</translation>
+    </message>
+    <message>
+        <source>footlambert</source>
+        <translation>Footlambert</translation>
+    </message>
+    <message>
+        <source>decibel, level difference</source>
+        <translation>Dezibel, Pegeldifferenz</translation>
+    </message>
+    <message>
+        <source>neper, level difference</source>
+        <translation>Neper, Pegeldifferenz</translation>
+    </message>
+    <message>
+        <source>elementary charge</source>
+        <translation>Elementarladung</translation>
+    </message>
+    <message>
+        <source>Faraday constant</source>
+        <translation>Faraday-Konstante</translation>
+    </message>
+    <message>
+        <source>Boltzmann constant</source>
+        <translation>Boltzmann-Konstante</translation>
+    </message>
+    <message>
+        <source>Avogadro constant</source>
+        <translation>Avogadro-Konstante</translation>
+    </message>
+    <message>
+        <source>molar gas constant</source>
+        <translation>molare Gaskonstante</translation>
+    </message>
+    <message>
+        <source>molar volume G. electric</source>
+        <translation>molares Volumen des idealen Gases</translation>
+    </message>
+    <message>
+        <source>polarization of molecule æ G. electric</source>
+        <translation>Polarisierbarkeit (Gauß-System)</translation>
+    </message>
+    <message>
+        <source>dipole of fine-molecule</source>
+        <translation>Dipolmoment eines Moleküls</translation>
+    </message>
+    <message>
+        <source>structure constant</source>
+        <translation>Feinstrukturkonstante</translation>
+    </message>
+    <message>
+        <source>gyro-magnetic coeff.p</source>
+        <translation>gyromagn. Verhältnis des Protons</translation>
+    </message>
+    <message>
+        <source>g-m. coeff p in water</source>
+        <translation>gyromagn. Verh. Proton in Wasser</translation>
+    </message>
+    <message>
+        <source>Compton wavelength n</source>
+        <translation>Compton-Wellenlänge des Neutrons</translation>
+    </message>
+    <message>
+        <source>Compton wavelength p</source>
+        <translation>Compton-Wellenlänge des Protons</translation>
+    </message>
+    <message>
+        <source>Bohr magneton</source>
+        <translation>bohrsches Magneton</translation>
+    </message>
+    <message>
+        <source>m. moment of electron</source>
+        <translation>magnetisches Moment des Elektrons</translation>
+    </message>
+    <message>
+        <source>nuclear magneton</source>
+        <translation>Kernmagneton</translation>
+    </message>
+    <message>
+        <source>m. moment of proton</source>
+        <translation>magnetisches Moment des Protons</translation>
+    </message>
+    <message>
+        <source>Bohr radius</source>
+        <translation>bohrscher Radius</translation>
+    </message>
+    <message>
+        <source>Hartree energy</source>
+        <translation>Hartree-Energie</translation>
+    </message>
+    <message>
+        <source>electronvolt</source>
+        <translation>Elektronenvolt</translation>
+    </message>
+    <message>
+        <source>Plank constant</source>
+        <translation>plancksches Wirkungsquantum</translation>
+    </message>
+    <message>
+        <source>h/2pi</source>
+        <translation>reduziertes Wirkungsquantum</translation>
+    </message>
+    <message>
+        <source>mass of hydrogen atom</source>
+        <translation>Masse des Wasserstoffatoms</translation>
+    </message>
+    <message>
+        <source>rest mass of electron</source>
+        <translation>Ruhemasse des Elektrons</translation>
+    </message>
+    <message>
+        <source>rest mass of neutron</source>
+        <translation>Ruhemasse des Neutrons</translation>
+    </message>
+    <message>
+        <source>rest mass of proton</source>
+        <translation>Ruhemasse des Protons</translation>
+    </message>
+    <message>
+        <source>Rydberg constant</source>
+        <translation>Rydberg-Konstante</translation>
+    </message>
+    <message>
+        <source>Electron radius</source>
+        <translation>klassischer Elektronenradius</translation>
+    </message>
+    <message>
+        <source>Atomic mass unit</source>
+        <translation>atomare Masseneinheit</translation>
+    </message>
+    <message>
+        <source>curie</source>
+        <translation>Curie</translation>
+    </message>
+    <message>
+        <source>roentgen</source>
+        <translation>Röntgen</translation>
+    </message>
+    <message>
+        <source>fluxoid quantum</source>
+        <translation>magnetisches Flussquantum</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -1339,6 +1839,26 @@ Freie Software unter der MIT-Lizenz.</translation>
     <message>
         <source>Display</source>
         <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Usage: numora [--dir DIR]
+A scientific calculator. A second start brings the running copy&apos;s window forward.
+
+  --dir DIR      read and save the memory registers and the data set in DIR
+  -h, --help     show this text and exit
+  -v, --version  show the version and exit
+
+See numora(1).
+</source>
+        <translation>Aufruf: numora [--dir DIR]
+Ein wissenschaftlicher Rechner. Ein zweiter Start holt das Fenster des bereits laufenden Programms in den Vordergrund.
+
+  --dir DIR      Speicherregister und Datensatz in DIR lesen und speichern
+  -h, --help     diesen Text anzeigen und beenden
+  -v, --version  die Version anzeigen und beenden
+
+Siehe numora(1).
+</translation>
     </message>
 </context>
 </TS>

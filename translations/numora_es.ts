@@ -7,6 +7,506 @@
         <source>Constant No. %1</source>
         <translation>Constante n.º %1</translation>
     </message>
+    <message>
+        <source>degree (angle)</source>
+        <translation>grado (ángulo)</translation>
+    </message>
+    <message>
+        <source>minute (angle)</source>
+        <translation>minuto (ángulo)</translation>
+    </message>
+    <message>
+        <source>second (angle)</source>
+        <translation>segundo (ángulo)</translation>
+    </message>
+    <message>
+        <source>astronomical unit</source>
+        <translation>unidad astronómica</translation>
+    </message>
+    <message>
+        <source>accelaration of fall</source>
+        <translation>aceleración de la gravedad</translation>
+    </message>
+    <message>
+        <source>grade</source>
+        <translation>gradián</translation>
+    </message>
+    <message>
+        <source>knot</source>
+        <translation>nudo</translation>
+    </message>
+    <message>
+        <source>light year</source>
+        <translation>año luz</translation>
+    </message>
+    <message>
+        <source>nautical mile</source>
+        <translation>milla náutica</translation>
+    </message>
+    <message>
+        <source>parsec</source>
+        <translation>pársec</translation>
+    </message>
+    <message>
+        <source>tropical year</source>
+        <translation>año trópico</translation>
+    </message>
+    <message>
+        <source>acre</source>
+        <translation>acre</translation>
+    </message>
+    <message>
+        <source>US barrel for petroleum</source>
+        <translation>barril de petróleo (US)</translation>
+    </message>
+    <message>
+        <source>dry barrel</source>
+        <translation>barril para áridos</translation>
+    </message>
+    <message>
+        <source>bushel</source>
+        <translation>bushel</translation>
+    </message>
+    <message>
+        <source>chain (surveyors)</source>
+        <translation>cadena (agrimensura)</translation>
+    </message>
+    <message>
+        <source>US in</source>
+        <translation>taza (US)</translation>
+    </message>
+    <message>
+        <source>dry pint</source>
+        <translation>pinta para áridos</translation>
+    </message>
+    <message>
+        <source>fathom (surveyors)</source>
+        <translation>braza (agrimensura)</translation>
+    </message>
+    <message>
+        <source>board foot</source>
+        <translation>pie tablar</translation>
+    </message>
+    <message>
+        <source>fluid ounce</source>
+        <translation>onza líquida</translation>
+    </message>
+    <message>
+        <source>foot</source>
+        <translation>pie</translation>
+    </message>
+    <message>
+        <source>foot (surveyors=US)</source>
+        <translation>pie (agrimensura, US)</translation>
+    </message>
+    <message>
+        <source>gallon (United Kingdom)</source>
+        <translation>galón (Reino Unido)</translation>
+    </message>
+    <message>
+        <source>gallon (United States)</source>
+        <translation>galón (Estados Unidos)</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>pulgada</translation>
+    </message>
+    <message>
+        <source>mil</source>
+        <translation>milésima de pulgada</translation>
+    </message>
+    <message>
+        <source>mile (International)</source>
+        <translation>milla (internacional)</translation>
+    </message>
+    <message>
+        <source>US statute mile</source>
+        <translation>milla terrestre (US)</translation>
+    </message>
+    <message>
+        <source>miles per hour</source>
+        <translation>millas por hora</translation>
+    </message>
+    <message>
+        <source>peck</source>
+        <translation>peck</translation>
+    </message>
+    <message>
+        <source>pint</source>
+        <translation>pinta</translation>
+    </message>
+    <message>
+        <source>liquid pint</source>
+        <translation>pinta líquida</translation>
+    </message>
+    <message>
+        <source>tablespoon</source>
+        <translation>cucharada</translation>
+    </message>
+    <message>
+        <source>teaspoon</source>
+        <translation>cucharadita</translation>
+    </message>
+    <message>
+        <source>yard</source>
+        <translation>yarda</translation>
+    </message>
+    <message>
+        <source>US yard</source>
+        <translation>yarda (US)</translation>
+    </message>
+    <message>
+        <source>technical atmosphere</source>
+        <translation>atmósfera técnica</translation>
+    </message>
+    <message>
+        <source>standard atmosphere</source>
+        <translation>atmósfera normal</translation>
+    </message>
+    <message>
+        <source>metric carat</source>
+        <translation>quilate métrico</translation>
+    </message>
+    <message>
+        <source>denier</source>
+        <translation>denier</translation>
+    </message>
+    <message>
+        <source>gravitational constant</source>
+        <translation>constante de gravitación</translation>
+    </message>
+    <message>
+        <source>kilogram-force</source>
+        <translation>kilogramo-fuerza</translation>
+    </message>
+    <message>
+        <source>meter of water</source>
+        <translation>metro de agua</translation>
+    </message>
+    <message>
+        <source>mm of mercury</source>
+        <translation>milímetro de mercurio</translation>
+    </message>
+    <message>
+        <source>metric horsepower</source>
+        <translation>caballo de vapor métrico</translation>
+    </message>
+    <message>
+        <source>torr</source>
+        <translation>torr</translation>
+    </message>
+    <message>
+        <source>hundred-weight</source>
+        <translation>quintal</translation>
+    </message>
+    <message>
+        <source>foot pound of force</source>
+        <translation>pie-libra fuerza</translation>
+    </message>
+    <message>
+        <source>foot of water</source>
+        <translation>pie de agua</translation>
+    </message>
+    <message>
+        <source>grain</source>
+        <translation>grano</translation>
+    </message>
+    <message>
+        <source>horsepower</source>
+        <translation>caballo de potencia</translation>
+    </message>
+    <message>
+        <source>inch of water</source>
+        <translation>pulgada de agua</translation>
+    </message>
+    <message>
+        <source>inch of mercury</source>
+        <translation>pulgada de mercurio</translation>
+    </message>
+    <message>
+        <source>pound</source>
+        <translation>libra</translation>
+    </message>
+    <message>
+        <source>pound-force</source>
+        <translation>libra-fuerza</translation>
+    </message>
+    <message>
+        <source>troy pound</source>
+        <translation>libra troy</translation>
+    </message>
+    <message>
+        <source>ounce</source>
+        <translation>onza</translation>
+    </message>
+    <message>
+        <source>troy ounce</source>
+        <translation>onza troy</translation>
+    </message>
+    <message>
+        <source>poundal</source>
+        <translation>poundal</translation>
+    </message>
+    <message>
+        <source>pounds per square inch</source>
+        <translation>libras por pulgada cuadrada</translation>
+    </message>
+    <message>
+        <source>slug</source>
+        <translation>slug</translation>
+    </message>
+    <message>
+        <source>long ton</source>
+        <translation>tonelada larga</translation>
+    </message>
+    <message>
+        <source>short ton</source>
+        <translation>tonelada corta</translation>
+    </message>
+    <message>
+        <source>zero Celcius</source>
+        <translation>cero grados Celsius</translation>
+    </message>
+    <message>
+        <source>15 degree calorie</source>
+        <translation>caloría a 15 grados</translation>
+    </message>
+    <message>
+        <source>I.T. thermo-calorie</source>
+        <translation>caloría internacional (IT)</translation>
+    </message>
+    <message>
+        <source>chemical calorie</source>
+        <translation>caloría termoquímica</translation>
+    </message>
+    <message>
+        <source>degree Fahrenheit</source>
+        <translation>grado Fahrenheit</translation>
+    </message>
+    <message>
+        <source>Zero Fahrenheit</source>
+        <translation>cero grados Fahrenheit</translation>
+    </message>
+    <message>
+        <source>British thermal unit</source>
+        <translation>unidad térmica británica</translation>
+    </message>
+    <message>
+        <source>specific heat capacity</source>
+        <translation>capacidad calorífica específica</translation>
+    </message>
+    <message>
+        <source>Btu per hour</source>
+        <translation>Btu por hora</translation>
+    </message>
+    <message>
+        <source>specific internal energy</source>
+        <translation>energía interna específica</translation>
+    </message>
+    <message>
+        <source>therm</source>
+        <translation>therm</translation>
+    </message>
+    <message>
+        <source>permittivity of vacuum</source>
+        <translation>permitividad del vacío</translation>
+    </message>
+    <message>
+        <source>permeability of vacuum</source>
+        <translation>permeabilidad del vacío</translation>
+    </message>
+    <message>
+        <source>G. electric capacitance</source>
+        <translation>capacidad eléctrica (gaussiana)</translation>
+    </message>
+    <message>
+        <source>G. electric flux density</source>
+        <translation>inducción eléctrica (gaussiana)</translation>
+    </message>
+    <message>
+        <source>G. electric field strength</source>
+        <translation>campo eléctrico (gaussiano)</translation>
+    </message>
+    <message>
+        <source>G. electric current Hs, G.</source>
+        <translation>corriente eléctrica (gaussiana)</translation>
+    </message>
+    <message>
+        <source>magnetic field strength</source>
+        <translation>intensidad de campo magnético</translation>
+    </message>
+    <message>
+        <source>G. electric polarization</source>
+        <translation>polarización eléctrica (gaussiana)</translation>
+    </message>
+    <message>
+        <source>G. electric charge</source>
+        <translation>carga eléctrica (gaussiana)</translation>
+    </message>
+    <message>
+        <source>G. electric potential</source>
+        <translation>potencial eléctrico (gaussiano)</translation>
+    </message>
+    <message>
+        <source>Stefan- Boltzmann constant</source>
+        <translation>constante de Stefan-Boltzmann</translation>
+    </message>
+    <message>
+        <source>speed of light</source>
+        <translation>velocidad de la luz</translation>
+    </message>
+    <message>
+        <source>first radiation constant</source>
+        <translation>primera constante de radiación</translation>
+    </message>
+    <message>
+        <source>second radiation constant</source>
+        <translation>segunda constante de radiación</translation>
+    </message>
+    <message>
+        <source>lambert</source>
+        <translation>lambert</translation>
+    </message>
+    <message>
+        <source>footlambert</source>
+        <translation>pie-lambert</translation>
+    </message>
+    <message>
+        <source>decibel, level difference</source>
+        <translation>decibelio, diferencia de nivel</translation>
+    </message>
+    <message>
+        <source>neper, level difference</source>
+        <translation>neperio, diferencia de nivel</translation>
+    </message>
+    <message>
+        <source>elementary charge</source>
+        <translation>carga elemental</translation>
+    </message>
+    <message>
+        <source>Faraday constant</source>
+        <translation>constante de Faraday</translation>
+    </message>
+    <message>
+        <source>Boltzmann constant</source>
+        <translation>constante de Boltzmann</translation>
+    </message>
+    <message>
+        <source>Avogadro constant</source>
+        <translation>constante de Avogadro</translation>
+    </message>
+    <message>
+        <source>molar gas constant</source>
+        <translation>constante molar de los gases</translation>
+    </message>
+    <message>
+        <source>molar volume G. electric</source>
+        <translation>volumen molar (gas ideal)</translation>
+    </message>
+    <message>
+        <source>polarization of molecule æ G. electric</source>
+        <translation>polarizabilidad molecular (gaussiana)</translation>
+    </message>
+    <message>
+        <source>dipole of fine-molecule</source>
+        <translation>momento dipolar molecular</translation>
+    </message>
+    <message>
+        <source>structure constant</source>
+        <translation>constante de estructura fina</translation>
+    </message>
+    <message>
+        <source>gyro-magnetic coeff.p</source>
+        <translation>razón giromagnética del protón</translation>
+    </message>
+    <message>
+        <source>g-m. coeff p in water</source>
+        <translation>razón giromagn. del protón en agua</translation>
+    </message>
+    <message>
+        <source>Compton wavelength n</source>
+        <translation>long. de onda de Compton (neutrón)</translation>
+    </message>
+    <message>
+        <source>Compton wavelength p</source>
+        <translation>long. de onda de Compton (protón)</translation>
+    </message>
+    <message>
+        <source>Bohr magneton</source>
+        <translation>magnetón de Bohr</translation>
+    </message>
+    <message>
+        <source>m. moment of electron</source>
+        <translation>momento magnético del electrón</translation>
+    </message>
+    <message>
+        <source>nuclear magneton</source>
+        <translation>magnetón nuclear</translation>
+    </message>
+    <message>
+        <source>m. moment of proton</source>
+        <translation>momento magnético del protón</translation>
+    </message>
+    <message>
+        <source>Bohr radius</source>
+        <translation>radio de Bohr</translation>
+    </message>
+    <message>
+        <source>Hartree energy</source>
+        <translation>energía de Hartree</translation>
+    </message>
+    <message>
+        <source>electronvolt</source>
+        <translation>electronvoltio</translation>
+    </message>
+    <message>
+        <source>Plank constant</source>
+        <translation>constante de Planck</translation>
+    </message>
+    <message>
+        <source>h/2pi</source>
+        <translation>constante de Planck reducida</translation>
+    </message>
+    <message>
+        <source>mass of hydrogen atom</source>
+        <translation>masa del átomo de hidrógeno</translation>
+    </message>
+    <message>
+        <source>rest mass of electron</source>
+        <translation>masa en reposo del electrón</translation>
+    </message>
+    <message>
+        <source>rest mass of neutron</source>
+        <translation>masa en reposo del neutrón</translation>
+    </message>
+    <message>
+        <source>rest mass of proton</source>
+        <translation>masa en reposo del protón</translation>
+    </message>
+    <message>
+        <source>Rydberg constant</source>
+        <translation>constante de Rydberg</translation>
+    </message>
+    <message>
+        <source>Electron radius</source>
+        <translation>radio clásico del electrón</translation>
+    </message>
+    <message>
+        <source>Atomic mass unit</source>
+        <translation>unidad de masa atómica</translation>
+    </message>
+    <message>
+        <source>curie</source>
+        <translation>curio</translation>
+    </message>
+    <message>
+        <source>roentgen</source>
+        <translation>roentgen</translation>
+    </message>
+    <message>
+        <source>fluxoid quantum</source>
+        <translation>cuanto de flujo magnético</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -1339,6 +1839,26 @@ Software libre distribuido bajo la licencia MIT.</translation>
     <message>
         <source>Display</source>
         <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>Usage: numora [--dir DIR]
+A scientific calculator. A second start brings the running copy&apos;s window forward.
+
+  --dir DIR      read and save the memory registers and the data set in DIR
+  -h, --help     show this text and exit
+  -v, --version  show the version and exit
+
+See numora(1).
+</source>
+        <translation>Uso: numora [--dir DIR]
+Calculadora científica. Si se inicia de nuevo, pasa a primer plano la ventana de la copia en ejecución.
+
+  --dir DIR      lee y guarda en DIR los registros de memoria y el conjunto de datos
+  -h, --help     muestra este texto y sale
+  -v, --version  muestra la versión y sale
+
+Consulte numora(1).
+</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,506 @@
         <source>Constant No. %1</source>
         <translation>Constante n°&#xa0;%1</translation>
     </message>
+    <message>
+        <source>degree (angle)</source>
+        <translation>degré (angle)</translation>
+    </message>
+    <message>
+        <source>minute (angle)</source>
+        <translation>minute (angle)</translation>
+    </message>
+    <message>
+        <source>second (angle)</source>
+        <translation>seconde (angle)</translation>
+    </message>
+    <message>
+        <source>astronomical unit</source>
+        <translation>unité astronomique</translation>
+    </message>
+    <message>
+        <source>accelaration of fall</source>
+        <translation>accélération de la pesanteur</translation>
+    </message>
+    <message>
+        <source>grade</source>
+        <translation>grade</translation>
+    </message>
+    <message>
+        <source>knot</source>
+        <translation>nœud</translation>
+    </message>
+    <message>
+        <source>light year</source>
+        <translation>année-lumière</translation>
+    </message>
+    <message>
+        <source>nautical mile</source>
+        <translation>mille marin</translation>
+    </message>
+    <message>
+        <source>parsec</source>
+        <translation>parsec</translation>
+    </message>
+    <message>
+        <source>tropical year</source>
+        <translation>année tropique</translation>
+    </message>
+    <message>
+        <source>acre</source>
+        <translation>acre</translation>
+    </message>
+    <message>
+        <source>US barrel for petroleum</source>
+        <translation>baril de pétrole US</translation>
+    </message>
+    <message>
+        <source>dry barrel</source>
+        <translation>baril pour matières sèches</translation>
+    </message>
+    <message>
+        <source>bushel</source>
+        <translation>boisseau</translation>
+    </message>
+    <message>
+        <source>chain (surveyors)</source>
+        <translation>chaîne (arpentage)</translation>
+    </message>
+    <message>
+        <source>US in</source>
+        <translation>tasse US</translation>
+    </message>
+    <message>
+        <source>dry pint</source>
+        <translation>pinte pour matières sèches</translation>
+    </message>
+    <message>
+        <source>fathom (surveyors)</source>
+        <translation>brasse (arpentage)</translation>
+    </message>
+    <message>
+        <source>board foot</source>
+        <translation>pied-planche</translation>
+    </message>
+    <message>
+        <source>fluid ounce</source>
+        <translation>once liquide</translation>
+    </message>
+    <message>
+        <source>foot</source>
+        <translation>pied</translation>
+    </message>
+    <message>
+        <source>foot (surveyors=US)</source>
+        <translation>pied (arpentage US)</translation>
+    </message>
+    <message>
+        <source>gallon (United Kingdom)</source>
+        <translation>gallon (Royaume-Uni)</translation>
+    </message>
+    <message>
+        <source>gallon (United States)</source>
+        <translation>gallon (États-Unis)</translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <translation>pouce</translation>
+    </message>
+    <message>
+        <source>mil</source>
+        <translation>mil (millième de pouce)</translation>
+    </message>
+    <message>
+        <source>mile (International)</source>
+        <translation>mile (international)</translation>
+    </message>
+    <message>
+        <source>US statute mile</source>
+        <translation>mile terrestre US</translation>
+    </message>
+    <message>
+        <source>miles per hour</source>
+        <translation>miles par heure</translation>
+    </message>
+    <message>
+        <source>peck</source>
+        <translation>picotin</translation>
+    </message>
+    <message>
+        <source>pint</source>
+        <translation>pinte</translation>
+    </message>
+    <message>
+        <source>liquid pint</source>
+        <translation>pinte liquide</translation>
+    </message>
+    <message>
+        <source>tablespoon</source>
+        <translation>cuillère à soupe</translation>
+    </message>
+    <message>
+        <source>teaspoon</source>
+        <translation>cuillère à café</translation>
+    </message>
+    <message>
+        <source>yard</source>
+        <translation>yard</translation>
+    </message>
+    <message>
+        <source>US yard</source>
+        <translation>yard US</translation>
+    </message>
+    <message>
+        <source>technical atmosphere</source>
+        <translation>atmosphère technique</translation>
+    </message>
+    <message>
+        <source>standard atmosphere</source>
+        <translation>atmosphère normale</translation>
+    </message>
+    <message>
+        <source>metric carat</source>
+        <translation>carat métrique</translation>
+    </message>
+    <message>
+        <source>denier</source>
+        <translation>denier</translation>
+    </message>
+    <message>
+        <source>gravitational constant</source>
+        <translation>constante de gravitation</translation>
+    </message>
+    <message>
+        <source>kilogram-force</source>
+        <translation>kilogramme-force</translation>
+    </message>
+    <message>
+        <source>meter of water</source>
+        <translation>mètre de colonne d&apos;eau</translation>
+    </message>
+    <message>
+        <source>mm of mercury</source>
+        <translation>millimètre de mercure</translation>
+    </message>
+    <message>
+        <source>metric horsepower</source>
+        <translation>cheval-vapeur métrique</translation>
+    </message>
+    <message>
+        <source>torr</source>
+        <translation>torr</translation>
+    </message>
+    <message>
+        <source>hundred-weight</source>
+        <translation>quintal anglo-saxon</translation>
+    </message>
+    <message>
+        <source>foot pound of force</source>
+        <translation>pied-livre-force</translation>
+    </message>
+    <message>
+        <source>foot of water</source>
+        <translation>pied de colonne d&apos;eau</translation>
+    </message>
+    <message>
+        <source>grain</source>
+        <translation>grain</translation>
+    </message>
+    <message>
+        <source>horsepower</source>
+        <translation>cheval-vapeur britannique</translation>
+    </message>
+    <message>
+        <source>inch of water</source>
+        <translation>pouce de colonne d&apos;eau</translation>
+    </message>
+    <message>
+        <source>inch of mercury</source>
+        <translation>pouce de mercure</translation>
+    </message>
+    <message>
+        <source>pound</source>
+        <translation>livre</translation>
+    </message>
+    <message>
+        <source>pound-force</source>
+        <translation>livre-force</translation>
+    </message>
+    <message>
+        <source>troy pound</source>
+        <translation>livre troy</translation>
+    </message>
+    <message>
+        <source>ounce</source>
+        <translation>once</translation>
+    </message>
+    <message>
+        <source>troy ounce</source>
+        <translation>once troy</translation>
+    </message>
+    <message>
+        <source>poundal</source>
+        <translation>poundal</translation>
+    </message>
+    <message>
+        <source>pounds per square inch</source>
+        <translation>livre-force par pouce carré</translation>
+    </message>
+    <message>
+        <source>slug</source>
+        <translation>slug</translation>
+    </message>
+    <message>
+        <source>long ton</source>
+        <translation>tonne longue</translation>
+    </message>
+    <message>
+        <source>short ton</source>
+        <translation>tonne courte</translation>
+    </message>
+    <message>
+        <source>zero Celcius</source>
+        <translation>zéro degré Celsius</translation>
+    </message>
+    <message>
+        <source>15 degree calorie</source>
+        <translation>calorie à 15 degrés</translation>
+    </message>
+    <message>
+        <source>I.T. thermo-calorie</source>
+        <translation>calorie internationale (IT)</translation>
+    </message>
+    <message>
+        <source>chemical calorie</source>
+        <translation>calorie thermochimique</translation>
+    </message>
+    <message>
+        <source>degree Fahrenheit</source>
+        <translation>degré Fahrenheit</translation>
+    </message>
+    <message>
+        <source>Zero Fahrenheit</source>
+        <translation>zéro degré Fahrenheit</translation>
+    </message>
+    <message>
+        <source>British thermal unit</source>
+        <translation>unité thermique britannique</translation>
+    </message>
+    <message>
+        <source>specific heat capacity</source>
+        <translation>capacité thermique massique</translation>
+    </message>
+    <message>
+        <source>Btu per hour</source>
+        <translation>Btu par heure</translation>
+    </message>
+    <message>
+        <source>specific internal energy</source>
+        <translation>énergie interne massique</translation>
+    </message>
+    <message>
+        <source>therm</source>
+        <translation>therm</translation>
+    </message>
+    <message>
+        <source>permittivity of vacuum</source>
+        <translation>permittivité du vide</translation>
+    </message>
+    <message>
+        <source>permeability of vacuum</source>
+        <translation>perméabilité du vide</translation>
+    </message>
+    <message>
+        <source>G. electric capacitance</source>
+        <translation>capacité électrique (CGS gaussien)</translation>
+    </message>
+    <message>
+        <source>G. electric flux density</source>
+        <translation>induction électrique (CGS gaussien)</translation>
+    </message>
+    <message>
+        <source>G. electric field strength</source>
+        <translation>champ électrique (CGS gaussien)</translation>
+    </message>
+    <message>
+        <source>G. electric current Hs, G.</source>
+        <translation>courant électrique (CGS gaussien)</translation>
+    </message>
+    <message>
+        <source>magnetic field strength</source>
+        <translation>champ magnétique</translation>
+    </message>
+    <message>
+        <source>G. electric polarization</source>
+        <translation>polarisation (CGS gaussien)</translation>
+    </message>
+    <message>
+        <source>G. electric charge</source>
+        <translation>charge électrique (CGS gaussien)</translation>
+    </message>
+    <message>
+        <source>G. electric potential</source>
+        <translation>potentiel électrique (CGS gaussien)</translation>
+    </message>
+    <message>
+        <source>Stefan- Boltzmann constant</source>
+        <translation>constante de Stefan-Boltzmann</translation>
+    </message>
+    <message>
+        <source>speed of light</source>
+        <translation>vitesse de la lumière</translation>
+    </message>
+    <message>
+        <source>first radiation constant</source>
+        <translation>première constante de rayonnement</translation>
+    </message>
+    <message>
+        <source>second radiation constant</source>
+        <translation>seconde constante de rayonnement</translation>
+    </message>
+    <message>
+        <source>lambert</source>
+        <translation>lambert</translation>
+    </message>
+    <message>
+        <source>footlambert</source>
+        <translation>foot-lambert</translation>
+    </message>
+    <message>
+        <source>decibel, level difference</source>
+        <translation>décibel, différence de niveau</translation>
+    </message>
+    <message>
+        <source>neper, level difference</source>
+        <translation>néper, différence de niveau</translation>
+    </message>
+    <message>
+        <source>elementary charge</source>
+        <translation>charge élémentaire</translation>
+    </message>
+    <message>
+        <source>Faraday constant</source>
+        <translation>constante de Faraday</translation>
+    </message>
+    <message>
+        <source>Boltzmann constant</source>
+        <translation>constante de Boltzmann</translation>
+    </message>
+    <message>
+        <source>Avogadro constant</source>
+        <translation>constante d&apos;Avogadro</translation>
+    </message>
+    <message>
+        <source>molar gas constant</source>
+        <translation>constante molaire des gaz</translation>
+    </message>
+    <message>
+        <source>molar volume G. electric</source>
+        <translation>volume molaire du gaz parfait</translation>
+    </message>
+    <message>
+        <source>polarization of molecule æ G. electric</source>
+        <translation>polarisabilité (CGS gaussien)</translation>
+    </message>
+    <message>
+        <source>dipole of fine-molecule</source>
+        <translation>moment dipolaire moléculaire</translation>
+    </message>
+    <message>
+        <source>structure constant</source>
+        <translation>constante de structure fine</translation>
+    </message>
+    <message>
+        <source>gyro-magnetic coeff.p</source>
+        <translation>rapport gyromagnétique du proton</translation>
+    </message>
+    <message>
+        <source>g-m. coeff p in water</source>
+        <translation>rapport gyromagn. du proton (eau)</translation>
+    </message>
+    <message>
+        <source>Compton wavelength n</source>
+        <translation>longueur d&apos;onde de Compton (neutron)</translation>
+    </message>
+    <message>
+        <source>Compton wavelength p</source>
+        <translation>longueur d&apos;onde de Compton (proton)</translation>
+    </message>
+    <message>
+        <source>Bohr magneton</source>
+        <translation>magnéton de Bohr</translation>
+    </message>
+    <message>
+        <source>m. moment of electron</source>
+        <translation>moment magnétique de l&apos;électron</translation>
+    </message>
+    <message>
+        <source>nuclear magneton</source>
+        <translation>magnéton nucléaire</translation>
+    </message>
+    <message>
+        <source>m. moment of proton</source>
+        <translation>moment magnétique du proton</translation>
+    </message>
+    <message>
+        <source>Bohr radius</source>
+        <translation>rayon de Bohr</translation>
+    </message>
+    <message>
+        <source>Hartree energy</source>
+        <translation>énergie de Hartree</translation>
+    </message>
+    <message>
+        <source>electronvolt</source>
+        <translation>électronvolt</translation>
+    </message>
+    <message>
+        <source>Plank constant</source>
+        <translation>constante de Planck</translation>
+    </message>
+    <message>
+        <source>h/2pi</source>
+        <translation>constante de Planck réduite</translation>
+    </message>
+    <message>
+        <source>mass of hydrogen atom</source>
+        <translation>masse de l&apos;atome d&apos;hydrogène</translation>
+    </message>
+    <message>
+        <source>rest mass of electron</source>
+        <translation>masse au repos de l&apos;électron</translation>
+    </message>
+    <message>
+        <source>rest mass of neutron</source>
+        <translation>masse au repos du neutron</translation>
+    </message>
+    <message>
+        <source>rest mass of proton</source>
+        <translation>masse au repos du proton</translation>
+    </message>
+    <message>
+        <source>Rydberg constant</source>
+        <translation>constante de Rydberg</translation>
+    </message>
+    <message>
+        <source>Electron radius</source>
+        <translation>rayon classique de l&apos;électron</translation>
+    </message>
+    <message>
+        <source>Atomic mass unit</source>
+        <translation>unité de masse atomique</translation>
+    </message>
+    <message>
+        <source>curie</source>
+        <translation>curie</translation>
+    </message>
+    <message>
+        <source>roentgen</source>
+        <translation>röntgen</translation>
+    </message>
+    <message>
+        <source>fluxoid quantum</source>
+        <translation>quantum de flux magnétique</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -1339,6 +1839,26 @@ Logiciel libre sous licence MIT.</translation>
     <message>
         <source>Display</source>
         <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Usage: numora [--dir DIR]
+A scientific calculator. A second start brings the running copy&apos;s window forward.
+
+  --dir DIR      read and save the memory registers and the data set in DIR
+  -h, --help     show this text and exit
+  -v, --version  show the version and exit
+
+See numora(1).
+</source>
+        <translation>Utilisation&#xa0;: numora [--dir DIR]
+Calculatrice scientifique. Un second lancement ramène au premier plan la fenêtre de l&apos;instance en cours d&apos;exécution.
+
+  --dir DIR      lire et enregistrer les registres mémoire et les données dans DIR
+  -h, --help     afficher ce texte et quitter
+  -v, --version  afficher la version et quitter
+
+Voir numora(1).
+</translation>
     </message>
 </context>
 </TS>

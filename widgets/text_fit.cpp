@@ -15,14 +15,7 @@ namespace {
 
 constexpr const char* kDesignFont = "numoraDesignFont";
 constexpr int kNarrowest = 60;  // per cent of the design font's width
-
-// The widget's own font, as it was before any fitting.
-QFont DesignFont(QWidget& widget) {
-    const QVariant kept = widget.property(kDesignFont);
-    if (kept.isValid()) return kept.value<QFont>();
-    widget.setProperty(kDesignFont, widget.font());
-    return widget.font();
-}
+constexpr const char* kFitted = "numoraFitted";
 
 int TextWidth(QWidget& widget) {
     if (auto* tabs = qobject_cast<QTabBar*>(&widget)) {
@@ -74,15 +67,17 @@ int Overflow(QWidget& widget) {
 void Fit(QWidget& widget) {
     if (!qobject_cast<QLabel*>(&widget) && !qobject_cast<QAbstractButton*>(&widget) && !qobject_cast<QTabBar*>(&widget))
         return;
-    const QFont design = DesignFont(widget);
-    widget.setFont(design);
+    // A widget fitted before gets its own font back first; most never need fitting, and keep
+    // their font untouched.
+    const QVariant design = widget.property(kDesignFont);
+    if (design.isValid()) widget.setFont(design.value<QFont>());
     const int overflow = Overflow(widget);
     if (overflow == 0) return;
+    if (!design.isValid()) widget.setProperty(kDesignFont, widget.font());
     const int text = std::max(1, TextWidth(widget));
     const double wanted = std::max(0.1, double(text - overflow) / text);
-    QFont fitted = design;
-    const int stretch = std::max(kNarrowest, int(100 * wanted));
-    fitted.setStretch(stretch);
+    QFont fitted = widget.font();
+    fitted.setStretch(std::max(kNarrowest, int(100 * wanted)));
     if (wanted * 100 < kNarrowest) {
         const double smaller = wanted * 100 / kNarrowest;
         if (fitted.pointSizeF() > 0) fitted.setPointSizeF(fitted.pointSizeF() * smaller);
@@ -99,10 +94,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && watched->isWidgetType()) {
             auto* widget = static_cast<QWidget*>(watched);
-            if (widget->isWindow() && !widget->property("numoraFitted").toBool()) {
-                widget->setProperty("numoraFitted", true);
-                FitTexts(*widget);
-            }
+            if (widget->isWindow() && !widget->property(kFitted).toBool()) FitTexts(*widget);
         }
         return false;
     }
@@ -111,6 +103,7 @@ protected:
 }  // namespace
 
 void FitTexts(QWidget& root) {
+    root.window()->setProperty(kFitted, true);
     Fit(root);
     for (QWidget* child : root.findChildren<QWidget*>()) Fit(*child);
 }

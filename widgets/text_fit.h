@@ -10,5 +10,5 @@ class QWidget;
 
 // The texts below `root` as they are now (again after a change of language).
 void FitTexts(QWidget& root);
-// Fits every window's texts when the window is first shown.
+// Fits every window's texts when the window is first shown, unless FitTexts has fitted it.
 void FitTextsOfEveryWindow(QApplication& app);

@@ -16,6 +16,10 @@ sources = [str(p) for folder in folders for p in sorted((source_dir / folder).gl
 failures = []
 
 with tempfile.TemporaryDirectory() as work:
+    descriptions = Path(work) / "constant_descriptions.cpp"
+    subprocess.run([sys.executable, str(source_dir / "translations" / "constant_descriptions.py"),
+                    str(source_dir / "constants" / "constant_table.cpp"), str(descriptions)], check=True)
+    sources.append(str(descriptions))
     for catalogue in sorted((source_dir / "translations").glob("numora_*.ts")):
         copy = Path(work) / catalogue.name
         shutil.copy(catalogue, copy)
