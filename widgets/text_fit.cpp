@@ -32,24 +32,34 @@ int TextWidth(QWidget& widget) {
     return widest;
 }
 
+// Whether the text's lines surely fit `room` without measuring them: every character at most as
+// wide as the font's widest; measuring shapes the text, which at start-up is most of the cost.
+bool SurelyFits(const QWidget& widget, const QString& text, int room) {
+    qsizetype longest = 0;
+    for (const QStringView line : QStringView(text).split(u'\n')) longest = std::max(longest, line.size());
+    return longest * widget.fontMetrics().maxWidth() <= room;
+}
+
 // How much wider the text is than its room, in pixels of the design font (0: it fits).
 int Overflow(QWidget& widget) {
     if (auto* label = qobject_cast<QLabel*>(&widget)) {
         if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText ||
             (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
             return 0;
-        int widest = 0;
         QString shown = label->text();
         if (label->buddy()) shown.replace("&&", "\1").remove('&').replace('\1', '&');
+        const int room = label->contentsRect().width() - 2 * label->margin() - std::max(label->indent(), 0);
+        if (SurelyFits(*label, shown, room - 1)) return 0;
+        int widest = 0;
         for (const QString& line : shown.split('\n'))
             widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
-        const int room = label->contentsRect().width() - 2 * label->margin() - std::max(label->indent(), 0);
         return std::max(0, widest + 1 - room);
     }
     if (auto* button = qobject_cast<QPushButton*>(&widget)) {
         // A push button's size hint has a minimum width of the style's; its text needs less.
         if (button->text().isEmpty()) return 0;
         const int margins = 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        if (SurelyFits(*button, button->text(), button->width() - margins)) return 0;
         return std::max(0, TextWidth(widget) + margins - button->width());
     }
     if (auto* button = qobject_cast<QAbstractButton*>(&widget))
