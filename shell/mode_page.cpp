@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/calc_main_frm.h"
 
-#include <algorithm>
+#include <array>
 
 #include <QAction>
 #include <QComboBox>
