@@ -21,9 +21,7 @@ QString Reading(const DisplayPanel& panel) { return QString::fromStdString(Shown
 class DisplayAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit DisplayAccessible(DisplayPanelWidget* display)
-        : QAccessibleWidget(display, QAccessible::EditableText, WindowText(QT_TRANSLATE_NOOP("Numora", "Display"))),
-          reading_(Reading(Panel())),
-          text_(reading_) {}
+        : QAccessibleWidget(display, QAccessible::EditableText), reading_(Reading(Panel())), text_(reading_) {}
 
     // Makes `reading` and `news` the text; the new part is selected unless it is a reading that
     // should not be presented. A step that brings no news leaves the last news standing.
@@ -55,6 +53,7 @@ public:
 
     QString text(QAccessible::Text t) const override {
         switch (t) {
+        case QAccessible::Name: return WindowText(QT_TRANSLATE_NOOP("Numora", "Display"));
         case QAccessible::Description: return QString::fromStdString(IndicatorReading(Panel()));
         case QAccessible::Value: return text_;
         default: return QAccessibleWidget::text(t);

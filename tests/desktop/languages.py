@@ -83,6 +83,9 @@ if action == "switch":
         press(item)
 expected = [text("Numora", s) for s in ("&File", "&Edit", "&Modes", "&Help")]
 check(wait_for(lambda: menu_names() == expected), f"menus {menu_names()}, expected {expected}")
+display = text("Numora", "Display")
+check(wait_for(lambda: find_all(app, lambda n: n.getRoleName() == "text" and n.name == display)),
+      f"the display named {display!r}")
 
 if action == "window":
     key = text("Keys", "register in")
