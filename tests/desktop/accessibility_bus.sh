@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: MIT
 # Sourced in place of x_session.sh by the tests that read numora over the accessibility bus: runs
 # the test again on a private session bus, then sets up as x_session.sh does.
-# `start_accessibility_bus` launches the accessibility bus and waits until it can be asked for.
+# `start_accessibility_bus` launches the accessibility bus and waits until it can be asked for;
+# `start_screen_reader_desktop` also starts X and turns numora's bridge on for a test that reads
+# numora itself through pyatspi (tests/desktop/atspi.py).
 if [ -z "${NUMORA_PRIVATE_BUS:-}" ]; then
     command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is not installed"; exit 77; }
     NUMORA_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
@@ -21,4 +23,13 @@ start_accessibility_bus() {
     done
     echo "FAIL: the accessibility bus did not start"
     exit 1
+}
+
+start_screen_reader_desktop() {
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+    PYTHONPATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+    export PYTHONPATH
+    start_x
+    start_accessibility_bus
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 }

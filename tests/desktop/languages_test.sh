@@ -5,10 +5,7 @@
 # that language; LANGUAGE=en keeps English; File > Language changes the open window's menus.
 set -u
 . "$(dirname "$0")/accessibility_bus.sh"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
-start_x
-start_accessibility_bus
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+start_screen_reader_desktop
 catalogues="$(dirname "$0")/../../translations"
 
 run() {  # LANG, LANGUAGE, expected language, what to do

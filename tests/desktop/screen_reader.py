@@ -4,57 +4,12 @@
 import re
 import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
 
-failures = []
+from atspi import check, find_all, finish, numora, pump_until
 
-
-def check(ok, what):
-    if not ok:
-        failures.append(what)
-        print("FAIL:", what)
-
-
-def pump_until(condition, seconds=10):
-    # Waits for the bus, never asserts on time: the condition decides.
-    context = GLib.MainContext.default()
-    deadline = time.monotonic() + seconds
-    while not condition() and time.monotonic() < deadline:
-        while context.iteration(False):
-            pass
-        time.sleep(0.02)
-    return condition()
-
-
-def find_all(root, predicate):
-    found = []
-    stack = [root]
-    while stack:
-        node = stack.pop()
-        if node is None:
-            continue
-        try:
-            if predicate(node):
-                found.append(node)
-            stack.extend(node[i] for i in range(node.childCount))
-        except Exception:
-            continue
-    return found
-
-
-def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name.lower() == "numora":
-            return app
-    return None
-
-
-app = None
-pump_until(lambda: application() is not None)
-app = application()
+app = numora()
 if app is None:
     print("FAIL: numora is not on the accessibility bus")
     sys.exit(1)
@@ -149,4 +104,4 @@ except Exception:
     pass
 check(answers(shown), "the display answers after a range request ending at 2**31 - 1")
 
-sys.exit(1 if failures else 0)
+finish()

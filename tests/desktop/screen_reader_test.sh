@@ -4,10 +4,7 @@
 # keyed calculations, one text change per key, spoken key names, the named tabs and precision list.
 set -u
 . "$(dirname "$0")/accessibility_bus.sh"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
-start_x
-start_accessibility_bus
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+start_screen_reader_desktop
 start_numora
 /usr/bin/python3 "$(dirname "$0")/screen_reader.py" || fail "the screen reader's checks"
 finish

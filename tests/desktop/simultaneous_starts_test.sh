@@ -6,11 +6,8 @@
 # accessibility bus, the memory window accepted with Return.
 set -u
 . "$(dirname "$0")/accessibility_bus.sh"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
 keys_program="$(dirname "$numora")/numora-keys"
-start_x
-start_accessibility_bus
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+start_screen_reader_desktop
 
 copies=()
 for _ in $(seq 20); do
@@ -30,30 +27,12 @@ xdotool windowfocus --sync "$wid" 2>/dev/null || true
 xdotool key --delay 30 Delete 4 2
 /usr/bin/python3 - <<'PYTHON' || fail "the register could not be stored"
 import sys
-import time
 
-import pyatspi
+from atspi import find, numora, pump_until
 
-
-def find(node, predicate):
-    stack = [node]
-    while stack:
-        node = stack.pop()
-        if node is None:
-            continue
-        if predicate(node):
-            return node
-        stack.extend(node[i] for i in range(node.childCount))
-    return None
-
-
-deadline = time.monotonic() + 10
-key = None
-while key is None and time.monotonic() < deadline:
-    app = find(pyatspi.Registry.getDesktop(0), lambda n: n.getRoleName() == "application" and n.name.lower() == "numora")
-    key = app and find(app, lambda n: n.getRoleName() == "push button" and n.name == "register in")
-    time.sleep(0.1)
-if key is None:
+app = numora()
+key = app and pump_until(lambda: find(app, lambda n: n.getRoleName() == "push button" and n.name == "register in"))
+if not key:
     sys.exit("no key named 'register in'")
 key.queryAction().doAction(0)
 PYTHON

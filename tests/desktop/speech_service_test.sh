@@ -7,10 +7,7 @@
 set -u
 . "$(dirname "$0")/accessibility_bus.sh"
 . "$(dirname "$0")/speech_service.sh"
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
-start_x
-start_accessibility_bus
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+start_screen_reader_desktop
 SPEECHD_LOG_LEVEL=5 start_speech_service
 log="$home/speechd-log/speech-dispatcher.log"
 said() { sed -n 's/^.*Queueing message |<speak>\(.*\)<\/speak>| with priority 3$/\1/p' "$log" | sed 's/<mark name="[0-9_]*"\/>//g'; }
@@ -34,32 +31,15 @@ timeout 10 xdotool search --sync --onlyvisible --name "Help" >/dev/null || fail 
 import re
 import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
 
+from atspi import find, numora, pump_until
 
-def find(node, predicate):
-    stack = [node]
-    while stack:
-        node = stack.pop()
-        if node is None:
-            continue
-        if predicate(node):
-            return node
-        stack.extend(node[i] for i in range(node.childCount))
-    return None
-
-
-app = find(pyatspi.Registry.getDesktop(0), lambda n: n.getRoleName() == "application" and n.name.lower() == "numora")
+app = numora()
 # The topic list opens on the Overview, not yet chosen: Space chooses it.
 subprocess.run(["xdotool", "key", "space"], check=True)
-box = None
-deadline = time.monotonic() + 5
-while box is None and time.monotonic() < deadline:
-    box = find(app, lambda n: n.getRoleName() == "text" and n.name == "Overview")
-    time.sleep(0.05)
+box = pump_until(lambda: find(app, lambda n: n.getRoleName() == "text" and n.name == "Overview"), 5)
 if box is None:
     sys.exit("no text named Overview")
 content = box.queryText().getText(0, -1)
@@ -74,12 +54,7 @@ def on_caret(event):
 
 
 pyatspi.Registry.registerEventListener(on_caret, "object:text-caret-moved")
-context = GLib.MainContext.default()
-deadline = time.monotonic() + 30
-while time.monotonic() < deadline and len(carets) < 40:
-    while context.iteration(False):
-        pass
-    time.sleep(0.01)
+pump_until(lambda: len(carets) >= 40, 30)
 marked = [end for end in carets if end in word_ends]
 print("marked:", " ".join(re.findall(r"[A-Za-z0-9]+$", content[:end])[0] for end in marked))
 if len(marked) < 20:
@@ -113,27 +88,10 @@ import subprocess
 import sys
 import time
 
-import pyatspi
+from atspi import find, numora, pump_until
 
-
-def find(node, predicate):
-    stack = [node]
-    while stack:
-        node = stack.pop()
-        if node is None:
-            continue
-        if predicate(node):
-            return node
-        stack.extend(node[i] for i in range(node.childCount))
-    return None
-
-
-display = None
-deadline = time.monotonic() + 10
-while display is None and time.monotonic() < deadline:
-    app = find(pyatspi.Registry.getDesktop(0), lambda n: n.getRoleName() == "application" and n.name.lower() == "numora")
-    display = app and find(app, lambda n: n.getRoleName() == "text" and n.name == "Display")
-    time.sleep(0.1)
+app = numora()
+display = app and pump_until(lambda: find(app, lambda n: n.getRoleName() == "text" and n.name == "Display"))
 text = display.queryText()
 pressed = time.monotonic()
 subprocess.run(["xdotool", "key", "5"], check=True)
