@@ -13,6 +13,7 @@
 #include "persist/program_folder.h"
 #include "persist/qt_settings_store.h"
 #include "shell/accessible_range_guard.h"
+#include "shell/activation_wait.h"
 #include "shell/calc_main_frm.h"
 #include "shell/command_line.h"
 #include "shell/language.h"
@@ -21,6 +22,13 @@
 #include "shell/single_instance.h"
 #include "shell/startup_notification.h"
 #include "widgets/text_fit.h"
+
+namespace {
+
+// The later copy waits two seconds for its answer.
+constexpr int kActivationWaitMs = 1000;
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     // A file-size limit fails a save with its warning instead of killing the program in the
@@ -47,21 +55,23 @@ int main(int argc, char* argv[]) {
 
     // A second copy hands over to the first before it reads any setting or file.
     SingleInstance instance(kApplicationTitle);
-    std::optional<QString> runningFolder = instance.ActivatePreviousInstance(startupId);
-    if (!runningFolder && !instance.Claim()) {
-        runningFolder = instance.AwaitPreviousInstance(startupId);
-        if (!runningFolder) {
+    std::optional<RunningCopy> running = instance.ActivatePreviousInstance(startupId);
+    if (!running && !instance.Claim()) {
+        running = instance.AwaitPreviousInstance(startupId);
+        if (!running) {
             std::fputs("Numora is already running but does not answer.\n", stderr);
             return 1;
         }
     }
-    if (runningFolder) {
-        std::puts("Numora is already running; its window was brought forward.");
+    if (running) {
+        std::puts(running->broughtForward ? "Numora is already running; its window was brought forward."
+                                          : "Numora is already running; its window could not be brought forward.");
         std::error_code error;
-        if (!options.dir || std::filesystem::equivalent(runningFolder->toStdString(), *options.dir, error)) return 0;
+        if (!options.dir || std::filesystem::equivalent(running->dataFolder.toStdString(), *options.dir, error))
+            return 0;
         // One window works on one folder: the folder asked for is not opened beside it.
         std::fprintf(stderr, "The running window keeps the data folder %s; %s is not used.\n",
-                     runningFolder->toLocal8Bit().constData(), options.dir->c_str());
+                     running->dataFolder.toLocal8Bit().constData(), options.dir->c_str());
         return 1;
     }
     {
@@ -72,8 +82,9 @@ int main(int argc, char* argv[]) {
     CalcMainFrm window;
     OnQuitSignals(&window, [&window] { window.CloseUnattended(); });
     window.SetProgramFolder(dataFolder);
-    const auto bringForward = [&window](const QByteArray& id) {
+    const auto bringForward = [&window](const QByteArray& id, SingleInstance::Answer answer) {
         BringForwardForLauncher(window, id, [&window] { window.BringForward(); });
+        AwaitActivation(window, kActivationWaitMs, std::move(answer));
     };
     // Without its channel this copy still runs alone; later copies cannot bring it forward.
     instance.Listen(QString::fromStdString(dataFolder.string()), bringForward);

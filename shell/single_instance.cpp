@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
@@ -34,8 +35,10 @@ constexpr int kStartingCopyWaitMs = 10000;
 constexpr int kAcceptRetryMs = 200;
 // "raise", then a blank and the start-up id when the later copy has one.
 constexpr const char* kRequest = "raise";
-// "raised", a blank and the copy's data folder, percent-encoded.
-constexpr const char* kAnswer = "raised ";
+// "raised" (the window came forward) or "running" (it did not), a blank and the copy's data
+// folder, percent-encoded.
+constexpr const char* kRaised = "raised ";
+constexpr const char* kRunning = "running ";
 
 // A folder that only this user can have made or can write: else another user could hold the
 // channel's name and make every start of ours end as "already running".
@@ -86,7 +89,7 @@ bool SingleInstance::Claim() {
     return true;
 }
 
-std::optional<QString> SingleInstance::AwaitPreviousInstance(const QByteArray& startupId) {
+std::optional<RunningCopy> SingleInstance::AwaitPreviousInstance(const QByteArray& startupId) {
     QElapsedTimer waited;
     waited.start();
     do {
@@ -96,7 +99,7 @@ std::optional<QString> SingleInstance::AwaitPreviousInstance(const QByteArray& s
     return std::nullopt;
 }
 
-std::optional<QString> SingleInstance::ActivatePreviousInstance(const QByteArray& startupId) {
+std::optional<RunningCopy> SingleInstance::ActivatePreviousInstance(const QByteArray& startupId) {
     if (name_.isEmpty()) return std::nullopt;
     QLocalSocket socket;
     socket.connectToServer(name_);
@@ -105,14 +108,19 @@ std::optional<QString> SingleInstance::ActivatePreviousInstance(const QByteArray
     if (!socket.waitForBytesWritten(kAnswerTimeoutMs)) return std::nullopt;
     while (!socket.canReadLine())
         if (!socket.waitForReadyRead(kAnswerTimeoutMs)) return std::nullopt;
-    const QByteArray line = socket.readLine(kMaxRequestBytes * 4).trimmed();
-    if (!line.startsWith(QByteArray(kAnswer).trimmed())) return std::nullopt;
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(qstrlen(kAnswer))));
+    const QByteArray line = socket.readLine(kMaxRequestBytes * 4).trimmed() + ' ';
+    for (const char* answer : {kRaised, kRunning}) {
+        if (!line.startsWith(answer)) continue;
+        return RunningCopy{QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(qstrlen(answer)).trimmed())),
+                           answer == kRaised};
+    }
+    return std::nullopt;
 }
 
-bool SingleInstance::Listen(const QString& dataFolder, std::function<void(const QByteArray&)> bringForward) {
+bool SingleInstance::Listen(const QString& dataFolder,
+                            std::function<void(const QByteArray& startupId, Answer answer)> bringForward) {
     if (name_.isEmpty()) return true;
-    answer_ = kAnswer + dataFolder.toUtf8().toPercentEncoding() + '\n';
+    dataFolder_ = dataFolder.toUtf8().toPercentEncoding();
     bringForward_ = std::move(bringForward);
     // Bound here rather than by QLocalServer: its access option binds elsewhere and renames the
     // socket over the name, replacing a live one without a word, and it closes for good when an
@@ -173,8 +181,10 @@ void SingleInstance::Serve(QLocalSocket* socket) {
             socket->abort();
             return;
         }
-        bringForward_(line.mid(qstrlen(kRequest) + 1));
-        socket->write(answer_);
-        socket->flush();
+        bringForward_(line.mid(qstrlen(kRequest) + 1), [this, socket = QPointer(socket)](bool broughtForward) {
+            if (!socket) return;
+            socket->write((broughtForward ? kRaised : kRunning) + dataFolder_ + '\n');
+            socket->flush();
+        });
     });
 }

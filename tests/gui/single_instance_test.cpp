@@ -78,7 +78,7 @@ class SingleInstanceTest : public QObject {
         qInfo("second copy ended after %lld ms", clock.elapsed());
         QCOMPARE(second->exitStatus(), QProcess::NormalExit);
         QCOMPARE(second->exitCode(), 0);
-        QVERIFY(second->readAllStandardOutput().contains("brought forward"));
+        QVERIFY(second->readAllStandardOutput().contains("was brought forward"));
     }
 
 private slots:
@@ -188,7 +188,7 @@ private slots:
             for (QProcess* copy : copies) {
                 if (copy->state() != QProcess::NotRunning) continue;
                 QCOMPARE(copy->exitCode(), 0);
-                QVERIFY(copy->readAllStandardOutput().contains("brought forward"));
+                QVERIFY(copy->readAllStandardOutput().contains("was brought forward"));
             }
             cleanup();
         }
