@@ -25,7 +25,7 @@
 #include "shell/keyboard_translation.h"
 #include "shell/qt_pickers.h"
 #include "shell/topmost.h"
-#include "tape/tape_window.h"
+#include "tape/tape_panel_widget.h"
 #include "widgets/face_fonts.h"
 #include "widgets/text_fit.h"
 #include "widgets/translated_text.h"
@@ -36,15 +36,19 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle("Numora");
     setFont(TahomaFont(8.25));
 
-    auto* face = new QWidget(this);
+    auto* body = new QWidget(this);
+    body->setObjectName("Body");
+    setCentralWidget(body);
+    auto* face = new QWidget(body);
     face->setObjectName("Face");
     face->setFixedSize(TwipsToPixels(4770), TwipsToPixels(7170));
-    setCentralWidget(face);
     CreateNoticeStrip(face);
     CreateDisplayPanel(face);
     CreateTabArea(face);
     CreateKeypad(face);
-    ChainFaceFocus(*widgets_.frame, *widgets_.selectTab, *face->findChild<QWidget*>("KeypadPanel"));
+    CreateTapePanel(body);
+    ChainFaceFocus(*widgets_.frame, *widgets_.selectTab, *face->findChild<QWidget*>("KeypadPanel"),
+                   tapePanel_->FocusChain());
     // The design font may be narrower than its installed substitute, a translation longer.
     FitTexts(*this);
 
@@ -59,7 +63,7 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     services.tape = &tape_;
     tape_.SetListener([this](TapeChange change) {
         ScheduleSave();
-        if (tapeWindow_) tapeWindow_->ShowChange(change);
+        tapePanel_->ShowChange(change);
     });
     // A child of the window: the register, data and constants dialogs as the engine's pickers.
     auto* pickers = new DialogPickers(this, [this](QDialog& dialog) { return ShowModal(dialog); });
@@ -168,7 +172,9 @@ bool CalcMainFrm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     const auto* widget = static_cast<QWidget*>(watched);
     if (widget->window() != this || QApplication::activeModalWidget() != nullptr) return false;
-    return Form_KeyDown(static_cast<const QKeyEvent&>(*event));
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (tapePanel_->KeepsKey(watched, key)) return false;
+    return Form_KeyDown(key);
 }
 
 // A modal window keeps the face out of the topmost layer until it closes, whatever activation
@@ -198,6 +204,7 @@ void CalcMainFrm::changeEvent(QEvent* event) {
 
 void CalcMainFrm::RetranslateFace() {
     RetranslateWindowTexts(*this);
+    OfferAlwaysOnTop();
     NamePages();
     NameKeys();
     FitTexts(*this);
@@ -205,6 +212,7 @@ void CalcMainFrm::RetranslateFace() {
 
 void CalcMainFrm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    ScheduleSave();  // the tape's width
     ApplyTopmost();
 }
 

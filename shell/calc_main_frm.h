@@ -27,7 +27,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class TapeWindow;
+class TapePanelWidget;
 struct FaceKey;
 class QActionGroup;
 
@@ -75,6 +75,12 @@ private:
     void CreateKeypad(QWidget* face);
     QPushButton* CreateKey(const FaceKey& key, QWidget* panel);
     void CreateMenus();
+    void CreateTapePanel(QWidget* body);
+
+    // Shows or hides the tape beside the face; the window grows by the tape's width and gets
+    // back the face's own size without it.
+    void ShowTape(bool shown);
+    void StoreTapeWidth();
 
     void ShowEngineState();
     void SyncModeControls();
@@ -95,9 +101,10 @@ private:
     void mnuEdit_Click();
     void mnuMode_Click();
     void mnuOnTop_Click();
+    // Always On Top as the platform allows it: ticked as stored, or disabled with the reason.
+    void OfferAlwaysOnTop();
     void mnuReadOut_Click();
     void mnuPaste_Click();
-    void mnuTape_Click();
     void mnuFixedOrSci_Click(void (*handler)(Calculator&));
     void mnuHelpTopics_Click();
     void mnuAbout_Click();
@@ -109,7 +116,7 @@ private:
     void NameKeys();
 
     PaperTape tape_;
-    TapeWindow* tapeWindow_ = nullptr;  // made when first opened
+    TapePanelWidget* tapePanel_ = nullptr;
     std::unique_ptr<Calculator> calc_;
     std::unique_ptr<SpeechOutput> voice_;
     QtClipboard clipboard_;

@@ -16,11 +16,12 @@ QList<QWidget*> TabStops(QWidget& parent) {
 
 }  // namespace
 
-void ChainFaceFocus(QWidget& display, QTabWidget& tabs, QWidget& keypad) {
+void ChainFaceFocus(QWidget& display, QTabWidget& tabs, QWidget& keypad, const QList<QWidget*>& beside) {
     QList<QWidget*> chain{&display};
     for (int page = 0; page < tabs.count(); ++page) chain += TabStops(*tabs.widget(page));
     chain += TabStops(keypad);
     chain.append(tabs.tabBar());
+    chain += beside;
     for (qsizetype i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
 }
 

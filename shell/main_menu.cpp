@@ -13,8 +13,8 @@
 #include "shell/about_frm.h"
 #include "shell/language.h"
 #include "shell/preferences.h"
+#include "shell/topmost.h"
 #include "speech/help_window.h"
-#include "tape/tape_window.h"
 #include "widgets/translated_text.h"
 
 namespace {
@@ -92,7 +92,7 @@ void CalcMainFrm::CreateMenus() {
     actions_.redo->setShortcuts({Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
     AddSeparator(menus_.edit, "mnuDum6");
     actions_.tape =
-        AddItem(menus_.edit, "mnuTape", QT_TRANSLATE_NOOP("Numora", "Tape"), Qt::CTRL | Qt::SHIFT | Qt::Key_T);
+        AddItem(menus_.edit, "mnuTape", QT_TRANSLATE_NOOP("Numora", "Tape"), Qt::CTRL | Qt::SHIFT | Qt::Key_T, true);
     bar->addMenu(menus_.edit);
 
     menus_.mode = AddMenu(bar, "mnuMode", QT_TRANSLATE_NOOP("Numora", "&Modes"));
@@ -129,7 +129,10 @@ void CalcMainFrm::CreateMenus() {
     connect(actions_.close, &QAction::triggered, this, &QWidget::close);
     connect(actions_.copy, &QAction::triggered, this, [this] { RunEngine(CopyResult); });
     connect(actions_.paste, &QAction::triggered, this, [this] { mnuPaste_Click(); });
-    connect(actions_.tape, &QAction::triggered, this, [this] { mnuTape_Click(); });
+    connect(actions_.tape, &QAction::triggered, this, [this](bool shown) {
+        StorePreference(settings_, kTapeShownKey, shown);
+        ShowTape(shown);
+    });
     connect(actions_.fixed, &QAction::triggered, this, [this] { mnuFixedOrSci_Click(FxnButton_Click); });
     connect(actions_.sci, &QAction::triggered, this, [this] { mnuFixedOrSci_Click(ScnButton_Click); });
     connect(actions_.undo, &QAction::triggered, this,
@@ -168,6 +171,18 @@ void CalcMainFrm::mnuOnTop_Click() {
     ApplyTopmost();
 }
 
+void CalcMainFrm::OfferAlwaysOnTop() {
+    const bool offered = PlatformKeepsWindowsOnTop();
+    actions_.onTop->setEnabled(offered);
+    // The stored choice stays for a session that can keep it.
+    actions_.onTop->setChecked(offered && alwaysOnTopOn_);
+    actions_.onTop->setToolTip(
+        offered ? QString()
+                : WindowText(QT_TRANSLATE_NOOP("Numora", "On this desktop a window cannot keep itself above "
+                                                         "others; the desktop's window menu can keep it there.")));
+    menus_.file->setToolTipsVisible(!offered);
+}
+
 void CalcMainFrm::mnuReadOut_Click() {
     calc_->modes.ReadOutLoudOn = !calc_->modes.ReadOutLoudOn;
     actions_.readOut->setChecked(calc_->modes.ReadOutLoudOn);
@@ -184,11 +199,6 @@ void CalcMainFrm::mnuPaste_Click() {
         calc.modes.ClockShowing = false;
         DispatchKey(calc, "xtract");
     });
-}
-
-void CalcMainFrm::mnuTape_Click() {
-    if (tapeWindow_ == nullptr) tapeWindow_ = new TapeWindow(tape_, this);
-    tapeWindow_->ShowBeside(*this);
 }
 
 // The precision list must be in view when Fixed or Scientific is chosen from the menu.

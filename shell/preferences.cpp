@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "shell/preferences.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/settings_store.h"
 #include "display/number_text.h"
 #include "shell/shell_setup.h"
@@ -12,4 +15,15 @@ bool ReadPreference(SettingsStore& store, const char* key) {
 
 void StorePreference(SettingsStore& store, const char* key, bool on) {
     store.Write(kApplicationTitle, kPreferenceSection, key, on ? "1" : "0");
+}
+
+int ReadSizePreference(SettingsStore& store, const char* key, int fallback, int lowest, int highest) {
+    const std::string text = store.Read(kApplicationTitle, kPreferenceSection, key, "");
+    if (!ReadsAsNumber(text)) return fallback;
+    const double size = ReadNumber(text);
+    return std::isfinite(size) ? static_cast<int>(std::clamp(std::round(size), double(lowest), double(highest))) : fallback;
+}
+
+void StoreSizePreference(SettingsStore& store, const char* key, int size) {
+    store.Write(kApplicationTitle, kPreferenceSection, key, PlainText(size));
 }

@@ -3,12 +3,17 @@
 
 class SettingsStore;
 
-// The two window preferences, shared by every installed copy of the user.
+// The window preferences, shared by every installed copy of the user.
 inline constexpr const char* kPreferenceSection = "NumoraSetting";
 inline constexpr const char* kReadOutLoudKey = "ReadOutLoud";
 inline constexpr const char* kAlwaysOnTopKey = "AlwaysOnTop";
+inline constexpr const char* kTapeShownKey = "TapeShown";
+inline constexpr const char* kTapeWidthKey = "TapeWidth";  // in logical pixels
 
 // On when the stored text reads as a non-zero number; absent or unreadable values are off.
 bool ReadPreference(SettingsStore& store, const char* key);
 // Stored as "1" or "0".
 void StorePreference(SettingsStore& store, const char* key, bool on);
+// A whole number within [lowest, highest]; `fallback` when absent or unreadable.
+int ReadSizePreference(SettingsStore& store, const char* key, int fallback, int lowest, int highest);
+void StoreSizePreference(SettingsStore& store, const char* key, int size);

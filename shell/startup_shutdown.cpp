@@ -29,7 +29,9 @@ void CalcMainFrm::ScheduleSave() {
 }
 
 void CalcMainFrm::SaveChangedStores() {
-    if (initialized_) stores_->SaveChanged(*calc_);
+    if (!initialized_) return;
+    stores_->SaveChanged(*calc_);
+    StoreTapeWidth();
 }
 
 void CalcMainFrm::LoadPreferences() {
@@ -37,7 +39,8 @@ void CalcMainFrm::LoadPreferences() {
     alwaysOnTopOn_ = ReadPreference(settings_, kAlwaysOnTopKey);
     ApplyTopmost();
     actions_.readOut->setChecked(calc_->modes.ReadOutLoudOn);
-    actions_.onTop->setChecked(alwaysOnTopOn_);
+    OfferAlwaysOnTop();
+    ShowTape(ReadPreference(settings_, kTapeShownKey));
     SyncModeControls();
     voicePending_ = calc_->modes.ReadOutLoudOn;
 }
@@ -57,5 +60,6 @@ void CalcMainFrm::Form_QueryUnload() {
     initialized_ = false;
     clockTimer_.stop();
     saveTimer_.stop();
+    StoreTapeWidth();
     RunShutdownSteps(*calc_, *stores_);
 }

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "shell/topmost.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
+bool PlatformKeepsWindowsOnTop() { return !QGuiApplication::platformName().startsWith("wayland"); }
+
 void SetTopmost(QWidget* window, bool topmost) {
-    if (window == nullptr) return;
+    if (window == nullptr || !PlatformKeepsWindowsOnTop()) return;
     if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost) return;
     QWindow* native = window->windowHandle();
     if (native == nullptr) {

@@ -1,72 +1,59 @@
 // SPDX-License-Identifier: MIT
-#include "tape/tape_window.h"
+#include "tape/tape_panel_widget.h"
 
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "widgets/report_list_widget.h"
 #include "widgets/translated_text.h"
-#include "widgets/twips.h"
 
 namespace {
 
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
-// A plain widget is a "filler" to a screen reader; the tape is a window of its own.
-QAccessibleInterface* TapeWindowFactory(const QString&, QObject* object) {
-    if (auto* window = dynamic_cast<TapeWindow*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
-    return nullptr;
-}
+// The main window's menu has Ctrl+C (the result) and Ctrl+A (read-out) too; in the list they
+// are the list's.
+bool IsListShortcut(const QKeyEvent& key) { return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll); }
 
 }  // namespace
 
-TapeWindow::TapeWindow(PaperTape& tape, QWidget* parent) : QWidget(parent, Qt::Window), tape_(tape) {
-    setObjectName("CalcTapeFrm");
-    setWindowTitle(WindowText(QT_TRANSLATE_NOOP("Numora", "Tape")));
-    static const bool accessible = [] {
-        QAccessible::installFactory(TapeWindowFactory);
-        return true;
-    }();
-    (void)accessible;
-
+TapePanelWidget::TapePanelWidget(PaperTape& tape, QWidget* parent) : QWidget(parent), tape_(tape) {
+    setObjectName("TapePanel");
     list_ = new QListWidget(this);
     list_->setObjectName("TapeList");
-    list_->setAccessibleName(WindowText(QT_TRANSLATE_NOOP("Numora", "Tape")));
+    SetAccessibleWindowText(list_, QT_TRANSLATE_NOOP("Numora", "Tape"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setUniformItemSizes(true);
+    list_->installEventFilter(this);
 
-    auto* copyButton = CreateDialogButton("CopyButton", WindowText(QT_TRANSLATE_NOOP("Numora", "&Copy")), this);
-    auto* clearButton = CreateDialogButton("ClearButton", WindowText(QT_TRANSLATE_NOOP("Numora", "C&lear")), this);
+    copyButton_ = CreateDialogButton("CopyButton", WindowText(QT_TRANSLATE_NOOP("Numora", "&Copy")), this);
+    clearButton_ = CreateDialogButton("ClearButton", WindowText(QT_TRANSLATE_NOOP("Numora", "C&lear")), this);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(copyButton);
-    buttons->addWidget(clearButton);
+    buttons->addWidget(copyButton_);
+    buttons->addWidget(clearButton_);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     layout->addLayout(buttons);
 
-    auto* copy = new QAction(WindowText(QT_TRANSLATE_NOOP("Numora", "Copy")), this);
+    auto* copy = new QAction(WindowText(QT_TRANSLATE_NOOP("Numora", "Copy")), list_);
     copy->setObjectName("mnuTapeCopy");
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(copy);
     list_->addAction(copy);
     list_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(copy, &QAction::triggered, this, [this] { CopySelected(); });
-    connect(copyButton, &QPushButton::clicked, this, [this] { CopySelected(); });
-    connect(clearButton, &QPushButton::clicked, this, [this] { tape_.Clear(); });
+    connect(copyButton_, &QPushButton::clicked, this, [this] { CopySelected(); });
+    connect(clearButton_, &QPushButton::clicked, this, [this] { tape_.Clear(); });
     ShowAll();
 }
 
-void TapeWindow::ShowChange(TapeChange change) {
+void TapePanelWidget::ShowChange(TapeChange change) {
     const auto& lines = tape_.Lines();
     if (change == TapeChange::Replaced || lines.empty()) {
         ShowAll();
@@ -77,33 +64,43 @@ void TapeWindow::ShowChange(TapeChange change) {
     list_->scrollToBottom();
 }
 
-void TapeWindow::ShowAll() {
+bool TapePanelWidget::KeepsKey(const QObject* receiver, const QKeyEvent& key) const {
+    if (receiver != list_) return false;
+    if (IsListShortcut(key)) return true;
+    switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End: return true;
+    default: return false;
+    }
+}
+
+QList<QWidget*> TapePanelWidget::FocusChain() const { return {list_, copyButton_, clearButton_}; }
+
+bool TapePanelWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != list_ || (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (!IsListShortcut(key)) return false;
+    // Taken as a key press rather than by the menu's shortcut; the list's own copy would take
+    // only the current row.
+    event->accept();
+    if (event->type() == QEvent::ShortcutOverride) return true;
+    if (!key.matches(QKeySequence::Copy)) return false;
+    CopySelected();
+    return true;
+}
+
+void TapePanelWidget::ShowAll() {
     list_->clear();
     for (const std::string& line : tape_.Lines()) list_->addItem(ToQt(line));
     list_->scrollToBottom();
 }
 
-void TapeWindow::ShowBeside(const QWidget& face) {
-    if (!placed_) {
-        placed_ = true;
-        const QRect frame = face.frameGeometry();
-        resize(TwipsToPixels(4500), face.height());
-        QPoint place(frame.right() + 1, frame.top());
-        // Left of the face when the screen ends on its right.
-        if (const QScreen* screen = face.screen(); screen && place.x() + width() > screen->availableGeometry().right())
-            place.setX(std::max(screen->availableGeometry().left(), frame.left() - frameGeometry().width()));
-        move(place);
-    }
-    // Opening the tape leaves the keyboard with the face, so keying goes on; asked for again
-    // while it is open, the tape takes the focus, so its lines can be reached without a mouse.
-    const bool open = isVisible();
-    setAttribute(Qt::WA_ShowWithoutActivating, !open);
-    show();
-    raise();
-    if (open) activateWindow();
-}
-
-void TapeWindow::CopySelected() {
+void TapePanelWidget::CopySelected() {
     QStringList lines;
     for (int row = 0; row < list_->count(); ++row)
         if (list_->item(row)->isSelected()) lines << list_->item(row)->text();

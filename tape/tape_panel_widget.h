@@ -1,23 +1,34 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 #include "tape/paper_tape.h"
 
+class QKeyEvent;
 class QListWidget;
+class QPushButton;
 
-// The paper tape beside the face: one row per line, rows selected as in a file list, Copy
-// (Ctrl+C) puts the selected lines on the clipboard one per line, Clear empties the tape. It only
-// shows the tape: the lines come from the engine, and it never speaks.
-class TapeWindow final : public QWidget {
+// The paper tape as a side panel of the main window: one row per line, rows selected as in a
+// file list, Copy (Ctrl+C) puts the selected lines on the clipboard one per line, Clear empties
+// the tape. Being part of the main window, it never takes the keyboard from the face: keys the
+// list does not navigate with go on to the calculator. It only shows the tape: the lines come
+// from the engine, and it never speaks.
+class TapePanelWidget final : public QWidget {
 public:
-    TapeWindow(PaperTape& tape, QWidget* parent);
+    TapePanelWidget(PaperTape& tape, QWidget* parent);
 
     // Brings the rows up to the tape after a change; the selection of the rows kept stays.
     void ShowChange(TapeChange change);
-    // Shows the window beside `face` the first time, where the user left it afterwards.
-    void ShowBeside(const QWidget& face);
+    // Whether a key pressed in `receiver` is the panel's own (moving and selecting in the list,
+    // copying) rather than the calculator's.
+    bool KeepsKey(const QObject* receiver, const QKeyEvent& key) const;
+    // Its controls in the order Tab reaches them.
+    QList<QWidget*> FocusChain() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CopySelected();
@@ -25,5 +36,6 @@ private:
 
     PaperTape& tape_;
     QListWidget* list_ = nullptr;
-    bool placed_ = false;
+    QPushButton* copyButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
 };

@@ -1860,5 +1860,9 @@ Ein wissenschaftlicher Rechner. Ein zweiter Start holt das Fenster des bereits l
 Siehe numora(1).
 </translation>
     </message>
+    <message>
+        <source>On this desktop a window cannot keep itself above others; the desktop&apos;s window menu can keep it there.</source>
+        <translation>In dieser Arbeitsumgebung kann sich ein Fenster nicht selbst über anderen halten; das Fenstermenü der Arbeitsumgebung kann es dort halten.</translation>
+    </message>
 </context>
 </TS>

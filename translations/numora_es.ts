@@ -1860,5 +1860,9 @@ Calculadora científica. Si se inicia de nuevo, pasa a primer plano la ventana d
 Consulte numora(1).
 </translation>
     </message>
+    <message>
+        <source>On this desktop a window cannot keep itself above others; the desktop&apos;s window menu can keep it there.</source>
+        <translation>En este escritorio una ventana no puede mantenerse por sí misma encima de las demás; el menú de ventana del escritorio puede mantenerla ahí.</translation>
+    </message>
 </context>
 </TS>

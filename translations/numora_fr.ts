@@ -1860,5 +1860,9 @@ Calculatrice scientifique. Un second lancement ramène au premier plan la fenêt
 Voir numora(1).
 </translation>
     </message>
+    <message>
+        <source>On this desktop a window cannot keep itself above others; the desktop&apos;s window menu can keep it there.</source>
+        <translation>Dans cet environnement de bureau, une fenêtre ne peut pas se maintenir elle-même au-dessus des autres&#xa0;; le menu de la fenêtre proposé par le bureau peut l&apos;y maintenir.</translation>
+    </message>
 </context>
 </TS>

@@ -96,9 +96,7 @@ private slots:
         } else {
             shown = std::make_unique<AboutFrm>();
         }
-        QWidget* target = window == "Face"   ? static_cast<QWidget*>(&face)
-                          : window == "Tape" ? face_.Find<QWidget>("CalcTapeFrm")
-                                             : shown.get();
+        QWidget* target = window == "Face" || window == "Tape" ? static_cast<QWidget*>(&face) : shown.get();
         QVERIFY(target != nullptr);
         target->show();
         QVERIFY(QTest::qWaitForWindowExposed(target));
