@@ -17,11 +17,10 @@ void StorePreference(SettingsStore& store, const char* key, bool on) {
     store.Write(kApplicationTitle, kPreferenceSection, key, on ? "1" : "0");
 }
 
-int ReadSizePreference(SettingsStore& store, const char* key, int fallback, int lowest, int highest) {
+int ReadSizePreference(SettingsStore& store, const char* key, int fallback) {
     const std::string text = store.Read(kApplicationTitle, kPreferenceSection, key, "");
-    if (!ReadsAsNumber(text)) return fallback;
-    const double size = ReadNumber(text);
-    return std::isfinite(size) ? static_cast<int>(std::clamp(std::round(size), double(lowest), double(highest))) : fallback;
+    const double size = ReadsAsNumber(text) ? ReadNumber(text) : -1.0;
+    return size >= 0.0 ? static_cast<int>(std::min(std::round(size), 65535.0)) : fallback;
 }
 
 void StoreSizePreference(SettingsStore& store, const char* key, int size) {

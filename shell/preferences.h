@@ -14,6 +14,6 @@ inline constexpr const char* kTapeWidthKey = "TapeWidth";  // in logical pixels
 bool ReadPreference(SettingsStore& store, const char* key);
 // Stored as "1" or "0".
 void StorePreference(SettingsStore& store, const char* key, bool on);
-// A whole number within [lowest, highest]; `fallback` when absent or unreadable.
-int ReadSizePreference(SettingsStore& store, const char* key, int fallback, int lowest, int highest);
+// A size in pixels, at most 65535; `fallback` when absent, unreadable or negative.
+int ReadSizePreference(SettingsStore& store, const char* key, int fallback);
 void StoreSizePreference(SettingsStore& store, const char* key, int size);

@@ -6,20 +6,52 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "widgets/report_list_widget.h"
 #include "widgets/translated_text.h"
+#include "widgets/twips.h"
 
 namespace {
+
+constexpr int kNarrowestTwips = 2700;  // room for the two buttons
+constexpr int kGripTwips = 90;
 
 QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
 // The main window's menu has Ctrl+C (the result) and Ctrl+A (read-out) too; in the list they
 // are the list's.
 bool IsListShortcut(const QKeyEvent& key) { return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll); }
+
+class WidthGrip final : public QWidget {
+public:
+    explicit WidthGrip(TapePanelWidget& panel) : QWidget(&panel), panel_(panel) {
+        setObjectName("TapeWidthGrip");
+        setCursor(Qt::SizeHorCursor);
+        setFixedWidth(TwipsToPixels(kGripTwips));
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        pressedAt_ = event->globalPosition().x();
+        pressedWidth_ = panel_.width();
+    }
+    // Measured from the press, not from the last move: the grip moves with the window's edge.
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (event->buttons() & Qt::LeftButton)
+            panel_.SetTapeWidth(pressedWidth_ + qRound(event->globalPosition().x() - pressedAt_));
+    }
+
+private:
+    TapePanelWidget& panel_;
+    qreal pressedAt_ = 0;
+    int pressedWidth_ = 0;
+};
 
 }  // namespace
 
@@ -38,9 +70,13 @@ TapePanelWidget::TapePanelWidget(PaperTape& tape, QWidget* parent) : QWidget(par
     buttons->addWidget(copyButton_);
     buttons->addWidget(clearButton_);
     buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list_);
-    layout->addLayout(buttons);
+    auto* column = new QVBoxLayout;
+    column->addWidget(list_);
+    column->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(layout->contentsMargins() - QMargins(0, 0, layout->contentsMargins().right(), 0));
+    layout->addLayout(column);
+    layout->addWidget(new WidthGrip(*this));
 
     auto* copy = new QAction(WindowText(QT_TRANSLATE_NOOP("Numora", "Copy")), list_);
     copy->setObjectName("mnuTapeCopy");
@@ -76,6 +112,17 @@ bool TapePanelWidget::KeepsKey(const QObject* receiver, const QKeyEvent& key) co
     case Qt::Key_End: return true;
     default: return false;
     }
+}
+
+void TapePanelWidget::SetTapeWidth(int width) {
+    int widest = QWIDGETSIZE_MAX;
+    const QLayout* row = parentWidget() ? parentWidget()->layout() : nullptr;
+    if (const QScreen* screen = window()->screen(); screen && row) {
+        // What stands beside it in its row, measured before the window first shows too.
+        const int beside = row->minimumSize().width() - (isHidden() ? 0 : minimumWidth());
+        widest = screen->availableGeometry().width() - beside;
+    }
+    setFixedWidth(std::max(TwipsToPixels(kNarrowestTwips), std::min(width, widest)));
 }
 
 QList<QWidget*> TapePanelWidget::FocusChain() const { return {list_, copyButton_, clearButton_}; }

@@ -14,7 +14,9 @@ class QPushButton;
 // file list, Copy (Ctrl+C) puts the selected lines on the clipboard one per line, Clear empties
 // the tape. Being part of the main window, it never takes the keyboard from the face: keys the
 // list does not navigate with go on to the calculator. It only shows the tape: the lines come
-// from the engine, and it never speaks.
+// from the engine, and it never speaks. Its right edge, dragged, makes it wider or narrower and
+// the window with it: the window keeps a fixed size, since a compositor may give a window that
+// resized itself its old size back (sway does whenever the window's activation changes).
 class TapePanelWidget final : public QWidget {
 public:
     TapePanelWidget(PaperTape& tape, QWidget* parent);
@@ -24,6 +26,8 @@ public:
     // Whether a key pressed in `receiver` is the panel's own (moving and selecting in the list,
     // copying) rather than the calculator's.
     bool KeepsKey(const QObject* receiver, const QKeyEvent& key) const;
+    // Within the narrowest that shows its buttons and what the screen leaves beside the face.
+    void SetTapeWidth(int width);
     // Its controls in the order Tab reaches them.
     QList<QWidget*> FocusChain() const;
 

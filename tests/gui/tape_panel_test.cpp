@@ -77,9 +77,16 @@ private slots:
 
     // The lines, whether the tape is shown and its width all survive a restart.
     void tapeSurvivesARestartAndClearEmptiesIt() {
+        // Dragging the tape's edge 40 pixels to the right widens it, and the window with it.
         CalcMainFrm& window = face_.Window();
-        window.resize(window.width() + 40, window.height());
-        const int width = face_.Find<QWidget>("TapePanel")->width();
+        auto* panel = face_.Find<QWidget>("TapePanel");
+        auto* grip = face_.Find<QWidget>("TapeWidthGrip");
+        const QSize before = window.size();
+        QTest::mousePress(grip, Qt::LeftButton, {}, grip->rect().center());
+        QTest::mouseMove(grip, grip->rect().center() + QPoint(40, 0));
+        QTest::mouseRelease(grip, Qt::LeftButton, {}, grip->rect().center() + QPoint(40, 0));
+        QTRY_COMPARE(window.size(), before + QSize(40, 0));
+        const int width = panel->width();
         face_.Close();
         face_.Start();
         QVERIFY(face_.Find<QAction>("mnuTape")->isChecked());
