@@ -9,7 +9,7 @@ run_packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
   libespeak-ng-dev espeak-ng-data libpcaudio-dev libasound2-dev libspeechd-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  librsvg2-bin fonts-liberation fonts-dejavu-core
+  librsvg2-bin fonts-liberation fonts-dejavu-core qt6-wayland
 )
 test_packages=(
   clang libclang-rt-14-dev clang-format
@@ -18,6 +18,7 @@ test_packages=(
   x11-xkb-utils xkb-data xclip openbox x11-utils
   desktop-file-utils appstream man-db
   at-spi2-core python3-pyatspi dbus
+  sway wtype wl-clipboard grim
   orca speech-dispatcher speech-dispatcher-espeak-ng
 )
 
