@@ -178,8 +178,9 @@ void CalcMainFrm::OfferAlwaysOnTop() {
     actions_.onTop->setChecked(offered && alwaysOnTopOn_);
     actions_.onTop->setToolTip(
         offered ? QString()
-                : WindowText(QT_TRANSLATE_NOOP("Numora", "On this desktop a window cannot keep itself above "
-                                                         "others; the desktop's window menu can keep it there.")));
+                : WindowText(QT_TRANSLATE_NOOP("Numora",
+                                               "On this desktop a window cannot keep itself above "
+                                               "others; the desktop's window menu can keep it there.")));
     menus_.file->setToolTipsVisible(!offered);
 }
 

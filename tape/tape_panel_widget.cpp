@@ -26,7 +26,9 @@ QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 
 // The main window's menu has Ctrl+C (the result) and Ctrl+A (read-out) too; in the list they
 // are the list's.
-bool IsListShortcut(const QKeyEvent& key) { return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll); }
+bool IsListShortcut(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll);
+}
 
 class WidthGrip final : public QWidget {
 public:

@@ -20,7 +20,9 @@ class TapePanelTest : public QObject {
         if (list == nullptr || !QTest::qWaitForWindowExposed(&face_.Window()) || !list->isVisible()) return nullptr;
         return list;
     }
-    QPushButton* PanelButton(const char* name) { return face_.Find<QWidget>("TapePanel")->findChild<QPushButton*>(name); }
+    QPushButton* PanelButton(const char* name) {
+        return face_.Find<QWidget>("TapePanel")->findChild<QPushButton*>(name);
+    }
     static QStringList Rows(const QListWidget& list) {
         QStringList rows;
         for (int row = 0; row < list.count(); ++row) rows << list.item(row)->text();
