@@ -6,6 +6,7 @@
 
 #include "display/shown_text.h"
 #include "widgets/face_fonts.h"
+#include "widgets/panel_colours.h"
 #include "widgets/twips.h"
 
 namespace {
@@ -18,11 +19,7 @@ constexpr int kRuleRight = 4620;
 DisplayPanelWidget::DisplayPanelWidget(QWidget* parent) : QWidget(parent) {
     setObjectName("Frame1");
     setFocusPolicy(Qt::StrongFocus);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    setPalette(palette);
+    SetPanelColours(this, Qt::black, Qt::white);
 
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;

@@ -12,6 +12,7 @@
 #include "shell/numora_pictures.h"
 #include "speech/speech_engine.h"
 #include "widgets/face_fonts.h"
+#include "widgets/panel_colours.h"
 #include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
@@ -25,13 +26,21 @@ constexpr const char* kDisclaimer =
                       "Warning: this program is protected by copyright law. Reproduction or distribution of it, "
                       "or of any part of it, against the terms of its licence is not permitted.");
 
+// The box's own colour, under a gradient that only darkens it: the texts are made to read on it.
+const QColor kAboutColour(96, 96, 224);
+
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QColor colour, const QFont& font) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    if (parent != nullptr) {
+        SetPanelColours(label, kAboutColour, colour, false);
+    } else {
+        // A shade painted under a text is no text of its own.
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
     return label;
 }
 
@@ -71,6 +80,7 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(WindowText(QT_TRANSLATE_NOOP("Numora", "About")) + "  ");
     setFixedSize(TwipsToPixels(6630), TwipsToPixels(5055));
     setFont(TahomaFont(8.25));
+    SetPanelColours(this, kAboutColour, Qt::white, false);
 
     const QColor white = Qt::white, black = Qt::black;
     AddPicture(this, "Picture1", CalculatorPicture(QSize(78, 94)), TwipRect(120, 120, 1170, 1410));
@@ -84,13 +94,11 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
 
     auto* versionStrip = new QWidget(this);
     versionStrip->setGeometry(TwipRect(120, 1586, 1170, 270));
-    versionStrip->setAutoFillBackground(true);
-    QPalette navy = versionStrip->palette();
-    navy.setColor(QPalette::Window, QColor(0, 0, 128));
-    versionStrip->setPalette(navy);
-    AddFixedLabel(versionStrip, "lblVersion", Version(), white, TahomaFont(8.25),
-                  QRect(0, 0, versionStrip->width(), versionStrip->height()))
-        ->setAlignment(Qt::AlignCenter);
+    SetPanelColours(versionStrip, QColor(0, 0, 128), white);
+    auto* version = new QLabel(Version(), versionStrip);
+    version->setObjectName("lblVersion");
+    version->setGeometry(QRect(0, 0, versionStrip->width(), versionStrip->height()));
+    version->setAlignment(Qt::AlignCenter);
 
     shades_[1].reset(AddAutoSizeLabel(nullptr, "lblDescriptionShade", WindowText(kLegalNotice), black,
                                       TahomaFont(9, true), 180, 1920));
@@ -107,8 +115,7 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
     AddFixedLabel(this, "CommentLabel", WindowText(QT_TRANSLATE_NOOP("Numora", "Please send your comments to:")),
                   QColor(255, 128, 255), TahomaFont(8.25), TwipRect(135, 3765, 2250, 195));
     const QString address = QString(kMailLink).mid(7);
-    QLabel* mail = AddFixedLabel(this, "MyEmailAdd",
-                                 QString("<a href=\"%1\" style=\"color:#000080\">%2</a>").arg(kMailLink, address),
+    QLabel* mail = AddFixedLabel(this, "MyEmailAdd", QString("<a href=\"%1\">%2</a>").arg(kMailLink, address),
                                  QColor(0, 0, 128), TahomaFont(8.25), TwipRect(2535, 3765, 1965, 195));
     mail->setTextFormat(Qt::RichText);
     mail->setCursor(Qt::PointingHandCursor);
@@ -127,7 +134,7 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
 
 void AboutFrm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, AboutBackground(size()));
+    painter.drawPixmap(0, 0, AboutBackground(size(), palette().color(QPalette::Window)));
     for (const auto& shade : shades_) shade->render(&painter, shade->pos(), {}, QWidget::RenderFlags());
 }
 

@@ -27,6 +27,7 @@
 #include "shell/topmost.h"
 #include "tape/tape_panel_widget.h"
 #include "widgets/face_fonts.h"
+#include "widgets/panel_colours.h"
 #include "widgets/text_fit.h"
 #include "widgets/translated_text.h"
 #include "widgets/twips.h"
@@ -88,11 +89,7 @@ void CalcMainFrm::CreateNoticeStrip(QWidget* face) {
     auto* strip = new QWidget(face);
     strip->setObjectName("NoticeStrip");
     strip->setGeometry(TwipRect(60, 45, 4650, 285));
-    strip->setAutoFillBackground(true);
-    QPalette palette = strip->palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 255));
-    palette.setColor(QPalette::WindowText, Qt::white);
-    strip->setPalette(palette);
+    SetPanelColours(strip, QColor(0, 0, 255), Qt::white);
     auto* notice = new QLabel(strip);
     SetWindowText(notice, QT_TRANSLATE_NOOP("Numora", "F1 to F4 change pages   F8 EXP   F9 PI"));
     notice->setObjectName("NoticeLabel");

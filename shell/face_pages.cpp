@@ -11,6 +11,7 @@
 #include "keys/dispatch.h"
 #include "keys/key_names.h"
 #include "keys/key_table.h"
+#include "widgets/panel_colours.h"
 #include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
@@ -26,13 +27,10 @@ constexpr std::array<const char*, 4> kPageCaptions{
 constexpr std::array<std::pair<const char*, const char*>, 4> kPagePadding{
     {{"", " "}, {" ", " "}, {" ", " "}, {" ", ""}}};
 
-QWidget* ColouredPanel(QWidget* parent, const char* name, QColor colour) {
+QWidget* ColouredPanel(QWidget* parent, const char* name, QColor colour, QColor text = Qt::black) {
     auto* panel = new QWidget(parent);
     panel->setObjectName(name);
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, colour);
-    panel->setPalette(palette);
+    SetPanelColours(panel, colour, text);
     return panel;
 }
 
@@ -86,15 +84,12 @@ void CalcMainFrm::CreateTabArea(QWidget* face) {
 }
 
 void CalcMainFrm::CreateHeadingStrip(QWidget* parent, QRect rect, const char* text) {
-    QWidget* strip = ColouredPanel(parent, "HeadingStrip", QColor(0, 0, 255));
+    QWidget* strip = ColouredPanel(parent, "HeadingStrip", QColor(0, 0, 255), Qt::white);
     strip->setGeometry(rect);
     auto* label = new QLabel(strip);
     SetWindowText(label, text);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(0, 0, rect.width(), rect.height());
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
 }
 
 void CalcMainFrm::CreateKeyPage(int page, QWidget* panel) {

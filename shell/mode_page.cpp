@@ -9,32 +9,27 @@
 #include <QRadioButton>
 
 #include "keys/mode_controls.h"
+#include "widgets/panel_colours.h"
 #include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
 namespace {
 
-QWidget* StripBox(QWidget* parent, const char* name, QRect rect, QColor colour) {
+QWidget* StripBox(QWidget* parent, const char* name, QRect rect, QColor colour, QColor text = Qt::black) {
     auto* box = new QWidget(parent);
     box->setObjectName(name);
     box->setGeometry(rect);
-    box->setAutoFillBackground(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, colour);
-    box->setPalette(palette);
+    SetPanelColours(box, colour, text);
     return box;
 }
 
 QWidget* ModeGroup(QWidget* page, const char* name, int x, const char* heading) {
-    QWidget* group = StripBox(page, name, TwipRect(x, 30, 2185, 1695), page->palette().color(QPalette::Base));
-    QWidget* strip = StripBox(group, "HeadingStrip", TwipRect(15, 15, 2130, 330), QColor(0, 0, 255));
+    QWidget* group = StripBox(page, name, TwipRect(x, 30, 2185, 1695), Qt::white);
+    QWidget* strip = StripBox(group, "HeadingStrip", TwipRect(15, 15, 2130, 330), QColor(0, 0, 255), Qt::white);
     auto* label = new QLabel(strip);
     SetWindowText(label, heading);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(0, 0, strip->width(), strip->height());
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
     return group;
 }
 

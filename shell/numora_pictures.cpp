@@ -63,12 +63,12 @@ QPixmap VoicePicture(QSize size) {
     return pixmap;
 }
 
-QPixmap AboutBackground(QSize size) {
+QPixmap AboutBackground(QSize size, QColor colour) {
     QPixmap pixmap = Canvas(size);
     QPainter painter(&pixmap);
     QLinearGradient gradient(0, 0, size.width(), size.height());
-    gradient.setColorAt(0, QColor(128, 128, 255));
-    gradient.setColorAt(1, QColor(96, 96, 224));
+    gradient.setColorAt(0, colour);
+    gradient.setColorAt(1, colour.darker(125));
     painter.fillRect(QRect(QPoint(0, 0), size), gradient);
     painter.setPen(QPen(QColor(255, 255, 255, 28), 1));
     for (int x = -size.height(); x < size.width(); x += 12) painter.drawLine(x, size.height(), x + size.height(), 0);

@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "shell/numora_pictures.h"
+#include "widgets/panel_colours.h"
 
 void PrepareApplication(QApplication& app) {
     std::setlocale(LC_NUMERIC, "C");
@@ -14,4 +15,5 @@ void PrepareApplication(QApplication& app) {
     QApplication::setApplicationVersion(QStringLiteral(NUMORA_VERSION_TEXT));
     QApplication::setDesktopFileName("numora");
     app.setWindowIcon(NumoraIcon());
+    FollowDesktopPalette(app);
 }

@@ -12,6 +12,7 @@
 
 #include "speech/engine_voice.h"
 #include "widgets/face_fonts.h"
+#include "widgets/panel_colours.h"
 #include "widgets/translated_text.h"
 #include "widgets/twips.h"
 
@@ -87,17 +88,11 @@ void CalcHelpFrm::CreateControls() {
     auto* strip = new QWidget(this);
     strip->setObjectName("HeadingStrip");
     strip->setGeometry(TwipRect(120, 180, 5055, 330));
-    strip->setAutoFillBackground(true);
-    QPalette stripPalette = strip->palette();
-    stripPalette.setColor(QPalette::Window, kHeadingColour);
-    strip->setPalette(stripPalette);
+    SetPanelColours(strip, kHeadingColour, Qt::white);
     Lab1 = new QLabel(WindowText(kHeading), strip);
     Lab1->setObjectName("Lab1");
     Lab1->setFont(TahomaFont(8.25));
     Lab1->setGeometry(QRect(QPoint(0, 0), strip->size()).adjusted(4, 0, 0, 0));
-    QPalette labelPalette = Lab1->palette();
-    labelPalette.setColor(QPalette::WindowText, Qt::white);
-    Lab1->setPalette(labelPalette);
 
     MenuBox = new QListWidget(this);
     MenuBox->setObjectName("MenuBox");
