@@ -98,8 +98,11 @@ void ApplyWindow(QWidget& window) {
     const QPalette readable = ReadablePalette(QApplication::palette());
     window.setPalette(readable);
     if (window.property(kDesignProperty).isValid()) ApplyPanel(window, readable);
-    for (QWidget* child : window.findChildren<QWidget*>())
+    for (QWidget* child : window.findChildren<QWidget*>()) {
         if (child->property(kDesignProperty).isValid()) ApplyPanel(*child, readable);
+        // A widget with a style sheet of its own is passed over when a palette spreads.
+        else if (child->testAttribute(Qt::WA_StyleSheet)) child->setPalette(readable);
+    }
 }
 
 class PaletteFollower final : public QObject {
