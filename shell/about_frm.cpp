@@ -2,6 +2,7 @@
 #include "shell/about_frm.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -59,6 +60,30 @@ QLabel* AddAutoSizeLabel(QWidget* parent, const char* name, const QString& text,
     return label;
 }
 
+// A link's colour is fixed when its text is read, not taken from the palette when drawn: the
+// text is made again in the label's own text colour whenever its palette changes.
+class MailLabel final : public QLabel {
+public:
+    MailLabel(const QString& link, QWidget* parent) : QLabel(parent), link_(link) {
+        setTextFormat(Qt::RichText);
+        ShowLink();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange) ShowLink();
+        QLabel::changeEvent(event);
+    }
+
+private:
+    void ShowLink() {
+        setText(QString("<a href=\"%1\" style=\"color:%2\">%3</a>")
+                    .arg(link_, palette().color(QPalette::WindowText).name(), link_.mid(link_.indexOf(':') + 1)));
+    }
+
+    QString link_;
+};
+
 QLabel* AddPicture(QWidget* parent, const char* name, const QPixmap& picture, QRect rect) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -114,10 +139,11 @@ AboutFrm::AboutFrm(QWidget* parent) : QDialog(parent) {
 
     AddFixedLabel(this, "CommentLabel", WindowText(QT_TRANSLATE_NOOP("Numora", "Please send your comments to:")),
                   QColor(255, 128, 255), TahomaFont(8.25), TwipRect(135, 3765, 2250, 195));
-    const QString address = QString(kMailLink).mid(7);
-    QLabel* mail = AddFixedLabel(this, "MyEmailAdd", QString("<a href=\"%1\">%2</a>").arg(kMailLink, address),
-                                 QColor(0, 0, 128), TahomaFont(8.25), TwipRect(2535, 3765, 1965, 195));
-    mail->setTextFormat(Qt::RichText);
+    auto* mail = new MailLabel(kMailLink, this);
+    mail->setObjectName("MyEmailAdd");
+    mail->setFont(TahomaFont(8.25));
+    mail->setGeometry(TwipRect(2535, 3765, 1965, 195));
+    SetPanelColours(mail, kAboutColour, QColor(0, 0, 128), false);
     mail->setCursor(Qt::PointingHandCursor);
     connect(mail, &QLabel::linkActivated, this, [this] { MyEmailAdd_Click(); });
 

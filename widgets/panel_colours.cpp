@@ -15,7 +15,7 @@ constexpr const char* kDesignProperty = "numoraPanelDesign";
 constexpr const char* kTextProperty = "numoraPanelText";
 constexpr const char* kAppliedProperty = "numoraPaletteKey";
 // Rounding of the colours must not take a text below the line.
-constexpr double kMargin = 0.1;
+constexpr double kMargin = 0.3;
 // Pure black and white are 21:1; the usual light palettes stay below 19.5:1.
 constexpr double kHighContrast = 20.0;
 
