@@ -17,7 +17,7 @@ test_packages=(
   xvfb xauth xdotool imagemagick
   x11-xkb-utils xkb-data xclip openbox x11-utils
   desktop-file-utils appstream man-db
-  at-spi2-core python3-pyatspi dbus
+  at-spi2-core python3-pyatspi dbus qt6ct
   sway wtype wl-clipboard grim
   orca speech-dispatcher speech-dispatcher-espeak-ng
 )
