@@ -45,5 +45,5 @@ void CalcMainFrm::ShowTape(bool shown) {
 }
 
 void CalcMainFrm::StoreTapeWidth() {
-    if (tapePanel_->isVisible()) StoreSizePreference(settings_, kTapeWidthKey, tapePanel_->width());
+    if (tapePanel_->isVisible()) StoreSizePreference(settings_, kTapeWidthKey, tapePanel_->TapeWidth());
 }
