@@ -4,10 +4,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
+#include <QRadioButton>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "widgets/scaled_marks_style.h"
 #include "widgets/text_fit.h"
 
 namespace {
@@ -38,7 +44,13 @@ QFont Scaled(const QFont& font, qreal scale) {
     return scaled;
 }
 
-void FaceScale::Record(QWidget& root, const QList<const QWidget*>& leave) { Visit(root, false, leave); }
+void FaceScale::Record(QWidget& root, const QList<const QWidget*>& leave) {
+    if (marks_ == nullptr) {
+        marks_ = new ScaledMarksStyle(QStyleFactory::create(QApplication::style()->name()));
+        marks_->setParent(&root);
+    }
+    Visit(root, false, leave);
+}
 
 void FaceScale::Visit(QWidget& widget, bool placedByHand, const QList<const QWidget*>& leave) {
     Item item;
@@ -58,10 +70,15 @@ void FaceScale::Visit(QWidget& widget, bool placedByHand, const QList<const QWid
         if (!child->isWindow()) Visit(*child, placesByHand, leave);
 }
 
-void FaceScale::Apply(qreal scale) const {
+void FaceScale::Apply(qreal scale) {
+    if (marks_ != nullptr) marks_->SetScale(scale);
     for (const Item& item : items_) {
         QWidget* widget = item.widget;
         if (widget == nullptr) continue;
+        // Set again at each change, so that the marks' new size is measured.
+        if (marks_ != nullptr && (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget) ||
+                                  qobject_cast<QComboBox*>(widget)))
+            widget->setStyle(marks_);
         SetDesignFont(*widget, Scaled(item.font, scale));
         if (item.lineWidth >= 0) static_cast<QFrame*>(widget)->setLineWidth(Scaled(item.lineWidth, scale));
         if (item.fixed.width() >= 0) widget->setFixedWidth(Scaled(item.fixed.width(), scale));

@@ -10,8 +10,10 @@
 #include <QRect>
 #include <QWidget>
 
+class ScaledMarksStyle;
+
 // The face is drawn by hand in pixels for 100%. Drawn larger, every widget placed by hand, every
-// fixed size, frame line and font grows by one factor, always from the design it was recorded
+// fixed size, frame line, option mark and font grows by one factor, always from the design it was recorded
 // with, so that zooming in and out again never piles up rounding. Each widget gets its font of
 // its own: a style sheet stops a parent's font from reaching the widgets below it.
 class FaceScale {
@@ -19,7 +21,7 @@ public:
     // Takes the widgets below `root`, the root included, as drawn now for the design; the
     // children of `leave` are left to scale themselves.
     void Record(QWidget& root, const QList<const QWidget*>& leave = {});
-    void Apply(qreal scale) const;
+    void Apply(qreal scale);
 
 private:
     struct Item {
@@ -33,6 +35,7 @@ private:
     void Visit(QWidget& widget, bool placedByHand, const QList<const QWidget*>& leave);
 
     std::vector<Item> items_;
+    QPointer<ScaledMarksStyle> marks_;  // a child of the first root, so that it outlives its users
 };
 
 // A design length or rectangle at a scale; a rectangle's edges are scaled rather than its size,
