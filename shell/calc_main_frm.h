@@ -90,6 +90,7 @@ private:
     void SetZoom(int percent);
     void ApplyFaceScale();
     void SizeTabs(qreal scale);
+    void KeepOnScreen();
     // The zoom's chords are the View menu's alone, even where its item is disabled at the end
     // of the steps: they never reach the keyboard table as '=', '+', '-' or '0'.
     bool ZoomByKey(const class QKeyEvent& key);

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QScreen>
 #include <QWheelEvent>
 
 #include "display/display_panel_widget.h"
@@ -45,6 +48,20 @@ void CalcMainFrm::ApplyFaceScale() {
     centralWidget()->layout()->activate();
     layout()->activate();
     FitTexts(*this);
+    KeepOnScreen();
+}
+
+// Where the window manager lets a window place itself, a grown window stays on the screen as far
+// as it fits there, its top left corner first.
+void CalcMainFrm::KeepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr || !isVisible()) return;
+    adjustSize();
+    const QRect room = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int left = std::max(room.left(), x() - std::max(0, frame.right() - room.right()));
+    const int top = std::max(room.top(), y() - std::max(0, frame.bottom() - room.bottom()));
+    if (left != x() || top != y()) move(left, top);
 }
 
 bool CalcMainFrm::ZoomByKey(const QKeyEvent& key) {
