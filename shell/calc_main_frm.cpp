@@ -178,8 +178,7 @@ bool CalcMainFrm::Form_KeyDown(const QKeyEvent& event) {
 bool CalcMainFrm::eventFilter(QObject* watched, QEvent* event) {
     // Sent to the application whether or not its widgets get it too.
     if (event->type() == QEvent::ApplicationFontChange && watched == qApp) ApplyFaceScale();
-    if ((event->type() != QEvent::KeyPress && event->type() != QEvent::Wheel) || !watched->isWidgetType())
-        return false;
+    if ((event->type() != QEvent::KeyPress && event->type() != QEvent::Wheel) || !watched->isWidgetType()) return false;
     const auto* widget = static_cast<QWidget*>(watched);
     if (widget->window() != this || QApplication::activeModalWidget() != nullptr) return false;
     if (event->type() == QEvent::Wheel) return ZoomByWheel(static_cast<const QWheelEvent&>(*event));

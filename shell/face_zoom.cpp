@@ -66,8 +66,8 @@ void CalcMainFrm::KeepOnScreen() {
 
 bool CalcMainFrm::ZoomByKey(const QKeyEvent& key) {
     // The keypad's + and - are the same chords, and Shift is what makes + on some layouts.
-    const QKeySequence chord(QKeyCombination(key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier),
-                                             Qt::Key(key.key())));
+    const QKeySequence chord(
+        QKeyCombination(key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier), Qt::Key(key.key())));
     for (QAction* action : {actions_.zoomIn, actions_.zoomOut, actions_.actualSize}) {
         if (!action->shortcuts().contains(chord)) continue;
         if (action->isEnabled()) action->trigger();

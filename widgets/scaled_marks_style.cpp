@@ -20,8 +20,8 @@ int ScaledMarksStyle::pixelMetric(PixelMetric metric, const QStyleOption* option
 }
 
 // In whole multiples, so that the box's lines stay sharp; its text is the widget's, in its font.
-void ScaledMarksStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                                          QPainter* painter, const QWidget* widget) const {
+void ScaledMarksStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                          const QWidget* widget) const {
     const int factor = int(scale_);
     const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
     if (control != CC_ComboBox || box == nullptr || factor < 2) {

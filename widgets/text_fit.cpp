@@ -84,7 +84,8 @@ void Fit(QWidget& widget) {
     if (design.isValid()) widget.setFont(design.value<QFont>());
     const int overflow = Overflow(widget);
     if (overflow == 0) return;
-    if (!design.isValid()) widget.setProperty(kDesignFont, widget.testAttribute(Qt::WA_SetFont) ? widget.font() : QFont());
+    if (!design.isValid())
+        widget.setProperty(kDesignFont, widget.testAttribute(Qt::WA_SetFont) ? widget.font() : QFont());
     const int text = std::max(1, TextWidth(widget));
     const double wanted = std::max(0.1, double(text - overflow) / text);
     QFont fitted = widget.font();

@@ -149,9 +149,14 @@ private slots:
         const struct {
             const char* name;
             const char* caption;
-        } menus[] = {{"mnuFile", "&File"},  {"mnuFunct", "Functions"},          {"mnuEdit", "&Edit"},
-                     {"mnuMode", "&Modes"}, {"mnuDisplayMode", "Display Mode"}, {"mnuAngular", "&Angular Mode"},
-                     {"mnuView", "&View"},  {"mnuHelp", "&Help"}};
+        } menus[] = {{"mnuFile", "&File"},
+                     {"mnuFunct", "Functions"},
+                     {"mnuEdit", "&Edit"},
+                     {"mnuMode", "&Modes"},
+                     {"mnuDisplayMode", "Display Mode"},
+                     {"mnuAngular", "&Angular Mode"},
+                     {"mnuView", "&View"},
+                     {"mnuHelp", "&Help"}};
         for (const auto& menu : menus) {
             auto* found = face_.Find<QMenu>(menu.name);
             QVERIFY2(found != nullptr, menu.name);
