@@ -44,13 +44,7 @@ QFont Scaled(const QFont& font, qreal scale) {
     return scaled;
 }
 
-void FaceScale::Record(QWidget& root, const QList<const QWidget*>& leave) {
-    if (marks_ == nullptr) {
-        marks_ = new ScaledMarksStyle(QStyleFactory::create(QApplication::style()->name()));
-        marks_->setParent(&root);
-    }
-    Visit(root, false, leave);
-}
+void FaceScale::Record(QWidget& root, const QList<const QWidget*>& leave) { Visit(root, false, leave); }
 
 void FaceScale::Visit(QWidget& widget, bool placedByHand, const QList<const QWidget*>& leave) {
     Item item;
@@ -75,10 +69,17 @@ void FaceScale::Apply(qreal scale) {
     for (const Item& item : items_) {
         QWidget* widget = item.widget;
         if (widget == nullptr) continue;
-        // Set again at each change, so that the marks' new size is measured.
-        if (marks_ != nullptr && (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget) ||
-                                  qobject_cast<QComboBox*>(widget)))
+        if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget) ||
+            qobject_cast<QComboBox*>(widget)) {
+            // Made only once the face is drawn at another scale than its design.
+            if (marks_ == nullptr) {
+                marks_ = new ScaledMarksStyle(QStyleFactory::create(QApplication::style()->name()));
+                marks_->setParent(items_.front().widget);
+                marks_->SetScale(scale);
+            }
+            // Set again at each change, so that the marks' new size is measured.
             widget->setStyle(marks_);
+        }
         SetDesignFont(*widget, Scaled(item.font, scale));
         if (item.lineWidth >= 0) static_cast<QFrame*>(widget)->setLineWidth(Scaled(item.lineWidth, scale));
         if (item.fixed.width() >= 0) widget->setFixedWidth(Scaled(item.fixed.width(), scale));
