@@ -25,7 +25,7 @@ protected:
 private:
     struct Field {
         QLabel* label;
-        QRect designRect;  // pixels, from the layout table
+        QRect designRect;  // pixels at 100%, from the layout table
         Qt::Alignment alignment;
     };
 
