@@ -6,6 +6,7 @@
 
 #include "display/shown_text.h"
 #include "widgets/face_fonts.h"
+#include "widgets/face_scale.h"
 #include "widgets/panel_colours.h"
 #include "widgets/twips.h"
 
@@ -13,6 +14,8 @@ namespace {
 
 constexpr int kRuleY = 300;
 constexpr int kRuleRight = 4620;
+constexpr qreal kDisplayPoints = 18;
+constexpr qreal kExpoPoints = 14.25;
 
 }  // namespace
 
@@ -31,8 +34,7 @@ DisplayPanelWidget::DisplayPanelWidget(QWidget* parent) : QWidget(parent) {
     operator_ = AddLabel("OperatorIndicator", TwipRect(4380, 360, 45, 195), right, "");
     display_ = AddLabel("DisplayBox", TwipRect(60, 660, 3735, 375), right, "123456789.0");
     expo_ = AddLabel("ExpoBox", TwipRect(3900, 660, 495, 375), right, "00");
-    display_.label->setFont(CourierNewFont(18, true));
-    expo_.label->setFont(CourierNewFont(14.25, true));
+    ScaleFonts();
     for (const Field* f : {&mem_, &ccalc_, &mode_, &dispMode_, &date_, &operator_, &display_, &expo_})
         SetText(*f, f->label->text().toStdString());
 }
@@ -52,7 +54,7 @@ DisplayPanelWidget::Field DisplayPanelWidget::AddLabel(const char* name, QRect d
 void DisplayPanelWidget::SetText(const Field& field, const std::string& text) {
     const QString shown = QString::fromStdString(text);
     if (field.label->text() != shown) field.label->setText(shown);
-    QRect rect = field.designRect;
+    QRect rect = Scaled(field.designRect, scale_);
     const int needed = field.label->fontMetrics().horizontalAdvance(shown) + 2;
     if (field.alignment & Qt::AlignHCenter) {
         rect.setWidth(needed);
@@ -76,8 +78,21 @@ void DisplayPanelWidget::Render(const DisplayPanel& panel) {
     SetText(expo_, panel.ExpoBox);
 }
 
+void DisplayPanelWidget::SetScale(qreal scale) {
+    scale_ = scale;
+    ScaleFonts();
+    Render(shown_);
+    update();
+}
+
+void DisplayPanelWidget::ScaleFonts() {
+    display_.label->setFont(CourierNewFont(kDisplayPoints * scale_, true));
+    expo_.label->setFont(CourierNewFont(kExpoPoints * scale_, true));
+}
+
 void DisplayPanelWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.scale(scale_, scale_);
     painter.setPen(QColor(64, 64, 64));
     const int y = TwipsToPixels(kRuleY);
     painter.drawLine(0, y, TwipsToPixels(kRuleRight), y);

@@ -3,9 +3,15 @@
 # Time from launch to the shown main window: numora, with no data file and with a full one
 # (32,767 values), against a minimal Qt 6 window holding the same number of widgets, median of
 # RUNS runs each, plus the peak memory. Runs under its own
-# Xvfb server. Usage: scripts/bench-startup.sh [BUILD_DIR] [RUNS]
+# Xvfb server. --zoom PERCENT starts numora with that zoom kept in its settings.
+# Usage: scripts/bench-startup.sh [--zoom PERCENT] [BUILD_DIR] [RUNS]
 set -euo pipefail
 
+zoom=100
+if [ "${1:-}" = --zoom ]; then
+  zoom=$2
+  shift 2
+fi
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build}" && pwd)
 runs=${2:-9}
@@ -13,7 +19,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 if [ -z "${DISPLAY:-}" ] || [ -z "${BENCH_UNDER_XVFB:-}" ]; then
-  exec env BENCH_UNDER_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' "$0" "$build" "$runs"
+  exec env BENCH_UNDER_XVFB=1 xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' "$0" --zoom "$zoom" "$build" "$runs"
+fi
+if [ "$zoom" != 100 ]; then
+  mkdir -p "$work/config/Numora"
+  printf '[NumoraSetting]\nZoom=%s\n' "$zoom" >"$work/config/Numora/Numora.ini"
 fi
 
 qt_flags=$(pkg-config --cflags --libs Qt6Widgets Qt6Network Qt6DBus)
@@ -114,6 +124,7 @@ full_ms=$(cut -d' ' -f1 "$work/full.txt" | median)
 empty_ratio=$(ratio "$empty_ms")
 full_ratio=$(ratio "$full_ms")
 
+echo "zoom kept in the settings:    $zoom%"
 echo "widgets in the window:        $widgets"
 echo "minimal Qt window:            $minimal_ms ms (median of $runs), peak $(peak "$work/minimal.txt") kB"
 echo "numora, no data file:         $empty_ms ms, ratio $empty_ratio (at most 1.15 wanted), peak $(peak "$work/empty.txt") kB"

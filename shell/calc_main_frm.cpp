@@ -9,9 +9,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTime>
+#include <QWheelEvent>
 
 #include "core/clipboard_clock.h"
 #include "core/number_entry.h"
@@ -50,6 +52,9 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     CreateTapePanel(body);
     ChainFaceFocus(*widgets_.frame, *widgets_.selectTab, *face->findChild<QWidget*>("KeypadPanel"),
                    tapePanel_->FocusChain());
+    // Before any text is fitted, which gives the fitted widgets fonts of their own.
+    faceScale_.Record(*face, {widgets_.frame});
+    faceScale_.Record(*tapePanel_);
     // The design font may be narrower than its installed substitute, a translation longer.
     FitTexts(*this);
 
@@ -72,7 +77,9 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     calc_ = std::make_unique<Calculator>(services);
 
     CreateMenus();
+    barScale_.Record(*menuBar());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyFaceScale();
 
     clockTimer_.setSingleShot(true);
     clockTimer_.setTimerType(Qt::PreciseTimer);
@@ -166,12 +173,15 @@ bool CalcMainFrm::Form_KeyDown(const QKeyEvent& event) {
 
 // The face sees every key first, whichever of its controls has the focus.
 bool CalcMainFrm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    // Sent to the application whether or not its widgets get it too.
+    if (event->type() == QEvent::ApplicationFontChange && watched == qApp) ApplyFaceScale();
+    if ((event->type() != QEvent::KeyPress && event->type() != QEvent::Wheel) || !watched->isWidgetType()) return false;
     const auto* widget = static_cast<QWidget*>(watched);
     if (widget->window() != this || QApplication::activeModalWidget() != nullptr) return false;
+    if (event->type() == QEvent::Wheel) return ZoomByWheel(static_cast<const QWheelEvent&>(*event));
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (tapePanel_->KeepsKey(watched, key)) return false;
-    return Form_KeyDown(key);
+    return ZoomByKey(key) || Form_KeyDown(key);
 }
 
 // A modal window keeps the face out of the topmost layer until it closes, whatever activation

@@ -17,6 +17,7 @@
 #include "shell/qt_platform.h"
 #include "shell/screen_reader_watch.h"
 #include "tape/paper_tape.h"
+#include "widgets/face_scale.h"
 
 class DisplayPanelWidget;
 class SessionStores;
@@ -27,6 +28,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QWheelEvent;
 class TapePanelWidget;
 struct FaceKey;
 class QActionGroup;
@@ -75,12 +77,25 @@ private:
     void CreateKeypad(QWidget* face);
     QPushButton* CreateKey(const FaceKey& key, QWidget* panel);
     void CreateMenus();
+    void CreateViewMenu();
     void CreateTapePanel(QWidget* body);
 
     // Shows or hides the tape beside the face; the window grows by the tape's width and gets
     // back the face's own size without it.
     void ShowTape(bool shown);
     void StoreTapeWidth();
+
+    // The zoom, one of the View menu's steps, is kept; the face is drawn at the zoom times the
+    // desktop font's scale, and the menu bar at the desktop font's scale alone.
+    void SetZoom(int percent);
+    void ApplyFaceScale();
+    void SizeTabs(qreal scale);
+    void KeepOnScreen();
+    // The zoom's chords are the View menu's alone, even where its item is disabled at the end
+    // of the steps: they never reach the keyboard table as '=', '+', '-' or '0'.
+    bool ZoomByKey(const class QKeyEvent& key);
+    // Ctrl with the wheel zooms, and scrolls nothing.
+    bool ZoomByWheel(const QWheelEvent& wheel);
 
     void ShowEngineState();
     void SyncModeControls();
@@ -136,6 +151,12 @@ private:
     QTimer clockTimer_;
     static constexpr int kSaveDelayMs = 1000;
     QTimer saveTimer_;
+    FaceScale faceScale_;
+    FaceScale barScale_;
+    int zoom_ = 100;
+    qreal appliedScale_ = 1;
+    qreal appliedBarScale_ = 1;
+    int wheelTurn_ = 0;  // eighths of a degree not yet zoomed by
 
     struct Widgets {
         DisplayPanelWidget* frame = nullptr;
@@ -168,6 +189,9 @@ private:
         QAction* gradian = nullptr;
         QAction* helpTopics = nullptr;
         QAction* about = nullptr;
+        QAction* zoomIn = nullptr;
+        QAction* zoomOut = nullptr;
+        QAction* actualSize = nullptr;
         QActionGroup* languages = nullptr;  // each item's data: a language code, "" for the desktop's
     } actions_;
 
@@ -178,6 +202,7 @@ private:
         QMenu* mode = nullptr;
         QMenu* displayMode = nullptr;
         QMenu* angular = nullptr;
+        QMenu* view = nullptr;
         QMenu* help = nullptr;
         QMenu* language = nullptr;
     } menus_;

@@ -11,6 +11,7 @@
 #include "keys/dispatch.h"
 #include "keys/key_names.h"
 #include "keys/key_table.h"
+#include "widgets/face_scale.h"
 #include "widgets/panel_colours.h"
 #include "widgets/translated_text.h"
 #include "widgets/twips.h"
@@ -67,10 +68,8 @@ void CalcMainFrm::CreateTabArea(QWidget* face) {
     widgets_.selectTab->setGeometry(0, 0, area->width(), area->height());
     widgets_.selectTab->setFocusPolicy(Qt::NoFocus);
     widgets_.selectTab->tabBar()->setFocusPolicy(Qt::TabFocus);
-    // Four tabs of a quarter of the width each, in one row.
     widgets_.selectTab->tabBar()->setUsesScrollButtons(false);
-    widgets_.selectTab->tabBar()->setStyleSheet(
-        QString("QTabBar::tab { width: %1px; padding: 3px 0px; }").arg(area->width() / 4 - 2));
+    SizeTabs(1);
     for (int page = 0; page < 4; ++page) {
         QWidget* panel = ColouredPanel(nullptr, "", QColor(192, 192, 255));
         panel->setObjectName(QString("TabPanel%1").arg(page));
@@ -81,6 +80,13 @@ void CalcMainFrm::CreateTabArea(QWidget* face) {
     NamePages();
     widgets_.selectTab->setCurrentIndex(0);
     connect(widgets_.selectTab, &QTabWidget::currentChanged, this, [this](int page) { SelectTab_Click(page); });
+}
+
+// Four tabs of a quarter of the width each, in one row.
+void CalcMainFrm::SizeTabs(qreal scale) {
+    widgets_.selectTab->tabBar()->setStyleSheet(QString("QTabBar::tab { width: %1px; padding: %2px 0px; }")
+                                                    .arg(widgets_.selectTab->width() / 4 - 2)
+                                                    .arg(Scaled(3, scale)));
 }
 
 void CalcMainFrm::CreateHeadingStrip(QWidget* parent, QRect rect, const char* text) {

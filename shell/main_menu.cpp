@@ -14,6 +14,7 @@
 #include "shell/language.h"
 #include "shell/preferences.h"
 #include "shell/topmost.h"
+#include "shell/zoom_steps.h"
 #include "speech/help_window.h"
 #include "widgets/translated_text.h"
 
@@ -115,6 +116,8 @@ void CalcMainFrm::CreateMenus() {
         AddItem(menus_.angular, "mnuGradian", QT_TRANSLATE_NOOP("Numora", "Gradian Mode"), Qt::CTRL | Qt::Key_G, true);
     bar->addMenu(menus_.mode);
 
+    CreateViewMenu();
+
     menus_.help = AddMenu(bar, "mnuHelp", QT_TRANSLATE_NOOP("Numora", "&Help"));
     actions_.helpTopics = AddItem(menus_.help, "mnuHelpTopics", QT_TRANSLATE_NOOP("Numora", "Help Topics"));
     AddSeparator(menus_.help, "mnuDum2");
@@ -147,6 +150,21 @@ void CalcMainFrm::CreateMenus() {
     connect(actions_.about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
     connect(actions_.languages, &QActionGroup::triggered, this,
             [this](QAction* action) { mnuLanguage_Click(action->data().toString()); });
+}
+
+void CalcMainFrm::CreateViewMenu() {
+    menus_.view = AddMenu(menuBar(), "mnuView", QT_TRANSLATE_NOOP("Numora", "&View"));
+    actions_.zoomIn = AddItem(menus_.view, "mnuZoomIn", QT_TRANSLATE_NOOP("Numora", "Zoom In"), QKeySequence::ZoomIn);
+    // Ctrl++ takes Shift on many layouts; Ctrl+= is the same key without it.
+    actions_.zoomIn->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    actions_.zoomOut =
+        AddItem(menus_.view, "mnuZoomOut", QT_TRANSLATE_NOOP("Numora", "Zoom Out"), QKeySequence::ZoomOut);
+    actions_.actualSize =
+        AddItem(menus_.view, "mnuActualSize", QT_TRANSLATE_NOOP("Numora", "Actual Size"), Qt::CTRL | Qt::Key_0);
+    menuBar()->addMenu(menus_.view);
+    connect(actions_.zoomIn, &QAction::triggered, this, [this] { SetZoom(ZoomedIn(zoom_)); });
+    connect(actions_.zoomOut, &QAction::triggered, this, [this] { SetZoom(ZoomedOut(zoom_)); });
+    connect(actions_.actualSize, &QAction::triggered, this, [this] { SetZoom(kZoomSteps.front()); });
 }
 
 void CalcMainFrm::mnuLanguage_Click(const QString& code) {

@@ -8,7 +8,8 @@ inline constexpr const char* kPreferenceSection = "NumoraSetting";
 inline constexpr const char* kReadOutLoudKey = "ReadOutLoud";
 inline constexpr const char* kAlwaysOnTopKey = "AlwaysOnTop";
 inline constexpr const char* kTapeShownKey = "TapeShown";
-inline constexpr const char* kTapeWidthKey = "TapeWidth";  // in logical pixels
+inline constexpr const char* kTapeWidthKey = "TapeWidth";  // in logical pixels at 100%
+inline constexpr const char* kZoomKey = "Zoom";  // in whole per cent
 
 // On when the stored text reads as a non-zero number; absent or unreadable values are off.
 bool ReadPreference(SettingsStore& store, const char* key);

@@ -10,6 +10,7 @@
 #include "shell/preferences.h"
 #include "shell/topmost.h"
 #include "shell/voice.h"
+#include "shell/zoom_steps.h"
 
 void CalcMainFrm::InitializeCalculator() {
     LoadPreferences();
@@ -40,6 +41,9 @@ void CalcMainFrm::LoadPreferences() {
     ApplyTopmost();
     actions_.readOut->setChecked(calc_->modes.ReadOutLoudOn);
     OfferAlwaysOnTop();
+    // Before the first paint, and before the tape takes its width at the zoom.
+    zoom_ = NearestZoomStep(ReadSizePreference(settings_, kZoomKey, kZoomSteps.front()));
+    ApplyFaceScale();
     ShowTape(ReadPreference(settings_, kTapeShownKey));
     SyncModeControls();
     voicePending_ = calc_->modes.ReadOutLoudOn;

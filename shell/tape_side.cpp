@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QAction>
 #include <QHBoxLayout>
-#include <QScreen>
 
 #include "display/display_panel_widget.h"
 #include "shell/calc_main_frm.h"
@@ -36,14 +35,9 @@ void CalcMainFrm::ShowTape(bool shown) {
     }
     tapePanel_->SetTapeWidth(ReadSizePreference(settings_, kTapeWidthKey, TwipsToPixels(kFirstTapeTwips)));
     tapePanel_->show();
-    // Where the window manager lets a window place itself, the grown window stays on the screen.
-    if (const QScreen* screen = this->screen(); screen && isVisible()) {
-        adjustSize();
-        const int beyond = frameGeometry().right() - screen->availableGeometry().right();
-        if (beyond > 0) move(std::max(screen->availableGeometry().left(), x() - beyond), y());
-    }
+    KeepOnScreen();
 }
 
 void CalcMainFrm::StoreTapeWidth() {
-    if (tapePanel_->isVisible()) StoreSizePreference(settings_, kTapeWidthKey, tapePanel_->width());
+    if (tapePanel_->isVisible()) StoreSizePreference(settings_, kTapeWidthKey, tapePanel_->TapeWidth());
 }

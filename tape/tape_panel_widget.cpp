@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "widgets/face_scale.h"
 #include "widgets/report_list_widget.h"
 #include "widgets/translated_text.h"
 #include "widgets/twips.h"
@@ -41,12 +42,12 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override {
         pressedAt_ = event->globalPosition().x();
-        pressedWidth_ = panel_.width();
+        pressedWidth_ = panel_.TapeWidth();
     }
     // Measured from the press, not from the last move: the grip moves with the window's edge.
     void mouseMoveEvent(QMouseEvent* event) override {
         if (event->buttons() & Qt::LeftButton)
-            panel_.SetTapeWidth(pressedWidth_ + qRound(event->globalPosition().x() - pressedAt_));
+            panel_.SetTapeWidth(pressedWidth_ + qRound((event->globalPosition().x() - pressedAt_) / panel_.Scale()));
     }
 
 private:
@@ -124,7 +125,14 @@ void TapePanelWidget::SetTapeWidth(int width) {
         const int beside = row->minimumSize().width() - (isHidden() ? 0 : minimumWidth());
         widest = screen->availableGeometry().width() - beside;
     }
-    setFixedWidth(std::max(TwipsToPixels(kNarrowestTwips), std::min(width, widest)));
+    const int shown = std::max(Scaled(TwipsToPixels(kNarrowestTwips), scale_), std::min(Scaled(width, scale_), widest));
+    setFixedWidth(shown);
+    tapeWidth_ = qRound(shown / scale_);
+}
+
+void TapePanelWidget::SetScale(qreal scale) {
+    scale_ = scale;
+    if (tapeWidth_ > 0) SetTapeWidth(tapeWidth_);
 }
 
 QList<QWidget*> TapePanelWidget::FocusChain() const { return {list_, copyButton_, clearButton_}; }

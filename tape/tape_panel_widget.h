@@ -26,8 +26,13 @@ public:
     // Whether a key pressed in `receiver` is the panel's own (moving and selecting in the list,
     // copying) rather than the calculator's.
     bool KeepsKey(const QObject* receiver, const QKeyEvent& key) const;
-    // Within the narrowest that shows its buttons and what the screen leaves beside the face.
+    // Within the narrowest that shows its buttons and what the screen leaves beside the face;
+    // in pixels of the face at 100%, as the width is kept whatever the zoom.
     void SetTapeWidth(int width);
+    int TapeWidth() const { return tapeWidth_; }
+    // The face's scale, which the tape's width follows.
+    void SetScale(qreal scale);
+    qreal Scale() const { return scale_; }
     // Its controls in the order Tab reaches them.
     QList<QWidget*> FocusChain() const;
 
@@ -42,4 +47,6 @@ private:
     QListWidget* list_ = nullptr;
     QPushButton* copyButton_ = nullptr;
     QPushButton* clearButton_ = nullptr;
+    int tapeWidth_ = 0;
+    qreal scale_ = 1;
 };

@@ -1864,5 +1864,21 @@ Siehe numora(1).
         <source>On this desktop a window cannot keep itself above others; the desktop&apos;s window menu can keep it there.</source>
         <translation>In dieser Arbeitsumgebung kann sich ein Fenster nicht selbst über anderen halten; das Fenstermenü der Arbeitsumgebung kann es dort halten.</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
 </context>
 </TS>

@@ -1864,5 +1864,21 @@ Consulte numora(1).
         <source>On this desktop a window cannot keep itself above others; the desktop&apos;s window menu can keep it there.</source>
         <translation>En este escritorio una ventana no puede mantenerse por sí misma encima de las demás; el menú de ventana del escritorio puede mantenerla ahí.</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
 </context>
 </TS>

@@ -1864,5 +1864,21 @@ Voir numora(1).
         <source>On this desktop a window cannot keep itself above others; the desktop&apos;s window menu can keep it there.</source>
         <translation>Dans cet environnement de bureau, une fenêtre ne peut pas se maintenir elle-même au-dessus des autres&#xa0;; le menu de la fenêtre proposé par le bureau peut l&apos;y maintenir.</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
 </context>
 </TS>

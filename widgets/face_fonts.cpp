@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/face_fonts.h"
 
+#include <algorithm>
+
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace {
@@ -21,6 +25,8 @@ QFont FontOf(const QString& family, qreal pointSize, bool bold) {
     return font;
 }
 
+constexpr qreal kReferencePoints = 9;
+
 }  // namespace
 
 QFont TahomaFont(qreal pointSize, bool bold) {
@@ -36,4 +42,11 @@ QFont CourierNewFont(qreal pointSize, bool bold) {
 QFont VerdanaFont(qreal pointSize, bool bold) {
     static const QString family = InstalledFamily({"Verdana", "DejaVu Sans", "Liberation Sans"});
     return FontOf(family, pointSize, bold);
+}
+
+qreal DesktopFontScale() {
+    const QFont font = QGuiApplication::font();
+    // A desktop may give its font in pixels; its point size is then the one the screen shows.
+    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+    return std::max<qreal>(1, points / kReferencePoints);
 }

@@ -8,3 +8,8 @@
 QFont TahomaFont(qreal pointSize, bool bold = false);
 QFont CourierNewFont(qreal pointSize, bool bold = false);
 QFont VerdanaFont(qreal pointSize, bool bold = false);
+
+// How much larger than Qt's own default (9 pt, which a desktop without a platform theme gets)
+// the desktop's font is, never less than 1: the face grows with it and never shrinks below its
+// design.
+qreal DesktopFontScale();

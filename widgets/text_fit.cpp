@@ -77,13 +77,15 @@ int Overflow(QWidget& widget) {
 void Fit(QWidget& widget) {
     if (!qobject_cast<QLabel*>(&widget) && !qobject_cast<QAbstractButton*>(&widget) && !qobject_cast<QTabBar*>(&widget))
         return;
-    // A widget fitted before gets its own font back first; most never need fitting, and keep
-    // their font untouched.
+    // A widget fitted before gets its own font back first, or its parent's when it had none, so
+    // that it follows a later change of its parent's; most never need fitting, and keep their
+    // font untouched.
     const QVariant design = widget.property(kDesignFont);
     if (design.isValid()) widget.setFont(design.value<QFont>());
     const int overflow = Overflow(widget);
     if (overflow == 0) return;
-    if (!design.isValid()) widget.setProperty(kDesignFont, widget.font());
+    if (!design.isValid())
+        widget.setProperty(kDesignFont, widget.testAttribute(Qt::WA_SetFont) ? widget.font() : QFont());
     const int text = std::max(1, TextWidth(widget));
     const double wanted = std::max(0.1, double(text - overflow) / text);
     QFont fitted = widget.font();
@@ -116,6 +118,11 @@ void FitTexts(QWidget& root) {
     root.window()->setProperty(kFitted, true);
     Fit(root);
     for (QWidget* child : root.findChildren<QWidget*>()) Fit(*child);
+}
+
+void SetDesignFont(QWidget& widget, const QFont& font) {
+    widget.setFont(font);
+    if (widget.property(kDesignFont).isValid()) widget.setProperty(kDesignFont, font);
 }
 
 void FitTextsOfEveryWindow(QApplication& app) { app.installEventFilter(new WindowShowWatch(&app)); }

@@ -2,6 +2,7 @@
 #pragma once
 
 class QApplication;
+class QFont;
 class QWidget;
 
 // The face and its windows have fixed sizes, and a translation may be longer than the English
@@ -10,5 +11,7 @@ class QWidget;
 
 // The texts below `root` as they are now (again after a change of language).
 void FitTexts(QWidget& root);
+// Gives the widget its own font, the one its text is fitted from when it has been fitted.
+void SetDesignFont(QWidget& widget, const QFont& font);
 // Fits every window's texts when the window is first shown, unless FitTexts has fitted it.
 void FitTextsOfEveryWindow(QApplication& app);

@@ -42,7 +42,7 @@ if action == "switch":
     check(item is not None, f"a Language item named {wanted}")
     if item is not None:
         press(item)
-expected = [text("Numora", s) for s in ("&File", "&Edit", "&Modes", "&Help")]
+expected = [text("Numora", s) for s in ("&File", "&Edit", "&Modes", "&View", "&Help")]
 check(pump_until(lambda: menu_names() == expected), f"menus {menu_names()}, expected {expected}")
 display = text("Numora", "Display")
 check(pump_until(lambda: find_all(app, lambda n: n.getRoleName() == "text" and n.name == display)),

@@ -131,6 +131,9 @@ private slots:
             {"mnuDegree", "Degree Mode        ", QKeySequence("Ctrl+D")},
             {"mnuRadian", "Radian Mode  ", QKeySequence("Ctrl+R")},
             {"mnuGradian", "Gradian Mode", QKeySequence("Ctrl+G")},
+            {"mnuZoomIn", "Zoom In", QKeySequence("Ctrl++")},
+            {"mnuZoomOut", "Zoom Out", QKeySequence("Ctrl+-")},
+            {"mnuActualSize", "Actual Size", QKeySequence("Ctrl+0")},
             {"mnuHelpTopics", "Help Topics     ", QKeySequence()},
             {"mnuAbout", "About Calculator      ", QKeySequence()},
         };
@@ -142,11 +145,17 @@ private slots:
             QCOMPARE(action->shortcut(), item.shortcut);
         }
         QVERIFY(face_.Find<QAction>("mnuClose")->shortcuts().contains(QKeySequence("Ctrl+Q")));
+        QVERIFY(face_.Find<QAction>("mnuZoomIn")->shortcuts().contains(QKeySequence("Ctrl+=")));
         const struct {
             const char* name;
             const char* caption;
-        } menus[] = {{"mnuFile", "&File"},  {"mnuFunct", "Functions"},          {"mnuEdit", "&Edit"},
-                     {"mnuMode", "&Modes"}, {"mnuDisplayMode", "Display Mode"}, {"mnuAngular", "&Angular Mode"},
+        } menus[] = {{"mnuFile", "&File"},
+                     {"mnuFunct", "Functions"},
+                     {"mnuEdit", "&Edit"},
+                     {"mnuMode", "&Modes"},
+                     {"mnuDisplayMode", "Display Mode"},
+                     {"mnuAngular", "&Angular Mode"},
+                     {"mnuView", "&View"},
                      {"mnuHelp", "&Help"}};
         for (const auto& menu : menus) {
             auto* found = face_.Find<QMenu>(menu.name);

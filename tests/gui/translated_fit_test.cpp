@@ -105,6 +105,15 @@ private slots:
             face_.Find<QTabWidget>("SelectTab")->setCurrentIndex(page);
             Check(&window);
         }
+        // Fitted again at each zoom from the texts' own fonts, not from those fitted before.
+        while (face_.Find<QAction>("mnuZoomIn")->isEnabled()) {
+            face_.Find<QAction>("mnuZoomIn")->trigger();
+            for (int page = 0; page < 4; ++page) {
+                face_.Find<QTabWidget>("SelectTab")->setCurrentIndex(page);
+                Check(&window);
+            }
+        }
+        face_.Find<QAction>("mnuActualSize")->trigger();
         CheckModal("mnuHelpTopics");
         CheckModal("mnuAbout");
         bool registers = false;
