@@ -198,9 +198,24 @@ private slots:
         newRow("PadAsteriskMultiplies")
             << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::KeypadModifier}, {Qt::Key_7}, enter} << "42."
             << "";
-        newRow("ShiftSixIsExp") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_AsciiCircum, Qt::ShiftModifier}, {Qt::Key_3}}
-                                << "2."
-                                << "03";
+        newRow("CaretIsPower") << QList<Stroke>{{Qt::Key_2},
+                                                {Qt::Key_AsciiCircum, Qt::ShiftModifier},
+                                                {Qt::Key_1},
+                                                {Qt::Key_0},
+                                                {Qt::Key_Equal}}
+                               << "1024."
+                               << "";
+        newRow("DeadCircumflexIsPower")
+            << QList<Stroke>{{Qt::Key_2}, Plain(Qt::Key_Dead_Circumflex, ""), {Qt::Key_1}, {Qt::Key_0}, {Qt::Key_Equal}}
+            << "1024."
+            << "";
+        newRow("LetterEIsExp") << QList<Stroke>{{Qt::Key_1}, Plain(Qt::Key_E, "e"), {Qt::Key_3}, {Qt::Key_Equal}}
+                               << "1000."
+                               << "";
+        newRow("CapitalEIsExp") << QList<Stroke>{{Qt::Key_4}, Shifted(Qt::Key_E, "E"), {Qt::Key_2}} << "4."
+                                << "02";
+        newRow("CtrlEIsNoKey") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_E, Qt::ControlModifier}} << "2."
+                               << "";
         newRow("CtrlShiftSixEntersSix") << QList<Stroke>{{Qt::Key_AsciiCircum, Qt::ShiftModifier | Qt::ControlModifier}}
                                         << "6."
                                         << "";
