@@ -67,6 +67,8 @@ protected:
 
 private:
     void CreateNoticeStrip(QWidget* face);
+    void ShowNotice(const char* text);
+    void ShowHint(const char* hint);
     void CreateDisplayPanel(QWidget* face);
     void CreateTabArea(QWidget* face);
     void CreateKeyPage(int page, QWidget* panel);
@@ -136,9 +138,12 @@ private:
     QTimer clockTimer_;
     static constexpr int kSaveDelayMs = 1000;
     QTimer saveTimer_;
+    static constexpr int kHintMs = 4000;
+    QTimer hintTimer_;
 
     struct Widgets {
         DisplayPanelWidget* frame = nullptr;
+        QLabel* notice = nullptr;
         QTabWidget* selectTab = nullptr;
         QRadioButton* degButton = nullptr;
         QRadioButton* radButton = nullptr;

@@ -1864,5 +1864,17 @@ Siehe numora(1).
         <source>On this desktop a window cannot keep itself above others; the desktop&apos;s window menu can keep it there.</source>
         <translation>In dieser Arbeitsumgebung kann sich ein Fenster nicht selbst über anderen halten; das Fenstermenü der Arbeitsumgebung kann es dort halten.</translation>
     </message>
+    <message>
+        <source>No brackets: Numora evaluates by priority as you key</source>
+        <translation>Keine Klammern: Numora rechnet bei der Eingabe nach Vorrang</translation>
+    </message>
+    <message>
+        <source>No percent key: multiply by 1.15 for 15%</source>
+        <translation>Keine Prozenttaste: für 15&#xa0;% mit 1,15 multiplizieren</translation>
+    </message>
+    <message>
+        <source>No key for that letter</source>
+        <translation>Keine Taste für diesen Buchstaben</translation>
+    </message>
 </context>
 </TS>

@@ -1864,5 +1864,17 @@ Consulte numora(1).
         <source>On this desktop a window cannot keep itself above others; the desktop&apos;s window menu can keep it there.</source>
         <translation>En este escritorio una ventana no puede mantenerse por sí misma encima de las demás; el menú de ventana del escritorio puede mantenerla ahí.</translation>
     </message>
+    <message>
+        <source>No brackets: Numora evaluates by priority as you key</source>
+        <translation>Sin paréntesis: Numora aplica la prioridad al teclear</translation>
+    </message>
+    <message>
+        <source>No percent key: multiply by 1.15 for 15%</source>
+        <translation>Sin tecla de porcentaje: multiplique por 1,15 para un 15&#xa0;%</translation>
+    </message>
+    <message>
+        <source>No key for that letter</source>
+        <translation>No hay tecla para esa letra</translation>
+    </message>
 </context>
 </TS>

@@ -1864,5 +1864,17 @@ Voir numora(1).
         <source>On this desktop a window cannot keep itself above others; the desktop&apos;s window menu can keep it there.</source>
         <translation>Dans cet environnement de bureau, une fenêtre ne peut pas se maintenir elle-même au-dessus des autres&#xa0;; le menu de la fenêtre proposé par le bureau peut l&apos;y maintenir.</translation>
     </message>
+    <message>
+        <source>No brackets: Numora evaluates by priority as you key</source>
+        <translation>Pas de parenthèses&#xa0;: Numora applique les priorités à la saisie</translation>
+    </message>
+    <message>
+        <source>No percent key: multiply by 1.15 for 15%</source>
+        <translation>Pas de touche pourcentage&#xa0;: multipliez par 1,15 pour 15&#xa0;%</translation>
+    </message>
+    <message>
+        <source>No key for that letter</source>
+        <translation>Aucune touche pour cette lettre</translation>
+    </message>
 </context>
 </TS>
