@@ -2,6 +2,7 @@
 #include "shell/calc_main_frm.h"
 
 #include <cstdio>
+#include <utility>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -176,6 +177,9 @@ void CalcMainFrm::SelectTab_Click(int page) {
 }
 
 bool CalcMainFrm::Form_KeyDown(const QKeyEvent& event) {
+    // The space that prints a dead "^" on its own belongs to the "^", not to the focused key.
+    const bool afterDeadKey = std::exchange(deadKeyTaken_, event.key() == Qt::Key_Dead_Circumflex);
+    if (afterDeadKey && event.key() == Qt::Key_Space && event.modifiers() == Qt::NoModifier) return true;
     if (SwitchPageByKey(*widgets_.selectTab, event)) return true;
     const std::optional<VirtualKey> key = TranslateKey(event);
     const std::optional<KeyboardAction> action = key ? MapKeyboardKey(key->code, key->shiftState) : std::nullopt;

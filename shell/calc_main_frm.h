@@ -129,6 +129,7 @@ private:
     bool alwaysOnTopOn_ = false;
     int openModals_ = 0;
     bool voicePending_ = false;
+    bool deadKeyTaken_ = false;  // the last key was a dead "^"
     bool initialized_ = false;  // start-up ran and shutdown has not
     bool unattended_ = false;
     QtSettingsStore settings_;

@@ -215,6 +215,11 @@ private slots:
             << QList<Stroke>{{Qt::Key_2}, Plain(Qt::Key_Dead_Circumflex, ""), {Qt::Key_1}, {Qt::Key_0}, {Qt::Key_Equal}}
             << "1024."
             << "";
+        newRow("DeadCircumflexSpaceIsPower") << QList<Stroke>{{Qt::Key_2},     Plain(Qt::Key_Dead_Circumflex, ""),
+                                                              {Qt::Key_Space}, {Qt::Key_1},
+                                                              {Qt::Key_0},     {Qt::Key_Equal}}
+                                             << "1024."
+                                             << "";
         newRow("LetterEIsExp") << QList<Stroke>{{Qt::Key_1}, Plain(Qt::Key_E, "e"), {Qt::Key_3}, {Qt::Key_Equal}}
                                << "1000."
                                << "";
