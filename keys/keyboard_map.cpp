@@ -5,7 +5,7 @@
 
 namespace {
 
-enum class Shift { None, Any, ShiftOnlySplit };
+enum class Shift { None, Any, Unchorded, ShiftOnlySplit };
 
 struct Row {
     std::array<int, 2> codes;  // 0 = unused
@@ -24,6 +24,7 @@ constexpr Row Page(int code, int page) { return {{code, 0}, Shift::Any, "", "", 
 
 constexpr auto N = Shift::None;
 constexpr auto A = Shift::Any;
+constexpr auto U = Shift::Unchorded;  // Shift or nothing: Ctrl and Alt chords are the menus'
 
 constexpr std::array kRows{
     R(48, N, "key_0"),
@@ -37,7 +38,7 @@ constexpr std::array kRows{
     R(53, N, "key_5"),
     R(101, A, "key_5"),
     R(102, A, "key_6"),
-    Split(54, "key_exp", "key_6"),
+    Split(54, "key_Xy", "key_6"),  // Shift+6 prints "^", the power sign everywhere
     R(55, N, "key_7"),
     R(103, A, "key_7"),
     Split(56, "key_multiply", "key_8"),
@@ -58,6 +59,7 @@ constexpr std::array kRows{
     R(106, A, "key_multiply"),
     R(109, A, "key_minus"),
     R(189, N, "key_minus"),
+    R(69, U, "key_exp"),  // "1e3", as numbers are written in programs
     R(119, A, "key_exp"),
     R(120, A, "key_PI"),
     Page(112, 0),
@@ -79,6 +81,9 @@ std::optional<KeyboardAction> MapKeyboardKey(int virtualKeyCode, int shiftState)
             if (shiftState != 0) return std::nullopt;
             return KeyboardAction{row.key, -1};
         case Shift::Any: return KeyboardAction{row.key, -1};
+        case Shift::Unchorded:
+            if ((shiftState & ~1) != 0) return std::nullopt;
+            return KeyboardAction{row.key, -1};
         case Shift::ShiftOnlySplit: return KeyboardAction{shiftState == 1 ? row.shiftedKey : row.key, -1};
         }
     }

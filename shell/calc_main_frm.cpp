@@ -2,6 +2,7 @@
 #include "shell/calc_main_frm.h"
 
 #include <cstdio>
+#include <utility>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,12 +28,19 @@
 #include "shell/keyboard_translation.h"
 #include "shell/qt_pickers.h"
 #include "shell/topmost.h"
+#include "shell/typed_hints.h"
 #include "tape/tape_panel_widget.h"
 #include "widgets/face_fonts.h"
 #include "widgets/panel_colours.h"
 #include "widgets/text_fit.h"
 #include "widgets/translated_text.h"
 #include "widgets/twips.h"
+
+namespace {
+
+constexpr const char* kNoticeText = QT_TRANSLATE_NOOP("Numora", "F1 to F4 change pages   F8 EXP   F9 PI");
+
+}  // namespace
 
 CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     setObjectName("CalcMainFrm");
@@ -86,6 +94,8 @@ CalcMainFrm::CalcMainFrm(QWidget* parent) : QMainWindow(parent) {
     connect(&clockTimer_, &QTimer::timeout, this, [this] { RunEngine(ClockTick); });
     saveTimer_.setSingleShot(true);
     connect(&saveTimer_, &QTimer::timeout, this, &CalcMainFrm::SaveChangedStores);
+    hintTimer_.setSingleShot(true);
+    connect(&hintTimer_, &QTimer::timeout, this, [this] { ShowNotice(kNoticeText); });
     qApp->installEventFilter(this);
     ShowEngineState();
 }
@@ -97,10 +107,27 @@ void CalcMainFrm::CreateNoticeStrip(QWidget* face) {
     strip->setObjectName("NoticeStrip");
     strip->setGeometry(TwipRect(60, 45, 4650, 285));
     SetPanelColours(strip, QColor(0, 0, 255), Qt::white);
-    auto* notice = new QLabel(strip);
-    SetWindowText(notice, QT_TRANSLATE_NOOP("Numora", "F1 to F4 change pages   F8 EXP   F9 PI"));
-    notice->setObjectName("NoticeLabel");
-    notice->setGeometry(TwipRect(90, 45, 3510, 195));
+    widgets_.notice = new QLabel(strip);
+    SetWindowText(widgets_.notice, kNoticeText);
+    widgets_.notice->setObjectName("NoticeLabel");
+    // The strip's width: a hint is longer than the notice.
+    widgets_.notice->setGeometry(TwipRect(90, 45, 4470, 195));
+}
+
+void CalcMainFrm::ShowNotice(const char* text) {
+    SetWindowText(widgets_.notice, text);
+    FitTexts(*widgets_.notice);
+}
+
+// A character that has no key says, for a few seconds, what to key instead; it is heard too, as
+// the page names are.
+void CalcMainFrm::ShowHint(const char* hint) {
+    ShowNotice(hint);
+    hintTimer_.start(kHintMs);
+    const QString text = WindowText(hint);
+    AnnounceThroughDisplay(*widgets_.frame, text);
+    if (calc_->modes.ReadOutLoudOn && calc_->platform.speech != nullptr && !screenReader_.PresentsDisplay())
+        calc_->platform.speech->Speak(text.toStdString());
 }
 
 void CalcMainFrm::CreateDisplayPanel(QWidget* face) {
@@ -157,11 +184,16 @@ void CalcMainFrm::SelectTab_Click(int page) {
 }
 
 bool CalcMainFrm::Form_KeyDown(const QKeyEvent& event) {
+    // The space that prints a dead "^" on its own belongs to the "^", not to the focused key.
+    const bool afterDeadKey = std::exchange(deadKeyTaken_, event.key() == Qt::Key_Dead_Circumflex);
+    if (afterDeadKey && event.key() == Qt::Key_Space && event.modifiers() == Qt::NoModifier) return true;
     if (SwitchPageByKey(*widgets_.selectTab, event)) return true;
     const std::optional<VirtualKey> key = TranslateKey(event);
-    if (!key) return false;
-    const std::optional<KeyboardAction> action = MapKeyboardKey(key->code, key->shiftState);
-    if (!action) return false;
+    const std::optional<KeyboardAction> action = key ? MapKeyboardKey(key->code, key->shiftState) : std::nullopt;
+    if (!action) {
+        if (const char* hint = TypedCharacterHint(event)) ShowHint(hint);
+        return false;
+    }
     if (action->faceKey.empty()) {
         widgets_.selectTab->setCurrentIndex(action->page);
         return true;

@@ -69,6 +69,8 @@ protected:
 
 private:
     void CreateNoticeStrip(QWidget* face);
+    void ShowNotice(const char* text);
+    void ShowHint(const char* hint);
     void CreateDisplayPanel(QWidget* face);
     void CreateTabArea(QWidget* face);
     void CreateKeyPage(int page, QWidget* panel);
@@ -142,6 +144,7 @@ private:
     bool alwaysOnTopOn_ = false;
     int openModals_ = 0;
     bool voicePending_ = false;
+    bool deadKeyTaken_ = false;  // the last key was a dead "^"
     bool initialized_ = false;  // start-up ran and shutdown has not
     bool unattended_ = false;
     QtSettingsStore settings_;
@@ -157,9 +160,12 @@ private:
     qreal appliedScale_ = 1;
     qreal appliedBarScale_ = 1;
     int wheelTurn_ = 0;  // eighths of a degree not yet zoomed by
+    static constexpr int kHintMs = 4000;
+    QTimer hintTimer_;
 
     struct Widgets {
         DisplayPanelWidget* frame = nullptr;
+        QLabel* notice = nullptr;
         QTabWidget* selectTab = nullptr;
         QRadioButton* degButton = nullptr;
         QRadioButton* radButton = nullptr;

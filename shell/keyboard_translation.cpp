@@ -89,6 +89,9 @@ std::optional<char32_t> PrintedCharacter(int key, const QString& text) {
 
 std::optional<VirtualKey> TranslateKey(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
     const int shift = ShiftState(modifiers);
+    // Where "^" is a dead key (German, French), the face's controls take no composed input and
+    // hear the dead key itself, at once.
+    if (qtKey == Qt::Key_Dead_Circumflex && (shift & (kCtrl | kAlt)) == 0) return UsKeyOf(U'^');
     if (modifiers & Qt::KeypadModifier) {
         if (const std::optional<int> code = NumericPadCode(qtKey)) return VirtualKey{*code, shift};
     }

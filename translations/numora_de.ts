@@ -1880,5 +1880,17 @@ Siehe numora(1).
         <source>Actual Size</source>
         <translation>Originalgröße</translation>
     </message>
+    <message>
+        <source>No brackets: Numora evaluates by priority as you key</source>
+        <translation>Keine Klammern: Numora rechnet bei der Eingabe nach Vorrang</translation>
+    </message>
+    <message>
+        <source>No percent key: multiply by 1.15 for 15%</source>
+        <translation>Keine Prozenttaste: für 15&#xa0;% mit 1,15 multiplizieren</translation>
+    </message>
+    <message>
+        <source>No key for that letter</source>
+        <translation>Keine Taste für diesen Buchstaben</translation>
+    </message>
 </context>
 </TS>

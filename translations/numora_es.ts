@@ -1880,5 +1880,17 @@ Consulte numora(1).
         <source>Actual Size</source>
         <translation>Tamaño real</translation>
     </message>
+    <message>
+        <source>No brackets: Numora evaluates by priority as you key</source>
+        <translation>Sin paréntesis: Numora aplica la prioridad al teclear</translation>
+    </message>
+    <message>
+        <source>No percent key: multiply by 1.15 for 15%</source>
+        <translation>Sin tecla de porcentaje: multiplique por 1,15 para un 15&#xa0;%</translation>
+    </message>
+    <message>
+        <source>No key for that letter</source>
+        <translation>No hay tecla para esa letra</translation>
+    </message>
 </context>
 </TS>

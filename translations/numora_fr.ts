@@ -1880,5 +1880,17 @@ Voir numora(1).
         <source>Actual Size</source>
         <translation>Taille réelle</translation>
     </message>
+    <message>
+        <source>No brackets: Numora evaluates by priority as you key</source>
+        <translation>Pas de parenthèses&#xa0;: Numora applique les priorités à la saisie</translation>
+    </message>
+    <message>
+        <source>No percent key: multiply by 1.15 for 15%</source>
+        <translation>Pas de touche pourcentage&#xa0;: multipliez par 1,15 pour 15&#xa0;%</translation>
+    </message>
+    <message>
+        <source>No key for that letter</source>
+        <translation>Aucune touche pour cette lettre</translation>
+    </message>
 </context>
 </TS>

@@ -51,6 +51,7 @@ rows=(
     "5 slash 0 equal|^Divide by Zero$"
     "ctrl+r|RADIAN$"
     "F2|2nd Function$"
+    "2 parenleft|No brackets: Numora evaluates by priority as you key$"
     "F1 2 asterisk 3 equal|^6$"
 )
 for row in "${rows[@]}"; do
@@ -89,6 +90,12 @@ for case in display key gone; do
         [ "$heard" -eq 0 ] && [ "$said" -gt 0 ] || fail "read-out, $case: Orca said 15 $heard times, numora $said times"
     fi
 done
+# A hint is heard from numora's voice too once no screen reader presents it.
+before=$(numora_said)
+xdotool key parenleft
+speech_settled
+grep -q '_8"/>brackets' "$home/speechd-log/speech-dispatcher.log" && [ "$(numora_said)" -gt "$before" ] ||
+    fail "read-out: numora did not say the bracket hint"
 
 if grep -q "Traceback" "$log"; then
     grep -A 20 "Traceback" "$log" | head -40

@@ -77,7 +77,11 @@ class KeyboardTest : public QObject {
 
 private slots:
     void initTestCase() { face_.Start(); }
-    void init() { face_.Click("key_AC"); }
+    // The notice strip is emptied so that a row can tell whether its keys showed a hint.
+    void init() {
+        face_.Click("key_AC");
+        face_.Find<QLabel>("NoticeLabel")->clear();
+    }
 
     // What a real keyboard reports is taken to the US key that prints the same character.
     void translation_data() {
@@ -179,6 +183,7 @@ private slots:
     // Every row holds whichever control has the focus: a key, a tab, the mode page, or none.
     void keysAct_data() {
         QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("hint");  // the notice strip's text after the keys; "": no hint
         QTest::addColumn<QList<Stroke>>("strokes");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("exponent");
@@ -188,9 +193,10 @@ private slots:
             AddKeysActRows(tag, focus);
     }
     void AddKeysActRows(const char* tag, const QString& focus) {
-        const auto newRow = [tag, &focus](const char* name) -> QTestData& {
-            return QTest::addRow("%sFocusOn%s", name, tag) << focus;
+        const auto newRow = [tag, &focus](const char* name, const char* hint = "") -> QTestData& {
+            return QTest::addRow("%sFocusOn%s", name, tag) << focus << QString(hint);
         };
+        const char* bracketHint = "No brackets: Numora evaluates by priority as you key";
         const Stroke enter{Qt::Key_Return};
         newRow("ShiftEightMultiplies")
             << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::ShiftModifier}, {Qt::Key_7}, enter} << "42."
@@ -198,9 +204,40 @@ private slots:
         newRow("PadAsteriskMultiplies")
             << QList<Stroke>{{Qt::Key_6}, {Qt::Key_Asterisk, Qt::KeypadModifier}, {Qt::Key_7}, enter} << "42."
             << "";
-        newRow("ShiftSixIsExp") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_AsciiCircum, Qt::ShiftModifier}, {Qt::Key_3}}
-                                << "2."
-                                << "03";
+        newRow("CaretIsPower") << QList<Stroke>{{Qt::Key_2},
+                                                {Qt::Key_AsciiCircum, Qt::ShiftModifier},
+                                                {Qt::Key_1},
+                                                {Qt::Key_0},
+                                                {Qt::Key_Equal}}
+                               << "1024."
+                               << "";
+        newRow("DeadCircumflexIsPower")
+            << QList<Stroke>{{Qt::Key_2}, Plain(Qt::Key_Dead_Circumflex, ""), {Qt::Key_1}, {Qt::Key_0}, {Qt::Key_Equal}}
+            << "1024."
+            << "";
+        newRow("DeadCircumflexSpaceIsPower") << QList<Stroke>{{Qt::Key_2},     Plain(Qt::Key_Dead_Circumflex, ""),
+                                                              {Qt::Key_Space}, {Qt::Key_1},
+                                                              {Qt::Key_0},     {Qt::Key_Equal}}
+                                             << "1024."
+                                             << "";
+        newRow("LetterEIsExp") << QList<Stroke>{{Qt::Key_1}, Plain(Qt::Key_E, "e"), {Qt::Key_3}, {Qt::Key_Equal}}
+                               << "1000."
+                               << "";
+        newRow("CapitalEIsExp") << QList<Stroke>{{Qt::Key_4}, Shifted(Qt::Key_E, "E"), {Qt::Key_2}} << "4."
+                                << "02";
+        newRow("CtrlEIsNoKey") << QList<Stroke>{{Qt::Key_2}, {Qt::Key_E, Qt::ControlModifier}} << "2."
+                               << "";
+        newRow("OpenBracketHints", bracketHint) << QList<Stroke>{{Qt::Key_2}, Shifted(Qt::Key_ParenLeft, "(")} << "2."
+                                                << "";
+        newRow("CloseBracketHints", bracketHint) << QList<Stroke>{{Qt::Key_2}, Shifted(Qt::Key_ParenRight, ")")} << "2."
+                                                 << "";
+        newRow("SquareBracketHints", bracketHint) << QList<Stroke>{Plain(Qt::Key_BracketLeft, "[")} << "0."
+                                                  << "";
+        newRow("PercentHints", "No percent key: multiply by 1.15 for 15%")
+            << QList<Stroke>{{Qt::Key_8}, Shifted(Qt::Key_Percent, "%")} << "8."
+            << "";
+        newRow("LetterHints", "No key for that letter") << QList<Stroke>{{Qt::Key_5}, Plain(Qt::Key_Q, "q")} << "5."
+                                                        << "";
         newRow("CtrlShiftSixEntersSix") << QList<Stroke>{{Qt::Key_AsciiCircum, Qt::ShiftModifier | Qt::ControlModifier}}
                                         << "6."
                                         << "";
@@ -241,6 +278,7 @@ private slots:
     }
     void keysAct() {
         QFETCH(QString, focus);
+        QFETCH(QString, hint);
         QFETCH(QList<Stroke>, strokes);
         FocusOn(focus);
         QFETCH(QString, display);
@@ -248,6 +286,9 @@ private slots:
         Press(strokes);
         QCOMPARE(face_.Display().trimmed(), display);
         QCOMPARE(face_.Exponent().trimmed(), exponent);
+        const QString notice = face_.Label("NoticeLabel");
+        if (hint.isEmpty()) QVERIFY2(notice.isEmpty() || notice.startsWith("F1 "), qPrintable(notice));
+        else QCOMPARE(notice, hint);
     }
 
     void functionKeysShowPages() {
