@@ -22,8 +22,12 @@
 #include "shell/single_instance.h"
 #include "shell/startup_notification.h"
 #include "widgets/text_fit.h"
+#include "widgets/translated_text.h"
 
 namespace {
+
+// A line on the terminal, in its encoding.
+void Say(std::FILE* stream, const QString& text) { std::fprintf(stream, "%s\n", text.toLocal8Bit().constData()); }
 
 // The later copy waits two seconds for its answer.
 constexpr int kActivationWaitMs = 1000;
@@ -59,19 +63,26 @@ int main(int argc, char* argv[]) {
     if (!running && !instance.Claim()) {
         running = instance.AwaitPreviousInstance(startupId);
         if (!running) {
-            std::fputs("Numora is already running but does not answer.\n", stderr);
+            LoadCatalogues({});
+            Say(stderr, WindowText(QT_TRANSLATE_NOOP("Numora", "Numora is already running but does not answer.")));
             return 1;
         }
     }
     if (running) {
-        std::puts(running->broughtForward ? "Numora is already running; its window was brought forward."
-                                          : "Numora is already running; its window could not be brought forward.");
+        // In the desktop's language: this copy reads no setting of the running one.
+        LoadCatalogues({});
+        Say(stdout,
+            running->broughtForward
+                ? WindowText(QT_TRANSLATE_NOOP("Numora", "Numora is already running; its window was brought forward."))
+                : WindowText(QT_TRANSLATE_NOOP("Numora",
+                                               "Numora is already running; its window could not be brought forward.")));
         std::error_code error;
         if (!options.dir || std::filesystem::equivalent(running->dataFolder.toStdString(), *options.dir, error))
             return 0;
         // One window works on one folder: the folder asked for is not opened beside it.
-        std::fprintf(stderr, "The running window keeps the data folder %s; %s is not used.\n",
-                     running->dataFolder.toLocal8Bit().constData(), options.dir->c_str());
+        Say(stderr,
+            WindowText(QT_TRANSLATE_NOOP("Numora", "The running window keeps the data folder %1; %2 is not used."))
+                .arg(running->dataFolder, QString::fromLocal8Bit(options.dir->c_str())));
         return 1;
     }
     {

@@ -1892,5 +1892,21 @@ Siehe numora(1).
         <source>No key for that letter</source>
         <translation>Keine Taste für diesen Buchstaben</translation>
     </message>
+    <message>
+        <source>Numora is already running but does not answer.</source>
+        <translation>Numora läuft bereits, antwortet aber nicht.</translation>
+    </message>
+    <message>
+        <source>Numora is already running; its window was brought forward.</source>
+        <translation>Numora läuft bereits; sein Fenster wurde in den Vordergrund geholt.</translation>
+    </message>
+    <message>
+        <source>Numora is already running; its window could not be brought forward.</source>
+        <translation>Numora läuft bereits; sein Fenster konnte nicht in den Vordergrund geholt werden.</translation>
+    </message>
+    <message>
+        <source>The running window keeps the data folder %1; %2 is not used.</source>
+        <translation>Das laufende Fenster behält den Datenordner %1; %2 wird nicht verwendet.</translation>
+    </message>
 </context>
 </TS>

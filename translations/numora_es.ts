@@ -1892,5 +1892,21 @@ Consulte numora(1).
         <source>No key for that letter</source>
         <translation>No hay tecla para esa letra</translation>
     </message>
+    <message>
+        <source>Numora is already running but does not answer.</source>
+        <translation>Numora ya se está ejecutando, pero no responde.</translation>
+    </message>
+    <message>
+        <source>Numora is already running; its window was brought forward.</source>
+        <translation>Numora ya se está ejecutando; su ventana se ha traído al frente.</translation>
+    </message>
+    <message>
+        <source>Numora is already running; its window could not be brought forward.</source>
+        <translation>Numora ya se está ejecutando; no se ha podido traer su ventana al frente.</translation>
+    </message>
+    <message>
+        <source>The running window keeps the data folder %1; %2 is not used.</source>
+        <translation>La ventana abierta conserva la carpeta de datos %1; %2 no se usa.</translation>
+    </message>
 </context>
 </TS>

@@ -1892,5 +1892,21 @@ Voir numora(1).
         <source>No key for that letter</source>
         <translation>Aucune touche pour cette lettre</translation>
     </message>
+    <message>
+        <source>Numora is already running but does not answer.</source>
+        <translation>Numora est déjà lancé mais ne répond pas.</translation>
+    </message>
+    <message>
+        <source>Numora is already running; its window was brought forward.</source>
+        <translation>Numora est déjà lancé&#xa0;; sa fenêtre a été mise au premier plan.</translation>
+    </message>
+    <message>
+        <source>Numora is already running; its window could not be brought forward.</source>
+        <translation>Numora est déjà lancé&#xa0;; sa fenêtre n&apos;a pas pu être mise au premier plan.</translation>
+    </message>
+    <message>
+        <source>The running window keeps the data folder %1; %2 is not used.</source>
+        <translation>La fenêtre ouverte garde le dossier de données %1&#xa0;; %2 n&apos;est pas utilisé.</translation>
+    </message>
 </context>
 </TS>
